@@ -1,0 +1,152 @@
+#include "compiler/binary_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <string>
+
+#include "compiler/errors.h"
+
+namespace kelvane {
+
+namespace {
+
+int OpenOrThrow(const std::string& path, int flags, mode_t mode = 0) {
+  if (path.empty()) {
+    ThrowIoError(io_code::kInvalidFilename, path);
+  }
+  const int fd = ::open(path.c_str(), flags | O_CLOEXEC, mode);
+  if (fd < 0) {
+    ThrowErrno(errno, path);
+  }
+  return fd;
+}
+
+}  // namespace
+
+InputFile::InputFile(const std::string& path) : path_(path) {
+  fd_ = OpenOrThrow(path, O_RDONLY);
+  struct stat info {};
+  if (::fstat(fd_, &info) != 0) {
+    const int err = errno;
+    ::close(fd_);
+    ThrowErrno(err, path);
+  }
+  if (S_ISDIR(info.st_mode)) {
+    ::close(fd_);
+    ThrowIoError(io_code::kAccessDenied, path);
+  }
+  size_ = static_cast<uint64_t>(info.st_size);
+}
+
+InputFile::~InputFile() {
+  if (fd_ >= 0) {
+    ::close(fd_);
+  }
+}
+
+void InputFile::ReadAt(uint64_t offset, void* into, size_t count) const {
+  auto* out = static_cast<uint8_t*>(into);
+  while (count > 0) {
+    const ssize_t got = ::pread(fd_, out, count, static_cast<off_t>(offset));
+    if (got < 0) {
+      if (errno == EINTR) {
+        continue;
+      }
+      ThrowErrno(errno, path_);
+    }
+    if (got == 0) {
+      ThrowIoError(io_code::kReadBeyondEnd, path_);
+    }
+    out += got;
+    offset += static_cast<uint64_t>(got);
+    count -= static_cast<size_t>(got);
+  }
+}
+
+void ReadWholeFile(const std::string& path, std::vector<uint8_t>& into) {
+  const InputFile file(path);
+  into.resize(file.size());
+  file.ReadAt(0, into.data(), into.size());
+}
+
+ReplacingFileWriter::ReplacingFileWriter(const std::string& targetPath) : target_(targetPath) {
+  if (target_.empty() || target_.back() == '/') {
+    ThrowIoError(io_code::kInvalidFilename, target_);
+  }
+  struct stat info {};
+  if (::stat(target_.c_str(), &info) == 0) {
+    // Replacing by rename would bypass the target's own permissions: refuse what
+    // could not be overwritten in place.
+    if (S_ISDIR(info.st_mode) || ::access(target_.c_str(), W_OK) != 0) {
+      ThrowIoError(io_code::kAccessDenied, target_);
+    }
+  }
+  const auto slash = target_.find_last_of('/');
+  const std::string folder = slash == std::string::npos ? "" : target_.substr(0, slash + 1);
+  const std::string name = slash == std::string::npos ? target_ : target_.substr(slash + 1);
+  // Created like any new file (mode 0666 less the umask); O_EXCL keeps it ours.
+  for (unsigned attempt = 0;; ++attempt) {
+    std::string candidate = folder + "." + name + "." + std::to_string(::getpid()) + "." +
+                            std::to_string(attempt) + ".part";
+    fd_ = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd_ >= 0) {
+      temp_ = std::move(candidate);
+      return;
+    }
+    if (errno != EEXIST || attempt == 1000) {
+      ThrowErrno(errno, target_);
+    }
+  }
+}
+
+ReplacingFileWriter::~ReplacingFileWriter() {
+  if (!committed_) {
+    Discard();
+  }
+}
+
+void ReplacingFileWriter::Write(const void* bytes, size_t count) {
+  const auto* in = static_cast<const uint8_t*>(bytes);
+  while (count > 0) {
+    const ssize_t put = ::write(fd_, in, count);
+    if (put < 0) {
+      if (errno == EINTR) {
+        continue;
+      }
+      ThrowErrno(errno, target_);
+    }
+    in += put;
+    count -= static_cast<size_t>(put);
+  }
+}
+
+void ReplacingFileWriter::Commit() {
+  // A replaced file keeps its permissions.
+  struct stat info {};
+  const bool replacing = ::stat(target_.c_str(), &info) == 0;
+  if ((replacing && ::fchmod(fd_, info.st_mode & 07777) != 0) || ::close(fd_) != 0) {
+    const int err = errno;
+    fd_ = -1;
+    ThrowErrno(err, target_);
+  }
+  fd_ = -1;
+  if (::rename(temp_.c_str(), target_.c_str()) != 0) {
+    ThrowErrno(errno, target_);
+  }
+  committed_ = true;
+}
+
+void ReplacingFileWriter::Discard() {
+  if (fd_ >= 0) {
+    ::close(fd_);
+    fd_ = -1;
+  }
+  if (!temp_.empty()) {
+    ::unlink(temp_.c_str());
+  }
+}
+
+}  // namespace kelvane

@@ -1,0 +1,136 @@
+#include "compiler/bmp_frame.h"
+
+#include <algorithm>
+
+#include "compiler/binary_file.h"
+#include "compiler/errors.h"
+#include "compiler/little_endian.h"
+
+namespace kelvane {
+
+BmpFrameHeader BmpFrameHeader::FromBytes(const uint8_t* b) {
+  BmpFrameHeader h;
+  h.fileSize = LoadLe32(b + 0);
+  h.reserved1 = LoadLe16(b + 4);
+  h.reserved2 = LoadLe16(b + 6);
+  h.pixelDataOffset = LoadLe32(b + 8);
+  h.biSize = LoadLe32(b + 12);
+  h.biWidth = static_cast<int32_t>(LoadLe32(b + 16));
+  h.biHeight = static_cast<int32_t>(LoadLe32(b + 20));
+  h.biPlanes = LoadLe16(b + 24);
+  h.biBitCount = LoadLe16(b + 26);
+  h.biCompression = LoadLe32(b + 28);
+  h.biSizeImage = LoadLe32(b + 32);
+  h.biXPelsPerMeter = static_cast<int32_t>(LoadLe32(b + 36));
+  h.biYPelsPerMeter = static_cast<int32_t>(LoadLe32(b + 40));
+  h.biClrUsed = LoadLe32(b + 44);
+  h.biClrImportant = LoadLe32(b + 48);
+  return h;
+}
+
+uint32_t RowStride(int32_t width) {
+  const auto w = static_cast<uint32_t>(width);
+  return (w % 4 != 0) ? (w & ~3u) + 4 : w;
+}
+
+namespace {
+
+struct BmpLayout {
+  BmpFrameHeader header;
+  uint32_t colours = 0;
+  bool topDown = false;
+  int32_t height = 0;
+  uint32_t stride = 0;
+};
+
+[[noreturn]] void Refuse(const std::string& path, const std::string& what) {
+  ThrowInputError("\"" + path + "\" is not a 256-colour BMP: " + what, path);
+}
+
+BmpLayout ReadLayout(const InputFile& file) {
+  const std::string& path = file.path();
+  uint8_t start[kBmpColourTableOffset];
+  file.ReadAt(0, start, sizeof start);
+  BmpLayout layout;
+  BmpFrameHeader& h = layout.header;
+  h = BmpFrameHeader::FromBytes(start + 2);
+  if (start[0] != 'B' || start[1] != 'M') {
+    Refuse(path, "it does not start with \"BM\"");
+  }
+  if (h.biSize != 40) {
+    Refuse(path, "its information header is " + std::to_string(h.biSize) + " bytes, not 40");
+  }
+  if (h.biBitCount != 8) {
+    Refuse(path, "it has " + std::to_string(h.biBitCount) + " bits per pixel, not 8");
+  }
+  if (h.biCompression != 0) {
+    Refuse(path, "its pixels are compressed");
+  }
+  if (h.biClrUsed > 256) {
+    Refuse(path, "its colour table has " + std::to_string(h.biClrUsed) + " entries");
+  }
+  if (h.biWidth <= 0 || h.biHeight == 0 || h.biHeight == INT32_MIN) {
+    Refuse(path, "its size is " + std::to_string(h.biWidth) + " x " + std::to_string(h.biHeight));
+  }
+  layout.colours = h.biClrUsed == 0 ? 256 : h.biClrUsed;
+  layout.topDown = h.biHeight < 0;
+  layout.height = layout.topDown ? -h.biHeight : h.biHeight;
+  layout.stride = RowStride(h.biWidth);
+  if (uint64_t{h.pixelDataOffset} < kBmpColourTableOffset + 4 * uint64_t{layout.colours}) {
+    Refuse(path, "its pixel data starts inside its colour table");
+  }
+  const uint64_t pixelBytes = uint64_t{layout.stride} * uint64_t(layout.height);
+  if (uint64_t{h.pixelDataOffset} + pixelBytes > file.size()) {
+    Refuse(path, "the file ends before its last pixel row");
+  }
+  if (layout.topDown) {
+    h.biHeight = layout.height;
+  }
+  return layout;
+}
+
+void ReadPalette(const InputFile& file, uint32_t colours, BmpPalette& palette) {
+  palette.fill(0);
+  file.ReadAt(kBmpColourTableOffset, palette.data(), 4 * size_t{colours});
+}
+
+}  // namespace
+
+void ReadBmpHeader(const std::string& path, BmpFrameHeader& header, BmpPalette* palette) {
+  const InputFile file(path);
+  const BmpLayout layout = ReadLayout(file);
+  if (palette != nullptr) {
+    ReadPalette(file, layout.colours, *palette);
+  }
+  header = layout.header;
+}
+
+void LoadBmpImage(const std::string& path, BmpImage& image) {
+  const InputFile file(path);
+  const BmpLayout layout = ReadLayout(file);
+  ReadPalette(file, layout.colours, image.palette);
+  image.header = layout.header;
+  image.width = layout.header.biWidth;
+  image.height = layout.height;
+  image.stride = layout.stride;
+  image.pixels.resize(size_t{layout.stride} * size_t(layout.height));
+  file.ReadAt(layout.header.pixelDataOffset, image.pixels.data(), image.pixels.size());
+  if (layout.topDown) {
+    for (int32_t low = 0, high = image.height - 1; low < high; ++low, --high) {
+      std::swap_ranges(image.RowFromBottom(low), image.RowFromBottom(low) + image.stride,
+                       image.RowFromBottom(high));
+    }
+  }
+}
+
+RgbPalette BuildRgbPalette(const BmpPalette& bmpPalette) {
+  RgbPalette rgb{};
+  for (size_t i = 0; i < 256; ++i) {
+    rgb[3 * i + 0] = bmpPalette[4 * i + 2];
+    rgb[3 * i + 1] = bmpPalette[4 * i + 1];
+    rgb[3 * i + 2] = bmpPalette[4 * i + 0];
+  }
+  return rgb;
+}
+
+}  // namespace kelvane

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace kelvane {
+
+// The 52 bytes that follow a BMP file's "BM" signature.
+struct BmpFrameHeader {
+  uint32_t fileSize = 0;
+  uint16_t reserved1 = 0;
+  uint16_t reserved2 = 0;
+  uint32_t pixelDataOffset = 0;
+  uint32_t biSize = 0;
+  int32_t biWidth = 0;
+  int32_t biHeight = 0;
+  uint16_t biPlanes = 0;
+  uint16_t biBitCount = 0;
+  uint32_t biCompression = 0;
+  uint32_t biSizeImage = 0;
+  int32_t biXPelsPerMeter = 0;
+  int32_t biYPelsPerMeter = 0;
+  uint32_t biClrUsed = 0;
+  uint32_t biClrImportant = 0;
+
+  static constexpr size_t kSize = 52;
+  static BmpFrameHeader FromBytes(const uint8_t* bytes);
+};
+
+// A colour table as stored in a BMP: 256 entries of blue, green, red, reserved.
+using BmpPalette = std::array<uint8_t, 1024>;
+// The DEF colour table: 256 entries of red, green, blue.
+using RgbPalette = std::array<uint8_t, 768>;
+
+constexpr uint32_t kBmpColourTableOffset = 54;
+
+// Length of one stored pixel row: the width rounded up to a multiple of 4.
+uint32_t RowStride(int32_t width);
+
+// One frame read into memory. Rows are kept with their padding bytes, bottom
+// row first as BMP files store them; top-down files are turned over on load.
+struct BmpImage {
+  BmpFrameHeader header;  // biHeight is made positive for top-down files
+  BmpPalette palette{};   // padded with zero entries when the file has fewer colours
+  int32_t width = 0;
+  int32_t height = 0;
+  uint32_t stride = 0;
+  std::vector<uint8_t> pixels;  // stride * height bytes
+
+  uint8_t* RowFromBottom(int32_t v) { return pixels.data() + size_t(v) * stride; }
+  const uint8_t* RowFromBottom(int32_t v) const { return pixels.data() + size_t(v) * stride; }
+  const uint8_t* RowFromTop(int32_t y) const { return RowFromBottom(height - 1 - y); }
+  uint8_t* RowFromTop(int32_t y) { return RowFromBottom(height - 1 - y); }
+};
+
+// Reads and checks a frame's header (and colour table when `palette` is given)
+// without reading its pixels. A file that is not an uncompressed 8-bit BMP with
+// a 40-byte information header, at most 256 colours and all of its pixel rows
+// gets an error naming the file and what is wrong.
+void ReadBmpHeader(const std::string& path, BmpFrameHeader& header, BmpPalette* palette);
+
+// Reads a whole frame, checked as ReadBmpHeader does. The image's buffers are
+// reused, so loading frame after frame does not allocate once they are large enough.
+void LoadBmpImage(const std::string& path, BmpImage& image);
+
+RgbPalette BuildRgbPalette(const BmpPalette& bmpPalette);
+
+}  // namespace kelvane

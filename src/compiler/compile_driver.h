@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+
+#include "compiler/compile_host.h"
+#include "compiler/compile_options.h"
+#include "compiler/compile_state.h"
+#include "framelist/frame_list.h"
+
+namespace kelvane {
+
+struct CompileOutcome {
+  enum class Status {
+    Written,    // the DEF is complete at the output path
+    Stopped,    // nothing to do: empty list (after its message) or no type chosen
+    Cancelled,  // the user answered Cancel after the palette check
+    Failed,     // an error ended the compilation; `message` holds its text
+  };
+  Status status = Status::Stopped;
+  std::string message;
+  std::string path;  // the file the error concerns, when there is one
+};
+
+// "Create Def File": turns the frame list into a DEF file at options.outputPath.
+// Appends a separator to the list when it does not end with one. A failure
+// leaves any earlier file at the output path untouched.
+CompileOutcome CreateDefFile(CompileState& state, FrameList& list, const CompileOptions& options,
+                             CompileHost& host);
+
+}  // namespace kelvane

@@ -1,0 +1,29 @@
+#include "compiler/def_format.h"
+
+#include "compiler/little_endian.h"
+
+namespace kelvane {
+
+void FrameHeader::AppendTo(std::vector<uint8_t>& out) const {
+  for (const int32_t field :
+       {DataSize, Format, FullWidth, FullHeight, Width, Height, LeftMargin, TopMargin}) {
+    PutLe32(out, field);
+  }
+}
+
+void AppendDefHeader(const CompileState& state, std::vector<uint8_t>& out) {
+  PutLe32(out, state.DefTypeCode);
+  PutLe32(out, state.FrameWidth);
+  PutLe32(out, state.FrameHeight);
+  PutLe32(out, state.GroupCount);
+  out.insert(out.end(), state.rgbPalette.begin(), state.rgbPalette.end());
+}
+
+void AppendGroupEntryHead(int32_t groupNumber, int32_t frameCount, std::vector<uint8_t>& out) {
+  PutLe32(out, groupNumber);
+  PutLe32(out, frameCount);
+  PutLe32(out, int32_t{0});
+  PutLe32(out, int32_t{0});
+}
+
+}  // namespace kelvane

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace kelvane {
+
+// The entry text that closes a group: 94 hyphens.
+extern const std::string kGroupSeparator;
+
+bool IsGroupSeparator(const std::string& text);
+
+// The ordered entries of the frame list: BMP paths and group separators, each
+// with a check mark. Check marks belong to positions, not to texts.
+class FrameList {
+ public:
+  size_t Count() const { return texts_.size(); }
+  bool IsEmpty() const { return texts_.empty(); }
+
+  // Reading past the last entry ends the command with "List index out of bounds (i)".
+  const std::string& Text(size_t index) const;
+  bool Checked(size_t index) const;
+  bool IsSeparator(size_t index) const { return IsGroupSeparator(Text(index)); }
+
+  void Append(std::string text, bool checked = false);
+  void SetText(size_t index, std::string text);
+  void SetChecked(size_t index, bool checked);
+  void Remove(size_t index);
+  void Clear();
+
+  size_t SeparatorCount() const;
+
+ private:
+  void RequireIndex(size_t index) const;
+
+  std::vector<std::string> texts_;
+  std::vector<bool> checks_;
+};
+
+// 1-based position of the first separator at 0-based index `start` or later;
+// with none there, the read past the end fails with the list's index error.
+int FindNearSeparator(const FrameList& list, size_t start);
+
+}  // namespace kelvane

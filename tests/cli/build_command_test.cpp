@@ -1,0 +1,123 @@
+#include "cli/build_command.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "support/test_support.h"
+
+namespace kelvane::cli {
+namespace {
+
+using testing_support::Le32;
+using testing_support::ReadBytes;
+using testing_support::TempDir;
+
+struct Run {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+Run Build(const std::vector<std::string>& args) {
+  std::ostringstream out, err;
+  const int status = RunBuild(args, out, err);
+  return {status, out.str(), err.str()};
+}
+
+class BuildCommandTest : public ::testing::Test {
+ protected:
+  std::string Frame(const std::string& name, int seed = 0) {
+    return dir.Bmp(name, testing_support::Tile32(seed));
+  }
+  TempDir dir;
+};
+
+TEST_F(BuildCommandTest, BuildsATerrainDef) {
+  const std::string out = dir.File("out.def");
+  const auto run = Build({"--type", "3", "-o", out, Frame("a.bmp"), Frame("b.bmp", 1), "/",
+                          Frame("c.bmp", 2), "/"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err, "");
+  const auto def = ReadBytes(out);
+  EXPECT_EQ(def.size(), 4035u);
+  EXPECT_EQ(Le32(def, 0), 0x45);  // Terrain selects $45 by default
+  EXPECT_EQ(Le32(def, 12), 2);
+}
+
+TEST_F(BuildCommandTest, FormatAndGroupOptionsReachTheDef) {
+  const std::string out = dir.File("out.def");
+  const std::string a = Frame("a.bmp");
+  const auto run = Build({"--type", "1", "--format", "9", "--monster", "14", "--groups", "9,4",
+                          "-o", out, a, "/", a, "/", "-q"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto def = ReadBytes(out);
+  EXPECT_EQ(Le32(def, 0), 0x40);
+  EXPECT_EQ(Le32(def, 784), 9);
+  EXPECT_EQ(Le32(def, 784 + 33), 4);
+}
+
+TEST_F(BuildCommandTest, UsageErrorsExitWithTwo) {
+  const std::string a = Frame("a.bmp");
+  for (const auto& args : std::vector<std::vector<std::string>>{
+           {},
+           {"--type", "4", a},
+           {"--type"},
+           {"--format", "x", a},
+           {"--monster", "15", a},
+           {"--groups", "1,2,256", a},
+           {"--groups", "0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0", a},
+           {"--check", "2", a},
+           {"--check", "0", a},
+           {"--fixed", "450", a},
+           {"--frobnicate", a},
+       }) {
+    const auto run = Build(args);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("Try 'kelvane-cli build --help'"), std::string::npos);
+  }
+}
+
+TEST_F(BuildCommandTest, FailuresExitWithOneAndTheMessage) {
+  const std::string out = dir.File("out.def");
+  const auto run = Build({"-o", out, "--type", "3", dir.File("missing.bmp")});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "kelvane-cli: File not found (" + dir.File("missing.bmp") + ")\n");
+  EXPECT_FALSE(testing_support::FileExists(out));
+
+  const auto fixed = Build({"-o", out, "--type", "3", "--fixed", "axb", Frame("a.bmp")});
+  EXPECT_EQ(fixed.status, 1);
+  EXPECT_EQ(fixed.err, "kelvane-cli: 'a' is not a valid integer value\n");
+}
+
+TEST_F(BuildCommandTest, PaletteDifferenceNeedsYes) {
+  auto odd = testing_support::Tile32(1);
+  odd.palette.fill(0);
+  const std::string out = dir.File("out.def");
+  const std::vector<std::string> args = {"--type", "3", "--check-palette", "-o", out,
+                                         Frame("a.bmp"), "/", dir.Bmp("b.bmp", odd)};
+  const auto refused = Build(args);
+  EXPECT_EQ(refused.status, 3);
+  EXPECT_EQ(refused.err,
+            "Atantion!: Wrong palette in 3 Frame\n"
+            "!Atantion: Do you wnat continue? Cancel (no --yes)\n");
+  EXPECT_FALSE(testing_support::FileExists(out));
+
+  auto withYes = args;
+  withYes.push_back("--yes");
+  EXPECT_EQ(Build(withYes).status, 0);
+  EXPECT_TRUE(testing_support::FileExists(out));
+}
+
+TEST_F(BuildCommandTest, HelpExplainsEveryOption) {
+  const auto run = Build({"--help"});
+  EXPECT_EQ(run.status, 0);
+  for (const char* option : {"-o PATH", "--type", "--format", "--monster", "--groups", "--shadow",
+                             "--outline", "--check P", "--fixed", "--x", "--y", "--mask",
+                             "--check-palette", "--yes", "-q"}) {
+    EXPECT_NE(run.out.find(option), std::string::npos) << option;
+  }
+}
+
+}  // namespace
+}  // namespace kelvane::cli

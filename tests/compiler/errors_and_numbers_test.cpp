@@ -1,0 +1,60 @@
+#include <gtest/gtest.h>
+
+#include <cerrno>
+
+#include "compiler/errors.h"
+#include "compiler/int_text.h"
+#include "support/test_support.h"
+
+namespace kelvane {
+namespace {
+
+TEST(IoErrorMessage, NamesEachCode) {
+  EXPECT_EQ(IoErrorMessage(2), "File not found");
+  EXPECT_EQ(IoErrorMessage(3), "Invalid filename");
+  EXPECT_EQ(IoErrorMessage(4), "Too many open files");
+  EXPECT_EQ(IoErrorMessage(5), "File access denied");
+  EXPECT_EQ(IoErrorMessage(100), "Read beyond end of file");
+  EXPECT_EQ(IoErrorMessage(101), "Disk full");
+  EXPECT_EQ(IoErrorMessage(106), "Invalid numeric input");
+  EXPECT_EQ(IoErrorMessage(32), "I/O error 32");
+}
+
+TEST(IoCodeFromErrno, MapsSystemErrors) {
+  testing_support::TempDir dir;
+  EXPECT_EQ(IoCodeFromErrno(ENOENT, dir.File("missing.bmp")), 2);
+  EXPECT_EQ(IoCodeFromErrno(ENOENT, dir.File("gone/missing.bmp")), 3);
+  EXPECT_EQ(IoCodeFromErrno(ENOTDIR, "a/b"), 3);
+  EXPECT_EQ(IoCodeFromErrno(EMFILE, "a"), 4);
+  EXPECT_EQ(IoCodeFromErrno(EACCES, "a"), 5);
+  EXPECT_EQ(IoCodeFromErrno(EROFS, "a"), 5);
+  EXPECT_EQ(IoCodeFromErrno(ENOSPC, "a"), 101);
+  EXPECT_EQ(IoCodeFromErrno(EIO, "a"), EIO);
+}
+
+TEST(StrToInt, AcceptsSignedDecimalsWithLeadingBlanks) {
+  EXPECT_EQ(StrToInt("0"), 0);
+  EXPECT_EQ(StrToInt("450"), 450);
+  EXPECT_EQ(StrToInt("  -7"), -7);
+  EXPECT_EQ(StrToInt("+12"), 12);
+  EXPECT_EQ(StrToInt("2147483647"), 2147483647);
+  EXPECT_EQ(StrToInt("-2147483648"), INT32_MIN);
+  EXPECT_EQ(StrToInt("007"), 7);
+}
+
+TEST(StrToInt, RefusesEverythingElse) {
+  for (const char* text : {"", " ", "-", "Auto", "12 ", "1.5", "0x10", "$10", "2147483648",
+                           "-2147483649", "99999999999999999999", "1e3", "- 1"}) {
+    EXPECT_FALSE(TryParseInt(text).has_value()) << text;
+    try {
+      StrToInt(text);
+      ADD_FAILURE() << text;
+    } catch (const Error& error) {
+      EXPECT_EQ(error.kind(), ErrorKind::Conversion);
+      EXPECT_EQ(std::string(error.what()), "'" + std::string(text) + "' is not a valid integer value");
+    }
+  }
+}
+
+}  // namespace
+}  // namespace kelvane

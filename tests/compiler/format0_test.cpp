@@ -1,0 +1,49 @@
+#include <gtest/gtest.h>
+
+#include "compiler/frame_encoders.h"
+#include "support/test_support.h"
+
+namespace kelvane {
+namespace {
+
+using testing_support::Le32;
+
+TEST(Format0, StoresTheThirtyTwoRowsTopFirst) {
+  testing_support::TempDir dir;
+  bmpgen::Bmp8 tile(32, 32, 50);
+  tile.At(0, 0) = 7;
+  tile.At(31, 31) = 9;
+  tile.At(5, 1) = 200;
+  const std::string path = dir.Bmp("t.bmp", tile);
+  CompileState state;
+  ReadBmpHeader(path, state.BmpHeader, nullptr);
+  std::vector<uint8_t> block = {0xAA};  // blocks are appended
+  ConverFileBMPtoPCX0(state, path, block);
+  ASSERT_EQ(block.size(), 1u + 1056);
+  block.erase(block.begin());
+  const std::vector<int32_t> header = {1024, 0, 32, 32, 32, 32, 0, 0};
+  for (size_t i = 0; i < header.size(); ++i) {
+    EXPECT_EQ(Le32(block, 4 * i), header[i]) << i;
+  }
+  EXPECT_EQ(block[32], 7);
+  EXPECT_EQ(block[1055], 9);
+  EXPECT_EQ(block[32 + 32 + 5], 200);
+  EXPECT_EQ(block[33], 50);
+}
+
+TEST(Format0, TopDownFilesGiveTheSameBlock) {
+  testing_support::TempDir dir;
+  auto tile = testing_support::Tile32(5);
+  const std::string bottomUp = dir.Bmp("a.bmp", tile);
+  tile.topDown = true;
+  const std::string topDown = dir.Bmp("b.bmp", tile);
+  CompileState state;
+  ReadBmpHeader(bottomUp, state.BmpHeader, nullptr);
+  std::vector<uint8_t> first, second;
+  ConverFileBMPtoPCX0(state, bottomUp, first);
+  ConverFileBMPtoPCX0(state, topDown, second);
+  EXPECT_EQ(first, second);
+}
+
+}  // namespace
+}  // namespace kelvane

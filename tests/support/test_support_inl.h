@@ -1,0 +1,24 @@
+#pragma once
+
+#include <unistd.h>
+
+#include <stdexcept>
+
+namespace testing_support {
+
+template <typename Body>
+void InFolder(const std::string& folder, Body body) {
+  char previous[4096];
+  if (::getcwd(previous, sizeof previous) == nullptr || ::chdir(folder.c_str()) != 0) {
+    throw std::runtime_error("cannot enter " + folder);
+  }
+  try {
+    body();
+  } catch (...) {
+    (void)::chdir(previous);
+    throw;
+  }
+  (void)::chdir(previous);
+}
+
+}  // namespace testing_support
