@@ -26,8 +26,8 @@ Error ParseRanged(const std::string& option, const std::string& text, int low, i
                   int& into) {
   const auto value = TryParseInt(text);
   if (!value || *value < low || *value > high) {
-    return option + " takes a number from " + std::to_string(low) + " to " +
-           std::to_string(high) + ", not '" + text + "'";
+    return option + " takes a number from " + std::to_string(low) + " to " + std::to_string(high) +
+           ", not '" + text + "'";
   }
   into = *value;
   return std::nullopt;
@@ -77,7 +77,8 @@ using FlagHandler = std::function<void(BuildRequest&)>;
 
 const std::map<std::string, ValueHandler>& ValueOptions() {
   static const std::map<std::string, ValueHandler> handlers = {
-      {"-o", [](const std::string& v, BuildRequest& r) -> Error {
+      {"-o",
+       [](const std::string& v, BuildRequest& r) -> Error {
          r.options.outputPath = v;
          return std::nullopt;
        }},
@@ -97,17 +98,20 @@ const std::map<std::string, ValueHandler>& ValueOptions() {
       {"--groups", ParseGroups},
       {"--check", ParseChecks},
       {"--fixed", [](const std::string& v, BuildRequest& r) { return ParseFixed(v, r.options); }},
-      {"--x", [](const std::string& v, BuildRequest& r) -> Error {
+      {"--x",
+       [](const std::string& v, BuildRequest& r) -> Error {
          r.options.useX = true;
          r.options.xText = v;
          return std::nullopt;
        }},
-      {"--y", [](const std::string& v, BuildRequest& r) -> Error {
+      {"--y",
+       [](const std::string& v, BuildRequest& r) -> Error {
          r.options.useY = true;
          r.options.yText = v;
          return std::nullopt;
        }},
-      {"--mask", [](const std::string& v, BuildRequest& r) -> Error {
+      {"--mask",
+       [](const std::string& v, BuildRequest& r) -> Error {
          r.options.nameMask = v;
          return std::nullopt;
        }},

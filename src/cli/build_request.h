@@ -12,7 +12,7 @@ namespace kelvane::cli {
 // What a `build` command line asks for.
 struct BuildRequest {
   CompileOptions options;
-  std::vector<std::string> entries;  // BMP paths and separators
+  std::vector<std::string> entries;   // BMP paths and separators
   std::vector<int> checkedPositions;  // 1-based
   std::optional<GroupNumbers> groupNumbers;
   bool formatGiven = false;

@@ -13,7 +13,9 @@ constexpr int kBarWidth = 40;
 TerminalHost::TerminalHost(std::ostream& err, bool drawProgress, bool answerOk)
     : err_(err), drawProgress_(drawProgress), answerOk_(answerOk) {}
 
-TerminalHost::~TerminalHost() { EndProgressLine(); }
+TerminalHost::~TerminalHost() {
+  EndProgressLine();
+}
 
 void TerminalHost::SetProgress(int value) {
   if (!drawProgress_) {

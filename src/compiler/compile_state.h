@@ -34,8 +34,10 @@ struct CompileState {
   // Start of each frame's data block in the DEF, by frame number from 1.
   std::vector<int32_t> FrameOffsets;
 
-  // The frame being prepared and encoded (its working copy).
+  // The frame being prepared and encoded (its working copy), and the rows it
+  // had before the fixed-size cut.
   BmpImage WorkImage;
+  std::vector<uint8_t> MoxTmp;
   // An encoder's output before it is assembled: encoded rows or blocks, and
   // their offsets.
   std::vector<uint8_t> FileTmp;

@@ -56,7 +56,7 @@ int IoCodeFromErrno(int err, const std::string& path) {
     case ENOENT:
       // A missing folder on the way is a bad name, a missing file in an existing folder is not.
       return !path.empty() && IsFolder(ParentFolder(path)) ? io_code::kFileNotFound
-                                                            : io_code::kInvalidFilename;
+                                                           : io_code::kInvalidFilename;
     case ENOTDIR:
     case ENAMETOOLONG:
     case EINVAL:
@@ -85,7 +85,9 @@ void ThrowIoError(int code, const std::string& path) {
   throw Error(ErrorKind::Io, code, IoErrorMessage(code), path);
 }
 
-void ThrowErrno(int err, const std::string& path) { ThrowIoError(IoCodeFromErrno(err, path), path); }
+void ThrowErrno(int err, const std::string& path) {
+  ThrowIoError(IoCodeFromErrno(err, path), path);
+}
 
 void ThrowConversionError(const std::string& text) {
   throw Error(ErrorKind::Conversion, 0, "'" + text + "' is not a valid integer value");

@@ -31,7 +31,9 @@ inline void StoreLe32(uint8_t* at, uint32_t value) {
   }
 }
 
-inline uint16_t LoadLe16(const uint8_t* at) { return static_cast<uint16_t>(at[0] | at[1] << 8); }
+inline uint16_t LoadLe16(const uint8_t* at) {
+  return static_cast<uint16_t>(at[0] | at[1] << 8);
+}
 
 inline uint32_t LoadLe32(const uint8_t* at) {
   return uint32_t{at[0]} | uint32_t{at[1]} << 8 | uint32_t{at[2]} << 16 | uint32_t{at[3]} << 24;

@@ -8,7 +8,9 @@ namespace kelvane {
 
 const std::string kGroupSeparator(94, '-');
 
-bool IsGroupSeparator(const std::string& text) { return text == kGroupSeparator; }
+bool IsGroupSeparator(const std::string& text) {
+  return text == kGroupSeparator;
+}
 
 void FrameList::RequireIndex(size_t index) const {
   if (index >= texts_.size()) {

@@ -35,8 +35,8 @@ class BuildCommandTest : public ::testing::Test {
 
 TEST_F(BuildCommandTest, BuildsATerrainDef) {
   const std::string out = dir.File("out.def");
-  const auto run = Build({"--type", "3", "-o", out, Frame("a.bmp"), Frame("b.bmp", 1), "/",
-                          Frame("c.bmp", 2), "/"});
+  const auto run = Build(
+      {"--type", "3", "-o", out, Frame("a.bmp"), Frame("b.bmp", 1), "/", Frame("c.bmp", 2), "/"});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.err, "");
   const auto def = ReadBytes(out);
@@ -94,7 +94,7 @@ TEST_F(BuildCommandTest, PaletteDifferenceNeedsYes) {
   auto odd = testing_support::Tile32(1);
   odd.palette.fill(0);
   const std::string out = dir.File("out.def");
-  const std::vector<std::string> args = {"--type", "3", "--check-palette", "-o", out,
+  const std::vector<std::string> args = {"--type",       "3", "--check-palette",    "-o", out,
                                          Frame("a.bmp"), "/", dir.Bmp("b.bmp", odd)};
   const auto refused = Build(args);
   EXPECT_EQ(refused.status, 3);
@@ -112,9 +112,9 @@ TEST_F(BuildCommandTest, PaletteDifferenceNeedsYes) {
 TEST_F(BuildCommandTest, HelpExplainsEveryOption) {
   const auto run = Build({"--help"});
   EXPECT_EQ(run.status, 0);
-  for (const char* option : {"-o PATH", "--type", "--format", "--monster", "--groups", "--shadow",
-                             "--outline", "--check P", "--fixed", "--x", "--y", "--mask",
-                             "--check-palette", "--yes", "-q"}) {
+  for (const char* option :
+       {"-o PATH", "--type", "--format", "--monster", "--groups", "--shadow", "--outline",
+        "--check P", "--fixed", "--x", "--y", "--mask", "--check-palette", "--yes", "-q"}) {
     EXPECT_NE(run.out.find(option), std::string::npos) << option;
   }
 }

@@ -23,9 +23,7 @@ class CompileDriverTest : public ::testing::Test {
     options.outputPath = dir.File("out.def");
   }
 
-  std::string Frame(const std::string& name, int seed = 0) {
-    return dir.Bmp(name, Tile32(seed));
-  }
+  std::string Frame(const std::string& name, int seed = 0) { return dir.Bmp(name, Tile32(seed)); }
   void Add(const std::string& entry) { list.Append(entry); }
   void AddSeparator() { list.Append(kGroupSeparator); }
   CompileOutcome Compile() { return CreateDefFile(state, list, options, host); }
@@ -161,8 +159,7 @@ TEST_F(CompileDriverTest, NameMaskRenamesFrames) {
   ASSERT_EQ(Compile().status, CompileOutcome::Status::Written);
   const auto def = ReadBytes(options.outputPath);
   EXPECT_EQ(std::string(def.begin() + 800, def.begin() + 813), std::string("Hero_A10.pcx\0", 13));
-  EXPECT_EQ(std::string(def.begin() + 813, def.begin() + 826),
-            std::string("Hero_Aa..pcx\0", 13));
+  EXPECT_EQ(std::string(def.begin() + 813, def.begin() + 826), std::string("Hero_Aa..pcx\0", 13));
 }
 
 TEST_F(CompileDriverTest, ProgressRunsThroughItsFixedSteps) {
@@ -232,9 +229,8 @@ TEST_F(CompileDriverTest, RelativeOutputGoesToTheCurrentFolderAndNothingElseIsLe
   Add(Frame("a.bmp"));
   options.outputPath = "rel.def";
   TempDir work;
-  testing_support::InFolder(work.path(), [&] {
-    ASSERT_EQ(Compile().status, CompileOutcome::Status::Written);
-  });
+  testing_support::InFolder(work.path(),
+                            [&] { ASSERT_EQ(Compile().status, CompileOutcome::Status::Written); });
   EXPECT_EQ(work.Names(), std::vector<std::string>{"rel.def"});
   EXPECT_EQ(dir.Names(), std::vector<std::string>{"a.bmp"});
 }

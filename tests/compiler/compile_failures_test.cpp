@@ -185,8 +185,8 @@ TEST_F(CompileFailureTest, CancelAfterThePaletteCheckChangesNothing) {
   host.answerOk = false;
   EXPECT_EQ(Compile().status, Status::Cancelled);
   ASSERT_EQ(host.questions.size(), 1u);
-  EXPECT_EQ(host.questions[0], std::make_pair(std::string("!Atantion"),
-                                              std::string("Do you wnat continue?")));
+  EXPECT_EQ(host.questions[0],
+            std::make_pair(std::string("!Atantion"), std::string("Do you wnat continue?")));
   EXPECT_EQ(list.Count(), 2u);
   EXPECT_TRUE(host.progress.empty());
   ExpectOutputUntouched();

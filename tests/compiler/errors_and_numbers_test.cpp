@@ -51,7 +51,8 @@ TEST(StrToInt, RefusesEverythingElse) {
       ADD_FAILURE() << text;
     } catch (const Error& error) {
       EXPECT_EQ(error.kind(), ErrorKind::Conversion);
-      EXPECT_EQ(std::string(error.what()), "'" + std::string(text) + "' is not a valid integer value");
+      EXPECT_EQ(std::string(error.what()),
+                "'" + std::string(text) + "' is not a valid integer value");
     }
   }
 }

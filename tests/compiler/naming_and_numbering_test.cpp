@@ -11,7 +11,9 @@ std::string Name(const std::string& path, const std::string& mask = "") {
   return std::string(bytes.begin(), bytes.end());
 }
 
-std::string Padded(const std::string& text) { return text + std::string(13 - text.size(), '\0'); }
+std::string Padded(const std::string& text) {
+  return text + std::string(13 - text.size(), '\0');
+}
 
 TEST(FrameNaming, FollowsTheNameRules) {
   EXPECT_EQ(Name("C:\\art\\runner10.bmp"), Padded("runner10.pcx"));

@@ -54,7 +54,9 @@ void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
   file.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
 }
 
-bool FileExists(const std::string& path) { return ::access(path.c_str(), F_OK) == 0; }
+bool FileExists(const std::string& path) {
+  return ::access(path.c_str(), F_OK) == 0;
+}
 
 int32_t Le32(const std::vector<uint8_t>& bytes, size_t at) {
   return int32_t(uint32_t(bytes.at(at)) | uint32_t(bytes.at(at + 1)) << 8 |

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+
+#include "compiler/bmp_frame.h"
+
+namespace kelvane {
+
+// The visible part of a frame. Right is one past the last visible column found
+// from column 1 on (a pixel in column 0 alone does not move it), Bottom is one
+// more than one past the last visible row. A frame with nothing visible gives
+// Left 0, Top height, Right width + 1 and Bottom height + 1.
+struct ContentBounds {
+  int32_t Left = 0;
+  int32_t Top = 0;
+  int32_t Right = 0;
+  int32_t Bottom = 0;
+};
+
+// Measures the image's first `width` columns, row by row from the top; pixels
+// equal to `transparentIndex` are invisible.
+ContentBounds FindContentBounds(const BmpImage& image, uint8_t transparentIndex);
+
+}  // namespace kelvane

@@ -1,0 +1,34 @@
+#include "prepare/size_picture.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace kelvane {
+
+void SizePicture(BmpImage& image, int32_t newWidth, int32_t newHeight,
+                 std::vector<uint8_t>& scratch) {
+  const int32_t oldWidth = image.width;
+  const int32_t oldHeight = image.height;
+  const size_t oldStride = image.stride;
+  const size_t newStride = RowStride(newWidth);
+  scratch.swap(image.pixels);  // scratch now holds the old rows
+  image.pixels.assign(newStride * size_t(newHeight), 0);
+  image.width = newWidth;
+  image.height = newHeight;
+  image.stride = static_cast<uint32_t>(newStride);
+  image.header.biWidth = newWidth;
+  image.header.biHeight = newHeight;
+
+  const size_t kept = std::min(oldStride, newStride);
+  for (int32_t y = 0; y < std::min(oldHeight, newHeight); ++y) {
+    const uint8_t* from = scratch.data() + size_t(oldHeight - 1 - y) * oldStride;
+    uint8_t* to = image.RowFromTop(y);
+    std::memcpy(to, from, kept);
+    // Columns the old picture did not have are transparent, whatever its padding held.
+    for (int32_t x = oldWidth; x < std::min<int32_t>(newWidth, int32_t(kept)); ++x) {
+      to[x] = 0;
+    }
+  }
+}
+
+}  // namespace kelvane

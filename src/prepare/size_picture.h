@@ -1,0 +1,19 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "compiler/bmp_frame.h"
+
+namespace kelvane {
+
+// Brings a working copy to the fixed size, keeping its top-left corner: rows
+// are dropped at the bottom and columns at the right. Each kept row keeps its
+// bytes as they stand, so where the new row is padded the padding holds the
+// old row's next pixels. Columns and rows added by a larger size are
+// transparent (index 0). The header's width and height become the new size.
+// `scratch` receives the old pixels; its capacity is kept for the next frame.
+void SizePicture(BmpImage& image, int32_t newWidth, int32_t newHeight,
+                 std::vector<uint8_t>& scratch);
+
+}  // namespace kelvane
