@@ -6,6 +6,7 @@
 
 #include "cli/build_request.h"
 #include "cli/terminal_host.h"
+#include "cli/width_warnings.h"
 #include "compiler/compile_driver.h"
 #include "framelist/frame_list.h"
 
@@ -77,6 +78,9 @@ int RunBuild(const std::vector<std::string>& args, std::ostream& out, std::ostre
   if (request.help) {
     PrintBuildHelp(out);
     return kExitOk;
+  }
+  for (const auto& warning : MapObjectWidthWarnings(request)) {
+    err << "kelvane-cli: warning: " << warning << "\n";
   }
   CompileState state;
   if (request.groupNumbers) {

@@ -1,12 +1,18 @@
-#include "compiler/errors.h"
+#include "compiler/block_frame.h"
 #include "compiler/frame_encoders.h"
+#include "prepare/object_shadow.h"
+#include "prepare/working_copy.h"
 
 namespace kelvane {
 
-// Not built yet.
-void ConverFileBMPtoPCX3(CompileState&, const CompileOptions&, const FrameEntryRef&,
-                         std::vector<uint8_t>&) {
-  ThrowInputError("Frame format 3 is not available yet");
+void ConverFileBMPtoPCX3(CompileState& state, const CompileOptions& options,
+                         const FrameEntryRef& entry, std::vector<uint8_t>& block) {
+  BmpImage& image = LoadWorkingCopy(state, entry.bmpPath);
+  if (options.shadow) {
+    showdowObjects(image);
+  }
+  ApplyFixedSizeToWorkingCopy(state, options);
+  EncodeBlockFrame(state, image, 3, LiteralRule::FromSeven, options, entry.bmpPath, block);
 }
 
 }  // namespace kelvane

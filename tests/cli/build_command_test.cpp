@@ -121,3 +121,32 @@ TEST_F(BuildCommandTest, HelpExplainsEveryOption) {
 
 }  // namespace
 }  // namespace kelvane::cli
+
+namespace kelvane::cli {
+namespace {
+
+TEST(MapObjectBuild, WarnsAboutWidthsOutsideWholeBlocks) {
+  TempDir dir;
+  const std::string out = dir.File("object.def");
+  bmpgen::Bmp8 narrow(33, 4);
+  narrow.At(5, 1) = 9;
+  const std::string narrowPath = dir.Bmp("narrow.bmp", narrow);
+  const std::string wide = dir.Bmp("wide.bmp", bmpgen::Bmp8(64, 4, 9));
+  const auto run = Build({"--type", "2", "-o", out, narrowPath, wide, narrowPath});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.err, "kelvane-cli: warning: \"" + narrowPath +
+                         "\" is 33 pixels wide, not a multiple of 32: map object rows are "
+                         "decoded in whole 32-pixel blocks\n");
+
+  const auto fixed = Build({"--type", "2", "--fixed", "40x4", "-o", out, wide});
+  EXPECT_EQ(fixed.status, 0);
+  EXPECT_EQ(fixed.err,
+            "kelvane-cli: warning: the fixed width is 40, not a multiple of 32: map object rows "
+            "are decoded in whole 32-pixel blocks\n");
+
+  const auto terrain = Build({"--type", "0", "-o", out, narrowPath});
+  EXPECT_EQ(terrain.err.find("warning"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace kelvane::cli

@@ -1,0 +1,51 @@
+#include "cli/width_warnings.h"
+
+#include <set>
+
+#include "compiler/bmp_frame.h"
+#include "compiler/errors.h"
+#include "compiler/int_text.h"
+#include "framelist/frame_list.h"
+
+namespace kelvane::cli {
+
+namespace {
+
+constexpr int kMapObjectType = 2;
+constexpr int32_t kBlockWidth = 32;
+const char* const kWhy =
+    ", not a multiple of 32: map object rows are decoded in whole 32-pixel blocks";
+
+}  // namespace
+
+std::vector<std::string> MapObjectWidthWarnings(const BuildRequest& request) {
+  std::vector<std::string> warnings;
+  if (request.options.typePosition != kMapObjectType) {
+    return warnings;
+  }
+  if (request.options.fixedSize) {
+    const auto width = TryParseInt(request.options.fixedWidth);
+    if (width && *width % kBlockWidth != 0) {
+      warnings.push_back("the fixed width is " + std::to_string(*width) + kWhy);
+    }
+    return warnings;
+  }
+  std::set<std::string> seen;
+  for (const auto& entry : request.entries) {
+    if (IsGroupSeparator(entry) || !seen.insert(entry).second) {
+      continue;
+    }
+    try {
+      BmpFrameHeader header;
+      ReadBmpHeader(entry, header, nullptr);
+      if (header.biWidth % kBlockWidth != 0) {
+        warnings.push_back("\"" + entry + "\" is " + std::to_string(header.biWidth) +
+                           " pixels wide" + kWhy);
+      }
+    } catch (const Error&) {
+    }
+  }
+  return warnings;
+}
+
+}  // namespace kelvane::cli

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "cli/build_request.h"
+
+namespace kelvane::cli {
+
+// Map object rows are decoded as whole 32-pixel blocks, so a frame whose width
+// is not a multiple of 32 will show its last block's transparent filler. One
+// warning per such frame (or one for the fixed width); nothing for other types
+// and nothing for files that cannot be read (the build itself reports those).
+std::vector<std::string> MapObjectWidthWarnings(const BuildRequest& request);
+
+}  // namespace kelvane::cli

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace kelvane {
+
+constexpr int kBlockPixels = 32;
+
+// Which pixels a literal segment takes once the colour runs of a pass are done.
+enum class LiteralRule {
+  FromSeven,   // indices 7 to 255; 1 to 6 always end a literal (map objects)
+  AnyNonZero,  // every index but 0, so 1 to 6 may sit inside a literal
+};
+
+// Codes one block of 32 pixels: a code byte per segment, kind in the top three
+// bits (0 to 6 a run of that index, 7 a literal followed by its bytes) and the
+// length minus one in the low five. Appends to `out`.
+void EncodeBlock(const uint8_t* pixels, LiteralRule rule, std::vector<uint8_t>& out);
+
+}  // namespace kelvane

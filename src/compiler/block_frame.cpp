@@ -1,0 +1,94 @@
+#include "compiler/block_frame.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+#include "compiler/def_format.h"
+#include "compiler/errors.h"
+#include "compiler/little_endian.h"
+#include "prepare/content_bounds.h"
+#include "prepare/placement.h"
+
+namespace kelvane {
+
+namespace {
+
+constexpr size_t kLargestOffset = 0xFFFF;
+
+struct RowRange {
+  int32_t top = 0;
+  int32_t bottom = 0;
+};
+
+RowRange CroppedRows(const BmpImage& image) {
+  const ContentBounds bounds = FindContentBounds(image, 0);
+  return {std::max(bounds.Top, 0), std::min(bounds.Bottom, image.height)};
+}
+
+size_t BlockCount(const BmpImage& image, RowRange rows) {
+  const size_t blocksPerRow = (size_t(image.width) + kBlockPixels - 1) / kBlockPixels;
+  return size_t(rows.bottom - rows.top) * blocksPerRow;
+}
+
+// Codes rows top..bottom - 1 into state.FileTmp and the block-offset table,
+// which opens with the first block's offset, into state.OffsTmp. Returns false,
+// as soon as it is clear, when the offsets would not fit in 16 bits.
+bool EncodeRows(const BmpImage& image, RowRange rows, LiteralRule rule, size_t tableSize,
+                CompileState& state) {
+  state.FileTmp.clear();
+  state.OffsTmp.clear();
+  PutLe16(state.OffsTmp, uint16_t(tableSize));
+  std::array<uint8_t, kBlockPixels> pixels{};
+  for (int32_t y = rows.top; y < rows.bottom; ++y) {
+    const uint8_t* row = image.RowFromTop(y);
+    for (int32_t start = 0; start < image.width; start += kBlockPixels) {
+      const auto inside = size_t(std::min(kBlockPixels, image.width - start));
+      std::memcpy(pixels.data(), row + start, inside);
+      std::fill(pixels.begin() + long(inside), pixels.end(), 0);
+      EncodeBlock(pixels.data(), rule, state.FileTmp);
+      const size_t end = tableSize + state.FileTmp.size();
+      if (end > kLargestOffset) {
+        return false;
+      }
+      PutLe16(state.OffsTmp, uint16_t(end));
+    }
+  }
+  return true;
+}
+
+[[noreturn]] void RefuseOversizedFrame(const std::string& bmpPath, const BmpImage& image) {
+  ThrowInputError("\"" + bmpPath + "\" (" + std::to_string(image.width) + " x " +
+                      std::to_string(image.height) +
+                      ") is too large for its frame type: its coded blocks and their table " +
+                      "need more than 65535 bytes",
+                  bmpPath);
+}
+
+}  // namespace
+
+void EncodeBlockFrame(CompileState& state, const BmpImage& image, int32_t format, LiteralRule rule,
+                      const CompileOptions& options, const std::string& bmpPath,
+                      std::vector<uint8_t>& block) {
+  const RowRange rows = CroppedRows(image);
+  const size_t tableSize = 2 * (BlockCount(image, rows) + 1);
+  if (tableSize > kLargestOffset || !EncodeRows(image, rows, rule, tableSize, state)) {
+    RefuseOversizedFrame(bmpPath, image);
+  }
+  const size_t dataSize = tableSize + state.FileTmp.size();
+
+  FrameHeader header;
+  header.DataSize = int32_t(dataSize);
+  header.Format = format;
+  header.FullWidth = header.Width = image.width;
+  header.FullHeight = image.height;
+  header.Height = rows.bottom - rows.top;
+  header.LeftMargin = 0;
+  header.TopMargin = rows.top;
+  ApplyPlacementOffsets(options, header);
+  header.AppendTo(block);
+  block.insert(block.end(), state.OffsTmp.begin(), state.OffsTmp.end());
+  block.insert(block.end(), state.FileTmp.begin(), state.FileTmp.end());
+}
+
+}  // namespace kelvane

@@ -1,0 +1,65 @@
+#include "prepare/object_shadow.h"
+
+#include <cstdint>
+
+namespace kelvane {
+
+namespace {
+
+constexpr uint8_t kTransparent = 0;
+constexpr uint8_t kShadow = 4;
+
+// Where the shadow of row v falls: the shadow row u, found at the object's
+// lowest visible row, and the step counter s that holds u level for the first
+// four rows.
+struct ShadowRow {
+  int64_t u = 0;
+  int s = 0;
+
+  void EndOfRow(int64_t v) {
+    if (u != 0 && s < 4) {
+      ++u;
+      ++s;
+    }
+    if (u != 0 && s > 3 && v % 2 == 0) {
+      ++u;
+    }
+    if (u != 0 && s > 3 && v % 2 == 1 && v % 3 == 0) {
+      ++u;
+    }
+  }
+};
+
+}  // namespace
+
+void showdowObjects(BmpImage& image) {
+  ShadowRow shadow;
+  int64_t k = 0;  // shear: floor(v / 2) - floor(v / 6)
+  for (int32_t v = 1; v < image.height; ++v) {
+    if (v % 2 == 0) {
+      ++k;
+    }
+    if (v % 6 == 0) {
+      --k;
+    }
+    const uint8_t* row = image.RowFromBottom(v);
+    for (int32_t a = 2; a < image.width; ++a) {
+      if (row[a] == kTransparent) {
+        continue;
+      }
+      if (shadow.u == 0) {
+        shadow.u = v;
+      }
+      const int64_t targetColumn = a - k;
+      if (targetColumn >= 0 && shadow.u < image.height) {
+        uint8_t& target = image.RowFromBottom(int32_t(shadow.u))[targetColumn];
+        if (target == kTransparent) {
+          target = kShadow;
+        }
+      }
+    }
+    shadow.EndOfRow(v);
+  }
+}
+
+}  // namespace kelvane
