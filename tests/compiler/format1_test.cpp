@@ -194,17 +194,5 @@ TEST_F(Format1Test, OutlineOnlyOnCheckedEntries) {
   EXPECT_EQ(outlined.pixels, expectedRows);
 }
 
-TEST_F(Format1Test, MissingFileIsReportedByName) {
-  Bytes block;
-  const std::string missing = dir.File("gone.bmp");
-  try {
-    ConverFileBMPtoPCX1(state, options, {missing, 1, false}, block);
-    FAIL() << "no error";
-  } catch (const Error& error) {
-    EXPECT_EQ(error.path(), missing);
-  }
-  EXPECT_TRUE(block.empty());
-}
-
 }  // namespace
 }  // namespace kelvane
