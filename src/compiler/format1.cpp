@@ -1,12 +1,97 @@
+#include <cstdint>
+#include <string>
+
+#include "compiler/def_format.h"
 #include "compiler/errors.h"
+#include "compiler/format1_rows.h"
 #include "compiler/frame_encoders.h"
+#include "compiler/little_endian.h"
+#include "prepare/content_bounds.h"
+#include "prepare/creature_shadow.h"
+#include "prepare/palette_roles.h"
+#include "prepare/placement.h"
+#include "prepare/working_copy.h"
 
 namespace kelvane {
 
-// Not built yet.
-void ConverFileBMPtoPCX1(CompileState&, const CompileOptions&, const FrameEntryRef&,
-                         std::vector<uint8_t>&) {
-  ThrowInputError("Frame format 1 is not available yet");
+namespace {
+
+constexpr int32_t kFormat = 1;
+constexpr size_t kRowOffsetSize = 4;
+
+// Shadow and outline go in before the fixed-size cut, which may crop them.
+const BmpImage& PrepareWorkingCopy(CompileState& state, const CompileOptions& options,
+                                   const FrameEntryRef& entry) {
+  BmpImage& image = LoadWorkingCopy(state, entry.bmpPath);
+  showdowCreture(image, options.shadow, options.outline && entry.checked);
+  ApplyFixedSizeToWorkingCopy(state, options);
+  return image;
+}
+
+// The bounds run one past the frame and the stored width may reach the
+// stride, so both must stay below the 32-bit header fields' limit.
+void RefuseSizeTheHeaderCannotHold(const BmpImage& image, const std::string& path) {
+  if (image.stride > uint32_t{INT32_MAX} || image.height >= INT32_MAX) {
+    ThrowInputError("\"" + path + "\" would be a frame of " + std::to_string(image.width) + " x " +
+                        std::to_string(image.height) +
+                        " pixels, more than a DEF frame header can describe",
+                    path);
+  }
+}
+
+// Rows [Top, Bottom), columns [Left, Right): the row data into FileTmp and the
+// offset table, counted from the table's start, into OffsTmp.
+void EncodeRows(const BmpImage& image, const ContentBounds& box, CompileState& state) {
+  std::vector<uint8_t>& rows = state.FileTmp;
+  std::vector<uint8_t>& table = state.OffsTmp;
+  rows.clear();
+  table.clear();
+  const size_t tableSize = kRowOffsetSize * size_t(box.Bottom - box.Top);
+  for (int32_t y = box.Top; y < box.Bottom; ++y) {
+    // Wraps only for a frame that RefuseDataTheHeaderCannotHold turns away.
+    PutLe32(table, static_cast<uint32_t>(tableSize + rows.size()));
+    const uint8_t* row = image.RowFromTop(y);
+    AppendFormat1Row(row + box.Left, row + box.Right, rows);
+  }
+}
+
+void RefuseDataTheHeaderCannotHold(size_t dataSize, const std::string& path) {
+  if (dataSize > size_t{INT32_MAX}) {
+    ThrowInputError("\"" + path + "\" encodes to " + std::to_string(dataSize) +
+                        " bytes, more than a DEF frame can hold",
+                    path);
+  }
+}
+
+FrameHeader MakeHeader(const CompileState& state, const CompileOptions& options,
+                       const ContentBounds& box, size_t dataSize) {
+  FrameHeader header;
+  header.DataSize = static_cast<int32_t>(dataSize);
+  header.Format = kFormat;
+  header.FullWidth = state.FirstFrameWidth;
+  header.FullHeight = state.FirstFrameHeight;
+  header.Width = box.Right - box.Left;
+  header.Height = box.Bottom - box.Top;
+  header.LeftMargin = box.Left;
+  header.TopMargin = box.Top;
+  ApplyPlacementOffsets(options, header);
+  return header;
+}
+
+}  // namespace
+
+void ConverFileBMPtoPCX1(CompileState& state, const CompileOptions& options,
+                         const FrameEntryRef& entry, std::vector<uint8_t>& block) {
+  const BmpImage& image = PrepareWorkingCopy(state, options, entry);
+  RefuseSizeTheHeaderCannotHold(image, entry.bmpPath);
+  const ContentBounds box = ClampContentBounds(FindContentBounds(image, kTransparentIndex), image);
+  EncodeRows(image, box, state);
+  const size_t dataSize = state.OffsTmp.size() + state.FileTmp.size();
+  RefuseDataTheHeaderCannotHold(dataSize, entry.bmpPath);
+  const FrameHeader header = MakeHeader(state, options, box, dataSize);
+  header.AppendTo(block);
+  block.insert(block.end(), state.OffsTmp.begin(), state.OffsTmp.end());
+  block.insert(block.end(), state.FileTmp.begin(), state.FileTmp.end());
 }
 
 }  // namespace kelvane

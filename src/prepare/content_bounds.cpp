@@ -1,5 +1,7 @@
 #include "prepare/content_bounds.h"
 
+#include <algorithm>
+
 namespace kelvane {
 
 namespace {
@@ -54,6 +56,14 @@ ContentBounds FindContentBounds(const BmpImage& image, uint8_t transparentIndex)
   }
   bounds.Right = right + 1;
   bounds.Bottom = bottom + 1;
+  return bounds;
+}
+
+ContentBounds ClampContentBounds(ContentBounds bounds, const BmpImage& image) {
+  bounds.Right = int32_t(std::min<int64_t>(bounds.Right, image.stride));
+  bounds.Bottom = std::min(bounds.Bottom, image.height);
+  bounds.Left = std::max(bounds.Left, 0);
+  bounds.Top = std::max(bounds.Top, 0);
   return bounds;
 }
 

@@ -21,4 +21,9 @@ struct ContentBounds {
 // equal to `transparentIndex` are invisible.
 ContentBounds FindContentBounds(const BmpImage& image, uint8_t transparentIndex);
 
+// The part of the bounds the encoders can store: Right no further than the
+// stored row (so it may take in padding bytes), Bottom no lower than the frame,
+// Left and Top not negative.
+ContentBounds ClampContentBounds(ContentBounds bounds, const BmpImage& image);
+
 }  // namespace kelvane

@@ -7,20 +7,7 @@
 namespace kelvane {
 namespace {
 
-// Builds the image in memory, as a working copy holds it.
-BmpImage ImageOf(const bmpgen::Bmp8& drawn) {
-  BmpImage image;
-  image.width = drawn.width;
-  image.height = drawn.height;
-  image.stride = RowStride(drawn.width);
-  image.pixels.assign(size_t(image.stride) * size_t(image.height), drawn.padding);
-  for (int32_t y = 0; y < drawn.height; ++y) {
-    for (int32_t x = 0; x < drawn.width; ++x) {
-      image.RowFromTop(y)[x] = drawn.At(x, y);
-    }
-  }
-  return image;
-}
+using testing_support::ImageOf;
 
 void ExpectBounds(const bmpgen::Bmp8& drawn, int32_t left, int32_t top, int32_t right,
                   int32_t bottom) {

@@ -77,4 +77,20 @@ bmpgen::Bmp8 Tile32(int seed) {
   return tile;
 }
 
+kelvane::BmpImage ImageOf(const bmpgen::Bmp8& drawn) {
+  kelvane::BmpImage image;
+  image.width = drawn.width;
+  image.height = drawn.height;
+  image.stride = kelvane::RowStride(drawn.width);
+  image.header.biWidth = drawn.width;
+  image.header.biHeight = drawn.height;
+  image.pixels.assign(size_t(image.stride) * size_t(image.height), drawn.padding);
+  for (int32_t y = 0; y < drawn.height; ++y) {
+    for (int32_t x = 0; x < drawn.width; ++x) {
+      image.RowFromTop(y)[x] = drawn.At(x, y);
+    }
+  }
+  return image;
+}
+
 }  // namespace testing_support

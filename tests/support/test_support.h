@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "bmpgen/bmp_writer.h"
+#include "compiler/bmp_frame.h"
 #include "compiler/compile_host.h"
 
 namespace testing_support {
@@ -58,6 +59,9 @@ void InFolder(const std::string& folder, Body body);
 
 // A 32 x 32 frame whose pixels follow `seed`, so that frames differ.
 bmpgen::Bmp8 Tile32(int seed);
+
+// The picture as a working copy holds it in memory, padding bytes included.
+kelvane::BmpImage ImageOf(const bmpgen::Bmp8& drawn);
 
 }  // namespace testing_support
 

@@ -1,0 +1,94 @@
+// Draws the frames of a creature-sized animation for timing the builder: a
+// walking figure of many colours on a transparent ground, one BMP per frame,
+// into a folder the caller names.
+
+#include <cstdlib>
+#include <exception>
+#include <iostream>
+#include <string>
+
+#include "bmpgen/bmp_writer.h"
+
+namespace {
+
+struct Request {
+  std::string folder;
+  int count = 60;
+  int32_t width = 450;
+  int32_t height = 400;
+};
+
+bool ParsePositive(const char* text, long limit, long& into) {
+  char* end = nullptr;
+  into = std::strtol(text, &end, 10);
+  return *text != '\0' && *end == '\0' && into > 0 && into <= limit;
+}
+
+bool Parse(int argc, char** argv, Request& request) {
+  if (argc < 2 || argc > 5) {
+    return false;
+  }
+  request.folder = argv[1];
+  long values[3] = {request.count, request.width, request.height};
+  const long limits[3] = {999, 10000, 10000};
+  for (int i = 2; i < argc; ++i) {
+    if (!ParsePositive(argv[i], limits[i - 2], values[i - 2])) {
+      return false;
+    }
+  }
+  request.count = int(values[0]);
+  request.width = int32_t(values[1]);
+  request.height = int32_t(values[2]);
+  return true;
+}
+
+void FillEllipse(bmpgen::Bmp8& frame, int32_t cx, int32_t cy, int32_t rx, int32_t ry,
+                 uint8_t base) {
+  for (int32_t y = cy - ry; y <= cy + ry; ++y) {
+    for (int32_t x = cx - rx; x <= cx + rx; ++x) {
+      const double dx = double(x - cx) / rx;
+      const double dy = double(y - cy) / ry;
+      if (x >= 0 && y >= 0 && x < frame.width && y < frame.height && dx * dx + dy * dy <= 1.0) {
+        // Shading bands of literal colours, with a few of the engine's special ones.
+        const int32_t band = (x / 3 + y / 5) % 40;
+        frame.At(x, y) = band == 0 ? uint8_t(1 + (y % 3)) : uint8_t(base + band);
+      }
+    }
+  }
+}
+
+bmpgen::Bmp8 DrawFrame(const Request& request, int index) {
+  bmpgen::Bmp8 frame(request.width, request.height);
+  frame.SetGreyPalette();
+  const int32_t w = request.width;
+  const int32_t h = request.height;
+  const int32_t stride = (index % 10) - 5;             // legs swing over ten frames
+  FillEllipse(frame, w / 2, h / 2, w / 6, h / 8, 60);  // body
+  FillEllipse(frame, w / 2 + w / 6, h / 2 - h / 8, w / 14, h / 14, 120);           // head
+  FillEllipse(frame, w / 2 - w / 12 + stride * 3, h * 3 / 4, w / 40, h / 6, 180);  // legs
+  FillEllipse(frame, w / 2 + w / 12 - stride * 3, h * 3 / 4, w / 40, h / 6, 180);
+  return frame;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Request request;
+  if (!Parse(argc, argv, request)) {
+    std::cerr << "Usage: kelvane-bench-frames FOLDER [COUNT [WIDTH [HEIGHT]]]\n"
+                 "Writes COUNT frames (default 60 of 450 x 400) named frame001.bmp ...\n"
+                 "into FOLDER, which must exist.\n";
+    return 2;
+  }
+  try {
+    for (int i = 1; i <= request.count; ++i) {
+      std::string name = std::to_string(i);
+      name.insert(0, 3 - name.size(), '0');
+      bmpgen::WriteBmp8(request.folder + "/frame" + name + ".bmp", DrawFrame(request, i));
+    }
+  } catch (const std::exception& error) {
+    std::cerr << "kelvane-bench-frames: " << error.what() << "\n";
+    return 1;
+  }
+  return 0;
+}
