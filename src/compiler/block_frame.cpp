@@ -8,6 +8,7 @@
 #include "compiler/errors.h"
 #include "compiler/little_endian.h"
 #include "prepare/content_bounds.h"
+#include "prepare/palette_roles.h"
 #include "prepare/placement.h"
 
 namespace kelvane {
@@ -21,9 +22,11 @@ struct RowRange {
   int32_t bottom = 0;
 };
 
+// Only rows are cropped: every row keeps the frame's full width.
 RowRange CroppedRows(const BmpImage& image) {
-  const ContentBounds bounds = FindContentBounds(image, 0);
-  return {std::max(bounds.Top, 0), std::min(bounds.Bottom, image.height)};
+  const ContentBounds bounds =
+      ClampContentBounds(FindContentBounds(image, kTransparentIndex), image);
+  return {bounds.Top, bounds.Bottom};
 }
 
 size_t BlockCount(const BmpImage& image, RowRange rows) {
@@ -45,7 +48,7 @@ bool EncodeRows(const BmpImage& image, RowRange rows, LiteralRule rule, size_t t
     for (int32_t start = 0; start < image.width; start += kBlockPixels) {
       const auto inside = size_t(std::min(kBlockPixels, image.width - start));
       std::memcpy(pixels.data(), row + start, inside);
-      std::fill(pixels.begin() + long(inside), pixels.end(), 0);
+      std::fill(pixels.begin() + long(inside), pixels.end(), kTransparentIndex);
       EncodeBlock(pixels.data(), rule, state.FileTmp);
       const size_t end = tableSize + state.FileTmp.size();
       if (end > kLargestOffset) {

@@ -24,6 +24,10 @@ int32_t RightmostVisible(const uint8_t* row, int32_t width, uint8_t transparent)
   return 0;
 }
 
+int32_t OnePast(int32_t value) {
+  return value == INT32_MAX ? INT32_MAX : value + 1;
+}
+
 }  // namespace
 
 ContentBounds FindContentBounds(const BmpImage& image, uint8_t transparentIndex) {
@@ -54,8 +58,10 @@ ContentBounds FindContentBounds(const BmpImage& image, uint8_t transparentIndex)
       right = p;
     }
   }
-  bounds.Right = right + 1;
-  bounds.Bottom = bottom + 1;
+  // One past the frame; saturated so that a frame of the largest size gives
+  // bounds its callers can refuse rather than an overflow.
+  bounds.Right = OnePast(right);
+  bounds.Bottom = OnePast(bottom);
   return bounds;
 }
 

@@ -2,12 +2,11 @@
 
 #include <cstdint>
 
+#include "prepare/palette_roles.h"
+
 namespace kelvane {
 
 namespace {
-
-constexpr uint8_t kTransparent = 0;
-constexpr uint8_t kShadow = 4;
 
 // Where the shadow of row v falls: the shadow row u, found at the object's
 // lowest visible row, and the step counter s that holds u level for the first
@@ -44,7 +43,7 @@ void showdowObjects(BmpImage& image) {
     }
     const uint8_t* row = image.RowFromBottom(v);
     for (int32_t a = 2; a < image.width; ++a) {
-      if (row[a] == kTransparent) {
+      if (row[a] == kTransparentIndex) {
         continue;
       }
       if (shadow.u == 0) {
@@ -53,8 +52,8 @@ void showdowObjects(BmpImage& image) {
       const int64_t targetColumn = a - k;
       if (targetColumn >= 0 && shadow.u < image.height) {
         uint8_t& target = image.RowFromBottom(int32_t(shadow.u))[targetColumn];
-        if (target == kTransparent) {
-          target = kShadow;
+        if (target == kTransparentIndex) {
+          target = kShadowIndex;
         }
       }
     }

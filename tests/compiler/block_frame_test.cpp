@@ -184,6 +184,18 @@ TEST_F(BlockFrameTest, FrameBeyondSixteenBitOffsetsIsRefused) {
   EXPECT_EQ(block, (Bytes{1, 2, 3}));
 }
 
+TEST_F(BlockFrameTest, IndexSevenIsALiteralHereAndAColourInFormatOne) {
+  bmpgen::Bmp8 drawn(32, 2);
+  drawn.FillRect(1, 0, 3, 0, 7);
+  const Bytes mapObject = Encode3(drawn);
+  EXPECT_EQ(Bytes(mapObject.begin() + 38, mapObject.end()),
+            (Bytes{0x00, 0xE2, 7, 7, 7, 0x1B, 0x1F}));
+  Bytes creature;
+  ConverFileBMPtoPCX1(state, options, {dir.File("frame.bmp"), 1, false}, creature);
+  // Columns 1 to 3 of rows 0 and 1: a run of three 7s, then three transparent pixels.
+  EXPECT_EQ(Bytes(creature.end() - 4, creature.end()), (Bytes{0x07, 0x02, 0x00, 0x02}));
+}
+
 TEST_F(BlockFrameTest, MapObjectDefEndToEnd) {
   bmpgen::Bmp8 drawn(64, 3);
   drawn.FillRect(30, 1, 33, 1, 9);
