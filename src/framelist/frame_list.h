@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,10 @@ namespace kelvane {
 extern const std::string kGroupSeparator;
 
 bool IsGroupSeparator(const std::string& text);
+
+// The selected entry by 0-based index. The list is single-select, and having
+// nothing selected is an ordinary state.
+using Selection = std::optional<size_t>;
 
 // The ordered entries of the frame list: BMP paths and group separators, each
 // with a check mark. Check marks belong to positions, not to texts.
@@ -26,6 +31,8 @@ class FrameList {
   void Append(std::string text, bool checked = false);
   void SetText(size_t index, std::string text);
   void SetChecked(size_t index, bool checked);
+  // Swaps the texts of two entries; the check marks stay at their positions.
+  void ExchangeTexts(size_t a, size_t b);
   void Remove(size_t index);
   void Clear();
 
