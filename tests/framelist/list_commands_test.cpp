@@ -129,14 +129,6 @@ TEST(CheckMarkTest, MovesTheSelectionDownAndOffTheEnd) {
   EXPECT_FALSE(list.Checked(1));
 }
 
-TEST(AddSeparatorTest, AppendsAtTheEndWhateverIsSelected) {
-  CompileState state;
-  FrameList list = ListOf({"a", "b", "c"});
-  AddSeparator(list, state);
-  EXPECT_EQ(Texts(list), (std::vector<std::string>{"a", "b", "c", "/"}));
-  EXPECT_EQ(state.GroupCount, 1);
-}
-
 TEST(FirstFrameSizeTest, ReadsTheFirstEntrysSizeAsUnsignedTexts) {
   TempDir dir;
   CompileState state;
@@ -145,6 +137,15 @@ TEST(FirstFrameSizeTest, ReadsTheFirstEntrysSizeAsUnsignedTexts) {
   EXPECT_EQ(size.width, "58");
   EXPECT_EQ(size.height, "52");
   EXPECT_EQ(state.BmpHeader.biWidth, 58);
+
+  // A NUL would cut the name short and open the first frame again.
+  FrameList cut = ListOf({list.Text(0) + std::string(1, '\0') + "x"});
+  try {
+    FirstFrameSizeRefresh(cut, state);
+    FAIL();
+  } catch (const Error& error) {
+    EXPECT_STREQ(error.what(), "Invalid filename");
+  }
 
   FrameList missing = ListOf({dir.File("missing.bmp")});
   try {
