@@ -35,11 +35,12 @@ HeaderLine ReadHeaderLine(TextFileReader& in, HeaderField field) {
   return line;
 }
 
-// Adds the list lines' entries and numbers. Group numbers go by slot: the
-// k-th numbered separator of the document fills GroupNumbers[k]. The table
-// has 22 slots; a document with more groups still loads all of them, and the
-// numbers of the groups past the 22nd are read but not stored (the writer
-// saves those groups with the number 0).
+// Adds the list lines' entries and numbers. Group numbers go by slot: each
+// line that closes a group with "+" takes the next slot, as the writer counts
+// separators (a line ending in "p+", which carries no number, and a line of
+// hyphens take none). The table has 22 slots; a document with more groups
+// still loads all of them, and the numbers of the groups past the 22nd are
+// read but not stored (the writer saves those groups with the number 0).
 class ListLineReader {
  public:
   ListLineReader(FrameList& list, GroupNumbers& numbers) : list_(list), numbers_(numbers) {}
@@ -106,7 +107,10 @@ void ReadDefList(const std::string& bytes, DefListType type, FrameList& list, Gr
   TextFileReader in(bytes, name);
   if (type == DefListType::WithHeader) {
     for (const HeaderField field : kHeaderFields) {
-      applyHeader(ReadHeaderLine(in, field));
+      const HeaderLine line = ReadHeaderLine(in, field);
+      if (applyHeader) {
+        applyHeader(line);
+      }
     }
   }
   list.Clear();

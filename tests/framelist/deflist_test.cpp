@@ -321,7 +321,7 @@ TEST(DefListReaderTest, SurvivesArbitraryBytes) {
   numbers.fill(1);
   FrameList sample = ListOf({"/", "a.bmp", "b.bmp", "/", "c.bmp"});
   const std::string valid = DefListText(StartSettings(), sample, numbers);
-  const std::string alphabet = std::string("+p0123456789 -\r\n\x1A\t", 19) + '\0' + "\xff" + "ab";
+  const std::string alphabet = std::string("+p0123456789 -\r\n\t") + '\x1A' + '\0' + "\xff" + "ab";
   std::mt19937 random(12345);
   for (int round = 0; round < 3000; ++round) {
     std::string bytes;
