@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build dependencies, builds Kelvane and compiles the bundled
-# example frames into build/examples/terrain.def.
+# example frames, listed in the DefList examples/terrain.h3l, into
+# build/examples/terrain.def.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -9,7 +10,5 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$(nproc)"
 
 mkdir -p build/examples
-t=examples/terrain
-build/kelvane-cli build --type 3 -o build/examples/terrain.def \
-  $t/grass00.bmp $t/grass01.bmp / $t/grass02.bmp $t/grass03.bmp /
+build/kelvane-cli build --list examples/terrain.h3l -o build/examples/terrain.def
 ls -l build/examples/terrain.def

@@ -5,38 +5,89 @@
 #include <ostream>
 
 #include "cli/build_request.h"
+#include "cli/list_document.h"
 #include "cli/terminal_host.h"
 #include "cli/width_warnings.h"
 #include "compiler/compile_driver.h"
+#include "compiler/errors.h"
 #include "framelist/frame_list.h"
 
 namespace kelvane::cli {
 
 namespace {
 
-FrameList ListFromRequest(const BuildRequest& request) {
+FrameList ListFromEntries(const std::vector<std::string>& entries) {
   FrameList list;
-  for (const auto& entry : request.entries) {
+  for (const auto& entry : entries) {
     list.Append(entry);
-  }
-  for (const int position : request.checkedPositions) {
-    list.SetChecked(size_t(position - 1), true);
   }
   return list;
 }
 
-void PrintFailure(const CompileOutcome& outcome, std::ostream& err) {
-  err << "kelvane-cli: " << outcome.message;
-  if (!outcome.path.empty() && outcome.message.find(outcome.path) == std::string::npos) {
-    err << " (" << outcome.path << ")";
+void PrintFailure(const std::string& message, const std::string& path, std::ostream& err) {
+  err << "kelvane-cli: " << message;
+  if (!path.empty() && message.find(path) == std::string::npos) {
+    err << " (" << path << ")";
   }
   err << "\n";
+}
+
+int UsageError(const std::string& text, std::ostream& err) {
+  err << "kelvane-cli: " << text << "\nTry 'kelvane-cli build --help'.\n";
+  return kExitUsage;
+}
+
+// Everything a build works on, gathered from the command line and a document.
+struct BuildJob {
+  CompileState state;
+  FrameList list;
+  CompileOptions settings;
+};
+
+void GatherJob(const BuildRequest& request, BuildJob& job) {
+  job.settings = WindowDefaults();
+  if (request.listPath) {
+    ReadListDocument(request, job.list, job.state.groupNumbers, job.settings);
+  } else {
+    job.list = ListFromEntries(request.entries);
+  }
+  job.settings = request.SettingsOver(job.settings);
+  job.settings.outputPath = OutputPathFor(request, job.settings);
+  if (request.groupNumbers) {
+    job.state.groupNumbers = *request.groupNumbers;
+  }
+}
+
+int Compile(const BuildRequest& request, BuildJob& job, std::ostream& err) {
+  for (const auto& warning : MapObjectWidthWarnings(job.settings, job.list)) {
+    err << "kelvane-cli: warning: " << warning << "\n";
+  }
+  const bool drawProgress = !request.quiet && ::isatty(STDERR_FILENO);
+  TerminalHost host(err, drawProgress, request.answerYes);
+  const CompileOutcome outcome = CreateDefFile(job.state, job.list, job.settings, host);
+  switch (outcome.status) {
+    case CompileOutcome::Status::Written:
+      return kExitOk;
+    case CompileOutcome::Status::Cancelled:
+      return kExitPaletteRefused;
+    case CompileOutcome::Status::Failed:
+      PrintFailure(outcome.message, outcome.path, err);
+      return kExitFailed;
+    case CompileOutcome::Status::Stopped:
+      if (!job.list.IsEmpty()) {
+        err << "kelvane-cli: nothing built: no Type or no Formats entry is chosen"
+               " (give --type or --format)\n";
+      }
+      break;
+  }
+  return kExitFailed;
 }
 
 }  // namespace
 
 void PrintBuildHelp(std::ostream& out) {
   out << R"(Usage: kelvane-cli build [options] ENTRY...
+       kelvane-cli build [options] --list DOC
 
 Builds a DEF file from 256-colour BMP frames. Each ENTRY is the path of a BMP
 frame, or / alone for a group separator, which closes a group (an animation).
@@ -63,45 +114,50 @@ Options:
   -q, --quiet      no progress bar
   -h, --help       this text
 
-Exit status: 0 the DEF was written; 1 it was not (the reason is on stderr, and
-an earlier file at the output path is left as it was); 2 usage error; 3 the
-palette check found a difference and --yes was not given.
+DefList documents (*.h3l):
+  --list DOC       build the frames and group numbers of the document DOC, with
+                   its settings (fixed size and output name included); the
+                   options above override them. Relative paths in DOC are
+                   taken from DOC's folder; without -o the DEF goes to DOC's
+                   output name
+  --list-type N    2 (default): DOC starts with its 15 settings lines;
+                   1: DOC holds the list lines alone (settings as without DOC)
+  --save-list DOC  also write the DefList for this command: its frames, group
+                   numbers and settings, with every path made absolute
+  --no-build       with --save-list: write the document only
+
+Exit status: 0 the DEF (or document) was written; 1 it was not (the reason is
+on stderr, and an earlier file at the output path is left as it was); 2 usage
+error; 3 the palette check found a difference and --yes was not given.
 )";
 }
 
 int RunBuild(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   BuildRequest request;
   if (auto usage = ParseBuildArguments(args, request)) {
-    err << "kelvane-cli: " << *usage << "\nTry 'kelvane-cli build --help'.\n";
-    return kExitUsage;
+    return UsageError(*usage, err);
   }
   if (request.help) {
     PrintBuildHelp(out);
     return kExitOk;
   }
-  for (const auto& warning : MapObjectWidthWarnings(request)) {
-    err << "kelvane-cli: warning: " << warning << "\n";
+  BuildJob job;
+  try {
+    GatherJob(request, job);
+    if (auto usage = CheckPositionsFit(request, job.list.Count())) {
+      return UsageError(*usage, err);
+    }
+    for (const int position : request.checkedPositions) {
+      job.list.SetChecked(size_t(position - 1), true);
+    }
+    if (request.saveListPath) {
+      WriteListDocument(*request.saveListPath, job.list, job.state.groupNumbers, job.settings);
+    }
+  } catch (const Error& error) {
+    PrintFailure(error.what(), error.path(), err);
+    return kExitFailed;
   }
-  CompileState state;
-  if (request.groupNumbers) {
-    state.groupNumbers = *request.groupNumbers;
-  }
-  FrameList list = ListFromRequest(request);
-  const bool drawProgress = !request.quiet && ::isatty(STDERR_FILENO);
-  TerminalHost host(err, drawProgress, request.answerYes);
-  const CompileOutcome outcome = CreateDefFile(state, list, request.options, host);
-  switch (outcome.status) {
-    case CompileOutcome::Status::Written:
-      return kExitOk;
-    case CompileOutcome::Status::Cancelled:
-      return kExitPaletteRefused;
-    case CompileOutcome::Status::Failed:
-      PrintFailure(outcome, err);
-      return kExitFailed;
-    case CompileOutcome::Status::Stopped:
-      break;
-  }
-  return kExitFailed;
+  return request.noBuild ? kExitOk : Compile(request, job, err);
 }
 
 }  // namespace kelvane::cli

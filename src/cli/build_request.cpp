@@ -1,5 +1,6 @@
 #include "cli/build_request.h"
 
+#include <algorithm>
 #include <functional>
 #include <map>
 
@@ -72,63 +73,83 @@ Error ParseFixed(const std::string& text, CompileOptions& options) {
   return std::nullopt;
 }
 
-using ValueHandler = std::function<Error(const std::string&, BuildRequest&)>;
-using FlagHandler = std::function<void(BuildRequest&)>;
+Error ParseListType(const std::string& text, BuildRequest& request) {
+  int type = 0;
+  if (auto error = ParseRanged("--list-type", text, 1, 2, type)) {
+    return error;
+  }
+  request.listType = type == 1 ? DefListType::ListOnly : DefListType::WithHeader;
+  return std::nullopt;
+}
 
-const std::map<std::string, ValueHandler>& ValueOptions() {
-  static const std::map<std::string, ValueHandler> handlers = {
-      {"-o",
-       [](const std::string& v, BuildRequest& r) -> Error {
-         r.options.outputPath = v;
-         return std::nullopt;
-       }},
+template <typename Target>
+struct Handler {
+  bool takesValue;
+  std::function<Error(const std::string&, Target&)> apply;
+};
+
+template <typename Target>
+Handler<Target> Flag(std::function<void(Target&)> set) {
+  return {false, [set](const std::string&, Target& target) -> Error {
+            set(target);
+            return std::nullopt;
+          }};
+}
+
+template <typename Target>
+Handler<Target> Text(std::function<void(const std::string&, Target&)> set) {
+  return {true, [set](const std::string& value, Target& target) -> Error {
+            set(value, target);
+            return std::nullopt;
+          }};
+}
+
+// Options that set a control of the window: they override a document's settings.
+const std::map<std::string, Handler<CompileOptions>>& SettingOptions() {
+  using O = CompileOptions;
+  static const std::map<std::string, Handler<O>> handlers = {
+      {"-o", Text<O>([](const std::string& v, O& o) { o.outputPath = v; })},
       {"--type",
-       [](const std::string& v, BuildRequest& r) {
-         return ParseRanged("--type", v, 0, 3, r.options.typePosition);
-       }},
+       {true,
+        [](const std::string& v, O& o) { return ParseRanged("--type", v, 0, 3, o.typePosition); }}},
       {"--format",
-       [](const std::string& v, BuildRequest& r) {
-         r.formatGiven = true;
-         return ParseRanged("--format", v, 0, 9, r.options.formatsPosition);
-       }},
+       {true, [](const std::string& v,
+                 O& o) { return ParseRanged("--format", v, 0, 9, o.formatsPosition); }}},
       {"--monster",
-       [](const std::string& v, BuildRequest& r) {
-         return ParseRanged("--monster", v, -1, 14, r.options.monsterPosition);
-       }},
-      {"--groups", ParseGroups},
-      {"--check", ParseChecks},
-      {"--fixed", [](const std::string& v, BuildRequest& r) { return ParseFixed(v, r.options); }},
-      {"--x",
-       [](const std::string& v, BuildRequest& r) -> Error {
-         r.options.useX = true;
-         r.options.xText = v;
-         return std::nullopt;
-       }},
-      {"--y",
-       [](const std::string& v, BuildRequest& r) -> Error {
-         r.options.useY = true;
-         r.options.yText = v;
-         return std::nullopt;
-       }},
-      {"--mask",
-       [](const std::string& v, BuildRequest& r) -> Error {
-         r.options.nameMask = v;
-         return std::nullopt;
-       }},
+       {true, [](const std::string& v,
+                 O& o) { return ParseRanged("--monster", v, -1, 14, o.monsterPosition); }}},
+      {"--fixed", {true, ParseFixed}},
+      {"--x", Text<O>([](const std::string& v, O& o) {
+         o.useX = true;
+         o.xText = v;
+       })},
+      {"--y", Text<O>([](const std::string& v, O& o) {
+         o.useY = true;
+         o.yText = v;
+       })},
+      {"--mask", Text<O>([](const std::string& v, O& o) { o.nameMask = v; })},
+      {"--shadow", Flag<O>([](O& o) { o.shadow = true; })},
+      {"--outline", Flag<O>([](O& o) { o.outline = true; })},
+      {"--check-palette", Flag<O>([](O& o) { o.checkPalette = true; })},
   };
   return handlers;
 }
 
-const std::map<std::string, FlagHandler>& FlagOptions() {
-  static const std::map<std::string, FlagHandler> handlers = {
-      {"--shadow", [](BuildRequest& r) { r.options.shadow = true; }},
-      {"--outline", [](BuildRequest& r) { r.options.outline = true; }},
-      {"--check-palette", [](BuildRequest& r) { r.options.checkPalette = true; }},
-      {"--yes", [](BuildRequest& r) { r.answerYes = true; }},
-      {"-q", [](BuildRequest& r) { r.quiet = true; }},
-      {"--quiet", [](BuildRequest& r) { r.quiet = true; }},
-      {"-h", [](BuildRequest& r) { r.help = true; }},
-      {"--help", [](BuildRequest& r) { r.help = true; }},
+// Options about the command itself.
+const std::map<std::string, Handler<BuildRequest>>& CommandOptions() {
+  using R = BuildRequest;
+  static const std::map<std::string, Handler<R>> handlers = {
+      {"--groups", {true, ParseGroups}},
+      {"--check", {true, ParseChecks}},
+      {"--list", Text<R>([](const std::string& v, R& r) { r.listPath = v; })},
+      {"--list-type", {true, ParseListType}},
+      {"--save-list", Text<R>([](const std::string& v, R& r) { r.saveListPath = v; })},
+      {"--no-build", Flag<R>([](R& r) { r.noBuild = true; })},
+      {"--yes", Flag<R>([](R& r) { r.answerYes = true; })},
+      {"-q", Flag<R>([](R& r) { r.quiet = true; })},
+      {"--quiet", Flag<R>([](R& r) { r.quiet = true; })},
+      {"-h", Flag<R>([](R& r) { r.help = true; })},
+      {"--help", Flag<R>([](R& r) { r.help = true; })},
   };
   return handlers;
 }
@@ -137,52 +158,104 @@ void AddEntry(const std::string& arg, BuildRequest& request) {
   request.entries.push_back(arg == "/" ? kGroupSeparator : arg);
 }
 
+// Takes the option at args[i], and its value into `value`, when `handlers`
+// knows it; `error` then tells whether it was used rightly.
+template <typename Target>
+bool TakeOption(const std::map<std::string, Handler<Target>>& handlers,
+                const std::vector<std::string>& args, size_t& i, Target& target, std::string& value,
+                Error& error) {
+  const auto found = handlers.find(args[i]);
+  if (found == handlers.end()) {
+    return false;
+  }
+  if (found->second.takesValue) {
+    if (i + 1 == args.size()) {
+      error = args[i] + " needs a value";
+      return true;
+    }
+    value = args[++i];
+  }
+  error = found->second.apply(value, target);
+  return true;
+}
+
+Error CheckCombinations(const BuildRequest& request) {
+  if (request.listPath && !request.entries.empty()) {
+    return "give either ENTRY arguments or --list, not both";
+  }
+  if (!request.listPath && request.entries.empty()) {
+    return "no ENTRY given: list BMP files, and / for a group separator, or give --list";
+  }
+  if (!request.listPath && request.listType != DefListType::WithHeader) {
+    return "--list-type goes with --list";
+  }
+  if (request.noBuild && !request.saveListPath) {
+    return "--no-build goes with --save-list";
+  }
+  return request.listPath ? std::nullopt : CheckPositionsFit(request, request.entries.size());
+}
+
 }  // namespace
+
+bool BuildRequest::Gave(const std::string& option) const {
+  return std::any_of(settings.begin(), settings.end(),
+                     [&](const GivenSetting& given) { return given.option == option; });
+}
+
+CompileOptions BuildRequest::SettingsOver(CompileOptions base) const {
+  for (const auto& given : settings) {
+    SettingOptions().at(given.option).apply(given.value, base);  // checked when parsed
+  }
+  if (Gave("--type") && !Gave("--format")) {
+    base.formatsPosition = DefaultFormatsForType(base.typePosition);
+  }
+  return base;
+}
+
+CompileOptions WindowDefaults() {
+  CompileOptions options;
+  options.typePosition = 0;
+  options.formatsPosition = DefaultFormatsForType(0);
+  return options;
+}
 
 int DefaultFormatsForType(int typePosition) {
   static const int kDefaults[] = {2, 4, 6, 4};
   return kDefaults[typePosition];
 }
 
+std::optional<std::string> CheckPositionsFit(const BuildRequest& request, size_t entryCount) {
+  for (const int position : request.checkedPositions) {
+    if (size_t(position) > entryCount) {
+      return "--check " + std::to_string(position) + " is past the last of the " +
+             std::to_string(entryCount) + " entries";
+    }
+  }
+  return std::nullopt;
+}
+
 std::optional<std::string> ParseBuildArguments(const std::vector<std::string>& args,
                                                BuildRequest& request) {
-  request.options.typePosition = 0;
+  CompileOptions checked;  // settings are checked here and applied later
   bool optionsEnded = false;
   for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
+    const std::string arg = args[i];
+    std::string value;
+    Error error;
     if (optionsEnded || arg == "/" || arg.empty() || arg[0] != '-') {
       AddEntry(arg, request);
     } else if (arg == "--") {
       optionsEnded = true;
-    } else if (auto flag = FlagOptions().find(arg); flag != FlagOptions().end()) {
-      flag->second(request);
-    } else if (auto valued = ValueOptions().find(arg); valued != ValueOptions().end()) {
-      if (i + 1 == args.size()) {
-        return arg + " needs a value";
-      }
-      if (auto error = valued->second(args[++i], request)) {
-        return error;
-      }
-    } else {
+    } else if (TakeOption(SettingOptions(), args, i, checked, value, error)) {
+      request.settings.push_back({arg, value});
+    } else if (!TakeOption(CommandOptions(), args, i, request, value, error)) {
       return "unknown option " + arg;
     }
-  }
-  if (request.help) {
-    return std::nullopt;
-  }
-  if (!request.formatGiven) {
-    request.options.formatsPosition = DefaultFormatsForType(request.options.typePosition);
-  }
-  if (request.entries.empty()) {
-    return "no ENTRY given: list BMP files, and / for a group separator";
-  }
-  for (const int position : request.checkedPositions) {
-    if (size_t(position) > request.entries.size()) {
-      return "--check " + std::to_string(position) + " is past the last of the " +
-             std::to_string(request.entries.size()) + " entries";
+    if (error) {
+      return error;
     }
   }
-  return std::nullopt;
+  return request.help ? std::nullopt : CheckCombinations(request);
 }
 
 }  // namespace kelvane::cli

@@ -5,27 +5,49 @@
 #include <vector>
 
 #include "compiler/compile_options.h"
+#include "framelist/deflist_reader.h"
 #include "framelist/group_numbers.h"
 
 namespace kelvane::cli {
 
+// An option that sets one of the window's controls, as given.
+struct GivenSetting {
+  std::string option;
+  std::string value;  // empty for a flag
+};
+
 // What a `build` command line asks for.
 struct BuildRequest {
-  CompileOptions options;
+  // The settings options in command-line order; applied over the window's
+  // defaults, or over a document's settings, which they override.
+  std::vector<GivenSetting> settings;
   std::vector<std::string> entries;   // BMP paths and separators
   std::vector<int> checkedPositions;  // 1-based
   std::optional<GroupNumbers> groupNumbers;
-  bool formatGiven = false;
+  std::optional<std::string> listPath;
+  DefListType listType = DefListType::WithHeader;
+  std::optional<std::string> saveListPath;
+  bool noBuild = false;
   bool quiet = false;
   bool answerYes = false;
   bool help = false;
+
+  bool Gave(const std::string& option) const;
+  // `base` with the given settings applied over it.
+  CompileOptions SettingsOver(CompileOptions base) const;
 };
 
 // Parses the arguments after "build"; returns an error text for a usage error.
 std::optional<std::string> ParseBuildArguments(const std::vector<std::string>& args,
                                                BuildRequest& request);
 
+// The settings of a window just started: Type 0 with the Formats that goes with it.
+CompileOptions WindowDefaults();
+
 // The Formats position that goes with a Type position by default.
 int DefaultFormatsForType(int typePosition);
+
+// Usage error text when a --check position is past the end of `entryCount` entries.
+std::optional<std::string> CheckPositionsFit(const BuildRequest& request, size_t entryCount);
 
 }  // namespace kelvane::cli

@@ -5,7 +5,6 @@
 #include "compiler/bmp_frame.h"
 #include "compiler/errors.h"
 #include "compiler/int_text.h"
-#include "framelist/frame_list.h"
 
 namespace kelvane::cli {
 
@@ -18,20 +17,22 @@ const char* const kWhy =
 
 }  // namespace
 
-std::vector<std::string> MapObjectWidthWarnings(const BuildRequest& request) {
+std::vector<std::string> MapObjectWidthWarnings(const CompileOptions& options,
+                                                const FrameList& list) {
   std::vector<std::string> warnings;
-  if (request.options.typePosition != kMapObjectType) {
+  if (options.typePosition != kMapObjectType) {
     return warnings;
   }
-  if (request.options.fixedSize) {
-    const auto width = TryParseInt(request.options.fixedWidth);
+  if (options.fixedSize) {
+    const auto width = TryParseInt(options.fixedWidth);
     if (width && *width % kBlockWidth != 0) {
       warnings.push_back("the fixed width is " + std::to_string(*width) + kWhy);
     }
     return warnings;
   }
   std::set<std::string> seen;
-  for (const auto& entry : request.entries) {
+  for (size_t i = 0; i < list.Count(); ++i) {
+    const std::string& entry = list.Text(i);
     if (IsGroupSeparator(entry) || !seen.insert(entry).second) {
       continue;
     }

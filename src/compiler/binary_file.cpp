@@ -13,8 +13,13 @@ namespace kelvane {
 
 namespace {
 
+// A NUL would end the name early and so name another file.
+bool IsUsableName(const std::string& path) {
+  return !path.empty() && path.find('\0') == std::string::npos;
+}
+
 int OpenOrThrow(const std::string& path, int flags, mode_t mode = 0) {
-  if (path.empty()) {
+  if (!IsUsableName(path)) {
     ThrowIoError(io_code::kInvalidFilename, path);
   }
   const int fd = ::open(path.c_str(), flags | O_CLOEXEC, mode);
@@ -73,7 +78,7 @@ void ReadWholeFile(const std::string& path, std::vector<uint8_t>& into) {
 }
 
 ReplacingFileWriter::ReplacingFileWriter(const std::string& targetPath) : target_(targetPath) {
-  if (target_.empty() || target_.back() == '/') {
+  if (!IsUsableName(target_) || target_.back() == '/') {
     ThrowIoError(io_code::kInvalidFilename, target_);
   }
   struct stat info {};

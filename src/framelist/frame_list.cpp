@@ -1,12 +1,11 @@
 #include "framelist/frame_list.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "compiler/errors.h"
 
 namespace kelvane {
-
-const std::string kGroupSeparator(94, '-');
 
 bool IsGroupSeparator(const std::string& text) {
   return text == kGroupSeparator;
@@ -41,6 +40,12 @@ void FrameList::SetText(size_t index, std::string text) {
 void FrameList::SetChecked(size_t index, bool checked) {
   RequireIndex(index);
   checks_[index] = checked;
+}
+
+void FrameList::ExchangeTexts(size_t a, size_t b) {
+  RequireIndex(a);
+  RequireIndex(b);
+  std::swap(texts_[a], texts_[b]);
 }
 
 void FrameList::Remove(size_t index) {

@@ -1,15 +1,22 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace kelvane {
 
 // The entry text that closes a group: 94 hyphens.
-extern const std::string kGroupSeparator;
+// Inline, so that it is set up before any use in a file that includes this one,
+// also from that file's own static objects.
+inline const std::string kGroupSeparator(94, '-');
 
 bool IsGroupSeparator(const std::string& text);
+
+// The selected entry by 0-based index. The list is single-select, and having
+// nothing selected is an ordinary state.
+using Selection = std::optional<size_t>;
 
 // The ordered entries of the frame list: BMP paths and group separators, each
 // with a check mark. Check marks belong to positions, not to texts.
@@ -26,6 +33,8 @@ class FrameList {
   void Append(std::string text, bool checked = false);
   void SetText(size_t index, std::string text);
   void SetChecked(size_t index, bool checked);
+  // Swaps the texts of two entries; the check marks stay at their positions.
+  void ExchangeTexts(size_t a, size_t b);
   void Remove(size_t index);
   void Clear();
 

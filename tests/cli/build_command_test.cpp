@@ -114,7 +114,8 @@ TEST_F(BuildCommandTest, HelpExplainsEveryOption) {
   EXPECT_EQ(run.status, 0);
   for (const char* option :
        {"-o PATH", "--type", "--format", "--monster", "--groups", "--shadow", "--outline",
-        "--check P", "--fixed", "--x", "--y", "--mask", "--check-palette", "--yes", "-q"}) {
+        "--check P", "--fixed", "--x", "--y", "--mask", "--check-palette", "--yes", "-q",
+        "--list DOC", "--list-type", "--save-list", "--no-build"}) {
     EXPECT_NE(run.out.find(option), std::string::npos) << option;
   }
 }

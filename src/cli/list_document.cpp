@@ -1,0 +1,77 @@
+#include "cli/list_document.h"
+
+#include <filesystem>
+
+#include "compiler/errors.h"
+#include "framelist/deflist_header.h"
+#include "framelist/deflist_reader.h"
+#include "framelist/deflist_writer.h"
+
+namespace kelvane::cli {
+
+namespace {
+
+bool IsRelative(const std::string& path) {
+  return !path.empty() && path[0] != '/';
+}
+
+// The document's folder with its trailing '/', empty for the current folder.
+std::string FolderPrefix(const std::string& documentPath) {
+  const size_t slash = documentPath.find_last_of('/');
+  return slash == std::string::npos ? std::string() : documentPath.substr(0, slash + 1);
+}
+
+std::string RelativeTo(const std::string& folderPrefix, const std::string& path) {
+  return IsRelative(path) ? folderPrefix + path : path;
+}
+
+std::string Absolute(const std::string& path) {
+  std::error_code error;
+  const std::string current = std::filesystem::current_path(error).string();
+  return IsRelative(path) && !error ? current + "/" + path : path;
+}
+
+template <typename Change>
+void ChangeFramePaths(FrameList& list, Change change) {
+  for (size_t i = 0; i < list.Count(); ++i) {
+    if (!list.IsSeparator(i)) {
+      list.SetText(i, change(list.Text(i)));
+    }
+  }
+}
+
+}  // namespace
+
+void ReadListDocument(const BuildRequest& request, FrameList& list, GroupNumbers& numbers,
+                      CompileOptions& settings) {
+  const std::string& path = *request.listPath;
+  LoadDefList(path, request.listType, list, numbers,
+              [&settings](const HeaderLine& line) { ApplyHeaderLine(line, settings); });
+  const std::string folder = FolderPrefix(path);
+  ChangeFramePaths(list, [&folder](const std::string& frame) { return RelativeTo(folder, frame); });
+}
+
+std::string OutputPathFor(const BuildRequest& request, const CompileOptions& settings) {
+  const bool fromDocument = request.listPath && request.listType == DefListType::WithHeader;
+  if (request.Gave("-o") || !fromDocument) {
+    return settings.outputPath;
+  }
+  if (settings.outputPath.find('\\') != std::string::npos) {
+    // Written on another system: as a name here it would make a file named
+    // after the whole path.
+    ThrowInputError("The document's output name \"" + settings.outputPath +
+                        "\" is not a path on this system; give -o",
+                    *request.listPath);
+  }
+  return RelativeTo(FolderPrefix(*request.listPath), settings.outputPath);
+}
+
+void WriteListDocument(const std::string& path, const FrameList& list, const GroupNumbers& numbers,
+                       CompileOptions settings) {
+  FrameList absolute = list;
+  ChangeFramePaths(absolute, Absolute);
+  settings.outputPath = Absolute(settings.outputPath);
+  SaveDefList(path, settings, absolute, numbers);
+}
+
+}  // namespace kelvane::cli

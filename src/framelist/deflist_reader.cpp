@@ -1,0 +1,140 @@
+#include "framelist/deflist_reader.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "compiler/binary_file.h"
+#include "compiler/int_text.h"
+#include "framelist/first_frame_size.h"
+#include "framelist/group_end_mark.h"
+#include "framelist/separators.h"
+#include "framelist/text_file_reader.h"
+
+namespace kelvane {
+
+const char* const kLoadedOutputName = "Temp.def";
+
+namespace {
+
+HeaderLine ReadHeaderLine(TextFileReader& in, HeaderField field) {
+  HeaderLine line;
+  line.field = field;
+  switch (KindOf(field)) {
+    case ControlKind::ComboBox:
+      line.index = in.ReadIntegerLine();
+      break;
+    case ControlKind::EditField:
+      line.text = in.ReadLine();
+      break;
+    case ControlKind::CheckBox:
+      line.checked = in.ReadLine() == "TRUE";
+      break;
+  }
+  return line;
+}
+
+// Adds the list lines' entries and numbers. Group numbers go by slot: each
+// line that closes a group with "+" takes the next slot, as the writer counts
+// separators (a line ending in "p+", which carries no number, and a line of
+// hyphens take none). The table has 22 slots; a document with more groups
+// still loads all of them, and the numbers of the groups past the 22nd are
+// read but not stored (the writer saves those groups with the number 0).
+class ListLineReader {
+ public:
+  ListLineReader(FrameList& list, GroupNumbers& numbers) : list_(list), numbers_(numbers) {}
+
+  void Add(const std::string& line) {
+    if (line.empty() || line.back() != '+') {
+      list_.Append(line);  // a line of 94 hyphens is a separator this way
+    } else if (auto split = SplitGroupEndMark(line)) {
+      AddEndedGroup(split->text, split->number);
+    } else {
+      AddOldStyleEnd(line);
+    }
+  }
+
+ private:
+  void AddEndedGroup(const std::string& frame, int number) {
+    // A mark alone closes a group without frames: a separator that followed no frame.
+    if (!frame.empty()) {
+      list_.Append(frame);
+    }
+    CloseGroup(number);
+  }
+
+  void CloseGroup(std::optional<int> number) {
+    list_.Append(kGroupSeparator);
+    if (number && slot_ < numbers_.size()) {
+      numbers_[slot_] = static_cast<uint8_t>(*number);  // the low 8 bits
+    }
+    ++slot_;
+  }
+
+  // Lines ending in "+" without a mark: the frame ends in 'p' (as every ".bmp"
+  // does) and the number, if any, stands between that 'p' and the "+".
+  void AddOldStyleEnd(const std::string& line) {
+    const size_t plus = line.size() - 1;
+    if (plus >= 1 && line[plus - 1] == 'p') {
+      // A separator with no number, which takes no slot either.
+      list_.Append(line.substr(0, plus));
+      list_.Append(kGroupSeparator);
+      return;
+    }
+    for (const size_t back : {3, 4, 5}) {
+      if (plus >= back && line[plus - back] == 'p') {
+        const size_t fieldStart = plus - std::min<size_t>(back - 1, 3);
+        const int32_t number = StrToInt(line.substr(fieldStart, plus - fieldStart));
+        list_.Append(line.substr(0, plus - back + 1));
+        CloseGroup(number);
+        return;
+      }
+    }
+    list_.Append(line);
+    CloseGroup(std::nullopt);
+  }
+
+  FrameList& list_;
+  GroupNumbers& numbers_;
+  size_t slot_ = 0;
+};
+
+}  // namespace
+
+void ReadDefList(const std::string& bytes, DefListType type, FrameList& list, GroupNumbers& numbers,
+                 const HeaderSink& applyHeader, const std::string& name) {
+  TextFileReader in(bytes, name);
+  if (type == DefListType::WithHeader) {
+    for (const HeaderField field : kHeaderFields) {
+      const HeaderLine line = ReadHeaderLine(in, field);
+      if (applyHeader) {
+        applyHeader(line);
+      }
+    }
+  }
+  list.Clear();
+  ListLineReader lines(list, numbers);
+  do {
+    lines.Add(in.ReadLine());
+  } while (!in.AtEnd());
+}
+
+void LoadDefList(const std::string& path, DefListType type, FrameList& list, GroupNumbers& numbers,
+                 const HeaderSink& applyHeader) {
+  std::vector<uint8_t> bytes;
+  ReadWholeFile(path, bytes);
+  ReadDefList(std::string(bytes.begin(), bytes.end()), type, list, numbers, applyHeader, path);
+}
+
+void FinishLoad(const FrameList& list, CompileState& state, CompileOptions& settings) {
+  settings.outputPath = kLoadedOutputName;
+  if (!list.IsEmpty()) {
+    const FixedSizeTexts size = FirstFrameSizeRefresh(list, state);
+    settings.fixedWidth = size.width;
+    settings.fixedHeight = size.height;
+  }
+  SeparatorRefresh(list, state);
+}
+
+}  // namespace kelvane

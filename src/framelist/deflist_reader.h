@@ -1,0 +1,47 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "compiler/compile_options.h"
+#include "compiler/compile_state.h"
+#include "framelist/deflist_header.h"
+#include "framelist/frame_list.h"
+#include "framelist/group_numbers.h"
+
+namespace kelvane {
+
+// The two variants of a DefList. The user says which one a file is by the
+// filter entry of the open dialog: "*.h3l" or "*.h3l New".
+enum class DefListType {
+  ListOnly = 1,    // list lines alone
+  WithHeader = 2,  // the 15 settings lines, then the list lines
+};
+
+// Receives each header line as it is read, to apply it at once.
+using HeaderSink = std::function<void(const HeaderLine&)>;
+
+// Reads a document's bytes into the model: the header lines go to
+// `applyHeader` one by one in file order; once the header is read the list is
+// emptied (GroupNumbers are not cleared) and refilled from the list lines,
+// whose group numbers are stored slot by slot. An error ends the read there:
+// header lines already passed on, and entries and numbers already stored, stay.
+void ReadDefList(const std::string& bytes, DefListType type, FrameList& list, GroupNumbers& numbers,
+                 const HeaderSink& applyHeader, const std::string& name = {});
+
+// Load DefList, for a file the user chose: as ReadDefList. A file that cannot
+// be opened ends the command before anything changes.
+void LoadDefList(const std::string& path, DefListType type, FrameList& list, GroupNumbers& numbers,
+                 const HeaderSink& applyHeader);
+
+// The output name every load ends with.
+extern const char* const kLoadedOutputName;
+
+// The steps that end Load DefList, whether a file was read or the dialog was
+// cancelled, in this order: the output name becomes "Temp.def"; the fixed-size
+// texts become the first frame's size when the list is not empty (a frame that
+// cannot be read ends the command here); the separators are recounted. So the
+// output name and fixed size of a header never survive a load in the window.
+void FinishLoad(const FrameList& list, CompileState& state, CompileOptions& settings);
+
+}  // namespace kelvane

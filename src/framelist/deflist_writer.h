@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+
+#include "compiler/compile_options.h"
+#include "framelist/frame_list.h"
+#include "framelist/group_numbers.h"
+
+namespace kelvane {
+
+// The name a document is saved under: the chosen name with its extension
+// replaced by ".H3L", or with ".H3L" appended when it has none.
+std::string DefListSaveName(const std::string& chosen);
+
+// A type 2 document: the 15 settings lines, then one line per frame entry,
+// the frame that ends a group carrying that group's mark, and a mark alone for
+// a separator that follows no frame. Every line ends with CR LF. Paths are
+// written as they stand, so the document names exactly the files listed.
+//
+// The k-th separator's number is GroupNumbers[k]; the table has 22 slots, and
+// groups past the 22nd are saved with the number 0.
+//
+// A text the reader would take apart or cut short is refused with an error,
+// rather than saved into a document that loads back differently: a CR or a
+// character 26 anywhere, a frame that ends in "+" without a separator after
+// it, and an empty frame followed by a separator.
+std::string DefListText(const CompileOptions& settings, const FrameList& list,
+                        const GroupNumbers& numbers);
+
+// Save As DefList, to the path as given (the window passes DefListSaveName of
+// the chosen name, and saves nothing for an empty list): the file is replaced
+// only once the whole document is written.
+void SaveDefList(const std::string& path, const CompileOptions& settings, const FrameList& list,
+                 const GroupNumbers& numbers);
+
+}  // namespace kelvane

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+#include "compiler/compile_state.h"
+#include "framelist/frame_list.h"
+
+namespace kelvane {
+
+// The texts of the "Fixed Size:" width and height fields.
+struct FixedSizeTexts {
+  std::string width;
+  std::string height;
+};
+
+// FirstFrameSizeRefresh: reads the first entry's BMP header into the compile
+// state and returns its width and height as unsigned 32-bit decimals, for the
+// fixed-size fields. A file that cannot be read ends the command with its
+// error; the fields then keep their texts.
+FixedSizeTexts FirstFrameSizeRefresh(const FrameList& list, CompileState& state);
+
+}  // namespace kelvane

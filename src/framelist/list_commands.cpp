@@ -1,0 +1,63 @@
+#include "framelist/list_commands.h"
+
+#include "framelist/separators.h"
+
+namespace kelvane {
+
+Question ClearListQuestion() {
+  return {"list of bmp will be clear, continue?", "Warning"};
+}
+
+bool AddFiles(FrameList& list, Selection selected, const std::vector<std::string>& paths) {
+  if (selected) {
+    list.Text(*selected);  // a stale selection fails before anything is added
+  }
+  for (const auto& path : paths) {
+    list.Append(path);
+    if (!selected) {
+      continue;
+    }
+    for (size_t at = list.Count() - 1; at > *selected + 1; --at) {
+      list.ExchangeTexts(at, at - 1);
+    }
+  }
+  return list.Count() == 1;
+}
+
+CutOutcome CutFile(FrameList& list, CompileState& state, Selection selected) {
+  CutOutcome outcome;
+  if (!selected) {
+    return outcome;
+  }
+  list.Remove(*selected);
+  SeparatorRefresh(list, state);
+  outcome.cut = true;
+  if (*selected < list.Count()) {
+    outcome.selection = selected;
+  }
+  outcome.listEmptied = list.IsEmpty();
+  return outcome;
+}
+
+std::optional<Question> NewListQuestion(const FrameList& list) {
+  if (list.IsEmpty()) {
+    return std::nullopt;
+  }
+  return ClearListQuestion();
+}
+
+void NewList(FrameList& list, CompileState& state) {
+  list.Clear();
+  state.groupNumbers.fill(0);
+  SeparatorRefresh(list, state);
+}
+
+Selection CheckMarkToggled(FrameList& list, size_t position, bool checked, Selection selected) {
+  list.SetChecked(position, checked);
+  if (!selected || *selected + 1 >= list.Count()) {
+    return std::nullopt;
+  }
+  return *selected + 1;
+}
+
+}  // namespace kelvane

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "compiler/compile_state.h"
+#include "framelist/frame_list.h"
+
+namespace kelvane {
+
+// The list commands of the main window, as operations on the model. The window
+// shows the dialogs and message boxes; these take what the user chose and
+// return what the window must show or do next.
+
+// A modal OK/Cancel question.
+struct Question {
+  std::string text;
+  std::string caption;
+};
+
+// The question that comes before the list is thrown away (New, the creature wizard).
+Question ClearListQuestion();
+
+// ADD File: each path in dialog order is appended, then moved up to just below
+// the selected entry by exchanging texts, so the check marks stay where they
+// are and paths chosen together end up reversed. Without a selection they stay
+// appended. Returns whether FirstFrameSizeRefresh must run: the list holds
+// exactly one entry (also after a cancelled dialog, which passes no paths).
+[[nodiscard]] bool AddFiles(FrameList& list, Selection selected,
+                            const std::vector<std::string>& paths);
+
+struct CutOutcome {
+  bool cut = false;          // false when nothing was selected: nothing changed
+  Selection selection;       // the cut position again, none when it is past the end
+  bool listEmptied = false;  // the fixed-size fields go back to "0"
+};
+
+// Cut File, also the Delete key in the list: removes the selected entry with
+// its check mark and recounts the separators. The window then runs the preview
+// for the returned selection.
+CutOutcome CutFile(FrameList& list, CompileState& state, Selection selected);
+
+// Windows' virtual key code of Delete, whatever the modifiers.
+constexpr int kCutFileKey = 46;
+
+// New, first half: the question to ask, or none when the list is empty and
+// New does nothing at all.
+std::optional<Question> NewListQuestion(const FrameList& list);
+
+// New, after OK: empties the list, clears all group numbers and recounts. The
+// options of the window stay as they are; nothing is selected afterwards.
+void NewList(FrameList& list, CompileState& state);
+
+// After the user toggled the check mark at `position`: records it and returns
+// the selection one below the selected entry (none past the last entry, and
+// none stays none).
+Selection CheckMarkToggled(FrameList& list, size_t position, bool checked, Selection selected);
+
+}  // namespace kelvane

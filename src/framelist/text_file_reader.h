@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace kelvane {
+
+// Reads a text document by the rules DefLists have always been read with, so
+// that every existing document keeps its meaning:
+// - a line's text runs up to its first CR; that CR and one LF right after it
+//   end the line, while an LF anywhere else is part of the text;
+// - a character 26 (Ctrl-Z) ends the file just as the real end does;
+// - reading at the end of the file gives an empty line, or 0 for an integer.
+class TextFileReader {
+ public:
+  // `name` goes with the errors, so that they can say which file is meant.
+  TextFileReader(std::string bytes, std::string name);
+
+  bool AtEnd() const { return at_ >= text_.size(); }
+
+  std::string ReadLine();
+
+  // Skips blanks and line ends, takes the token of at most 32 characters above
+  // the blank that follows and skips the rest of its line. A token that is not
+  // a decimal integer with an optional sign ends the command with "Invalid
+  // numeric input".
+  int32_t ReadIntegerLine();
+
+ private:
+  void SkipRestOfLine();
+
+  std::string text_;
+  std::string name_;
+  size_t at_ = 0;
+};
+
+}  // namespace kelvane

@@ -1,0 +1,160 @@
+#include "framelist/list_commands.h"
+
+#include <gtest/gtest.h>
+
+#include "compiler/errors.h"
+#include "framelist/first_frame_size.h"
+#include "framelist/separators.h"
+#include "support/test_support.h"
+
+namespace kelvane {
+namespace {
+
+using testing_support::TempDir;
+
+std::vector<std::string> Texts(const FrameList& list) {
+  std::vector<std::string> texts;
+  for (size_t i = 0; i < list.Count(); ++i) {
+    texts.push_back(list.IsSeparator(i) ? "/" : list.Text(i));
+  }
+  return texts;
+}
+
+std::vector<bool> Marks(const FrameList& list) {
+  std::vector<bool> marks;
+  for (size_t i = 0; i < list.Count(); ++i) {
+    marks.push_back(list.Checked(i));
+  }
+  return marks;
+}
+
+FrameList ListOf(const std::vector<std::string>& texts) {
+  FrameList list;
+  for (const auto& text : texts) {
+    list.Append(text == "/" ? kGroupSeparator : text);
+  }
+  return list;
+}
+
+TEST(AddFilesTest, GoInAfterTheSelectionReversedWithMarksLeftInPlace) {
+  FrameList list = ListOf({"1", "2", "3", "4", "5"});
+  for (size_t i = 2; i < 5; ++i) {
+    list.SetChecked(i, true);
+  }
+  const bool refresh = AddFiles(list, Selection(1), {"A", "B"});
+  EXPECT_FALSE(refresh);
+  EXPECT_EQ(Texts(list), (std::vector<std::string>{"1", "2", "B", "A", "3", "4", "5"}));
+  EXPECT_EQ(Marks(list), (std::vector<bool>{false, false, true, true, true, false, false}));
+}
+
+TEST(AddFilesTest, WithoutSelectionOrAfterTheLastEntryTheyAreAppended) {
+  FrameList list = ListOf({"1", "2"});
+  EXPECT_FALSE(AddFiles(list, std::nullopt, {"A", "B"}));
+  EXPECT_EQ(Texts(list), (std::vector<std::string>{"1", "2", "A", "B"}));
+  EXPECT_FALSE(AddFiles(list, Selection(3), {"C"}));
+  EXPECT_EQ(Texts(list), (std::vector<std::string>{"1", "2", "A", "B", "C"}));
+}
+
+TEST(AddFilesTest, AsksForTheFirstFrameSizeOnlyWhenOneEntryStands) {
+  FrameList list;
+  EXPECT_FALSE(AddFiles(list, std::nullopt, {"a", "b", "c"}));
+  FrameList single;
+  EXPECT_TRUE(AddFiles(single, std::nullopt, {"a"}));
+  EXPECT_TRUE(AddFiles(single, Selection(0), {}));  // a cancelled dialog still refreshes
+  EXPECT_THROW(static_cast<void>(AddFiles(single, Selection(4), {"b"})), Error);
+  EXPECT_EQ(single.Count(), 1u);
+}
+
+TEST(CutFileTest, KeepsThePositionSelectedAndClearsAtTheEnd) {
+  CompileState state;
+  FrameList list = ListOf({"a", "/", "b"});
+  list.SetChecked(2, true);
+
+  EXPECT_FALSE(CutFile(list, state, std::nullopt).cut);
+  EXPECT_EQ(list.Count(), 3u);
+
+  CutOutcome middle = CutFile(list, state, Selection(1));
+  EXPECT_TRUE(middle.cut);
+  EXPECT_EQ(middle.selection, Selection(1));
+  EXPECT_FALSE(middle.listEmptied);
+  EXPECT_EQ(Texts(list), (std::vector<std::string>{"a", "b"}));
+  EXPECT_TRUE(list.Checked(1));  // the mark moved up with its entry
+  EXPECT_EQ(state.GroupCount, 0);
+
+  CutOutcome last = CutFile(list, state, Selection(1));
+  EXPECT_EQ(last.selection, std::nullopt);
+  CutOutcome only = CutFile(list, state, Selection(0));
+  EXPECT_TRUE(only.listEmptied);
+  EXPECT_TRUE(list.IsEmpty());
+}
+
+TEST(CutFileTest, CuttingASeparatorMergesGroupsWithoutShiftingNumbers) {
+  CompileState state;
+  state.groupNumbers[0] = 10;
+  state.groupNumbers[1] = 11;
+  state.groupNumbers[2] = 12;
+  FrameList list = ListOf({"a", "/", "b", "/", "c", "/"});
+  CutFile(list, state, Selection(3));  // the second separator
+  EXPECT_EQ(Texts(list), (std::vector<std::string>{"a", "/", "b", "c", "/"}));
+  EXPECT_EQ(state.GroupCount, 2);
+  // Group 1 (b and c) keeps slot 1; slot 2 now numbers nothing.
+  EXPECT_EQ(state.groupNumbers[1], 11);
+  EXPECT_EQ(state.groupNumbers[2], 12);
+}
+
+TEST(NewListTest, AsksFirstUnlessEmptyAndClearsEveryNumber) {
+  CompileState state;
+  FrameList list;
+  EXPECT_EQ(NewListQuestion(list), std::nullopt);
+
+  list = ListOf({"a", "/"});
+  state.groupNumbers.fill(7);
+  const auto question = NewListQuestion(list);
+  ASSERT_TRUE(question);
+  EXPECT_EQ(question->text, "list of bmp will be clear, continue?");
+  EXPECT_EQ(question->caption, "Warning");
+  SeparatorRefresh(list, state);
+  NewList(list, state);
+  EXPECT_TRUE(list.IsEmpty());
+  EXPECT_EQ(state.GroupCount, 0);
+  EXPECT_EQ(state.groupNumbers, GroupNumbers{});
+}
+
+TEST(CheckMarkTest, MovesTheSelectionDownAndOffTheEnd) {
+  FrameList list = ListOf({"a", "b"});
+  EXPECT_EQ(CheckMarkToggled(list, 0, true, Selection(0)), Selection(1));
+  EXPECT_TRUE(list.Checked(0));
+  EXPECT_EQ(CheckMarkToggled(list, 1, true, Selection(1)), std::nullopt);
+  EXPECT_EQ(CheckMarkToggled(list, 1, false, std::nullopt), std::nullopt);
+  EXPECT_FALSE(list.Checked(1));
+}
+
+TEST(FirstFrameSizeTest, ReadsTheFirstEntrysSizeAsUnsignedTexts) {
+  TempDir dir;
+  CompileState state;
+  FrameList list = ListOf({dir.Bmp("wide.bmp", bmpgen::Bmp8(58, 52)), "missing.bmp"});
+  const FixedSizeTexts size = FirstFrameSizeRefresh(list, state);
+  EXPECT_EQ(size.width, "58");
+  EXPECT_EQ(size.height, "52");
+  EXPECT_EQ(state.BmpHeader.biWidth, 58);
+
+  // A NUL would cut the name short and open the first frame again.
+  FrameList cut = ListOf({list.Text(0) + std::string(1, '\0') + "x"});
+  try {
+    FirstFrameSizeRefresh(cut, state);
+    FAIL();
+  } catch (const Error& error) {
+    EXPECT_STREQ(error.what(), "Invalid filename");
+  }
+
+  FrameList missing = ListOf({dir.File("missing.bmp")});
+  try {
+    FirstFrameSizeRefresh(missing, state);
+    FAIL();
+  } catch (const Error& error) {
+    EXPECT_STREQ(error.what(), "File not found");
+  }
+}
+
+}  // namespace
+}  // namespace kelvane
