@@ -161,6 +161,8 @@ void Compile(CompileState& state, FrameList& list, const CompileOptions& options
   state.DefTypeCode = kDefTypeTable[size_t(options.formatsPosition)];
   SeparatorRefresh(list, state);
   RefuseCustomNumbersBeyondTable(state, options);
+  // The first group's end is looked for from the second entry on: a list that
+  // is a lone separator ends here with the list's index error.
   FindNearSeparator(list, 1);
 
   progress.Set(5);
