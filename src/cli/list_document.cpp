@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "compiler/errors.h"
+#include "compiler/path_parts.h"
 #include "framelist/deflist_header.h"
 #include "framelist/deflist_reader.h"
 #include "framelist/deflist_writer.h"
@@ -13,12 +14,6 @@ namespace {
 
 bool IsRelative(const std::string& path) {
   return !path.empty() && path[0] != '/';
-}
-
-// The document's folder with its trailing '/', empty for the current folder.
-std::string FolderPrefix(const std::string& documentPath) {
-  const size_t slash = documentPath.find_last_of('/');
-  return slash == std::string::npos ? std::string() : documentPath.substr(0, slash + 1);
 }
 
 std::string RelativeTo(const std::string& folderPrefix, const std::string& path) {
@@ -47,7 +42,7 @@ void ReadListDocument(const BuildRequest& request, FrameList& list, GroupNumbers
   const std::string& path = *request.listPath;
   LoadDefList(path, request.listType, list, numbers,
               [&settings](const HeaderLine& line) { ApplyHeaderLine(line, settings); });
-  const std::string folder = FolderPrefix(path);
+  const std::string folder = SplitPath(path).folder;
   ChangeFramePaths(list, [&folder](const std::string& frame) { return RelativeTo(folder, frame); });
 }
 
@@ -63,7 +58,7 @@ std::string OutputPathFor(const BuildRequest& request, const CompileOptions& set
                         "\" is not a path on this system; give -o",
                     *request.listPath);
   }
-  return RelativeTo(FolderPrefix(*request.listPath), settings.outputPath);
+  return RelativeTo(SplitPath(*request.listPath).folder, settings.outputPath);
 }
 
 void WriteListDocument(const std::string& path, const FrameList& list, const GroupNumbers& numbers,

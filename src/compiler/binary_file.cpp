@@ -8,6 +8,7 @@
 #include <string>
 
 #include "compiler/errors.h"
+#include "compiler/path_parts.h"
 
 namespace kelvane {
 
@@ -89,9 +90,7 @@ ReplacingFileWriter::ReplacingFileWriter(const std::string& targetPath) : target
       ThrowIoError(io_code::kAccessDenied, target_);
     }
   }
-  const auto slash = target_.find_last_of('/');
-  const std::string folder = slash == std::string::npos ? "" : target_.substr(0, slash + 1);
-  const std::string name = slash == std::string::npos ? target_ : target_.substr(slash + 1);
+  const auto [folder, name] = SplitPath(target_);
   // Created like any new file (mode 0666 less the umask); O_EXCL keeps it ours.
   for (unsigned attempt = 0;; ++attempt) {
     std::string candidate = folder + "." + name + "." + std::to_string(::getpid()) + "." +

@@ -5,6 +5,8 @@
 #include <cerrno>
 #include <cstdio>
 
+#include "compiler/path_parts.h"
+
 namespace kelvane {
 
 Error::Error(ErrorKind kind, int code, const std::string& message, std::string path)
@@ -36,14 +38,6 @@ std::string IoErrorMessage(int code) {
 
 namespace {
 
-std::string ParentFolder(const std::string& path) {
-  const auto slash = path.find_last_of('/');
-  if (slash == std::string::npos) {
-    return ".";
-  }
-  return slash == 0 ? "/" : path.substr(0, slash);
-}
-
 bool IsFolder(const std::string& path) {
   struct stat info {};
   return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
@@ -55,8 +49,8 @@ int IoCodeFromErrno(int err, const std::string& path) {
   switch (err) {
     case ENOENT:
       // A missing folder on the way is a bad name, a missing file in an existing folder is not.
-      return !path.empty() && IsFolder(ParentFolder(path)) ? io_code::kFileNotFound
-                                                           : io_code::kInvalidFilename;
+      return !path.empty() && IsFolder(SplitPath(path).folder + ".") ? io_code::kFileNotFound
+                                                                     : io_code::kInvalidFilename;
     case ENOTDIR:
     case ENAMETOOLONG:
     case EINVAL:
