@@ -42,7 +42,8 @@ int main(int argc, char* argv[]) {
       std::cout << ui_text::kProgramName << " " << KELVANE_VERSION << "\n";
       return 0;
     case ProgramArguments::Action::Refuse:
-      std::cerr << ui_text::kProgramName << ": " << arguments.problem << "\nTry 'kelvane --help'.\n";
+      std::cerr << ui_text::kProgramName << ": " << arguments.problem
+                << "\nTry 'kelvane --help'.\n";
       return 2;
     case ProgramArguments::Action::OpenWindow:
       break;

@@ -68,11 +68,12 @@ void TForm1::ConnectReactions() {
                {c.Edit1, &WindowSettings::fixedWidth}, {c.Edit2, &WindowSettings::fixedHeight},
                {c.Edit5, &WindowSettings::xText},      {c.Edit6, &WindowSettings::yText}};
   for (const auto& field : texts) {
-    connect(field.edit, &QLineEdit::textChanged, this, [this, text = field.text](const QString& now) {
-      if (!showingSettings_) {
-        settings_.*text = now.toStdString();
-      }
-    });
+    connect(field.edit, &QLineEdit::textChanged, this,
+            [this, text = field.text](const QString& now) {
+              if (!showingSettings_) {
+                settings_.*text = now.toStdString();
+              }
+            });
   }
 
   connect(c.BitBtn2, &QPushButton::clicked, this, &TForm1::BitBtn2Click);

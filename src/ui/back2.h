@@ -107,7 +107,7 @@ class TForm1 : public QWidget {
   void ConnectReactions();
 
   // back2_options.cpp: the window's own reactions.
-  void FormCreate();        // records StartDirectory and shows the start values
+  void FormCreate();                // records StartDirectory and shows the start values
   void ComboBox2Change(int index);  // the user picked a Type: its Formats entry follows
   void ComboBox1Change(int index);  // the user picked a Formats entry: "Type of monster" follows
   void ComboBox3Change(int index);  // the user picked a monster type
@@ -123,13 +123,13 @@ class TForm1 : public QWidget {
   void ShowProgress(int value);
 
   // back2_lists.cpp: the list and DefList commands.
-  void Button2Click();  // ADD File
-  void Button3Click();  // Cut File, also the Delete key
-  void Button5Click();  // AddSeparator
-  void Button6Click();  // New
+  void Button2Click();                             // ADD File
+  void Button3Click();                             // Cut File, also the Delete key
+  void Button5Click();                             // AddSeparator
+  void Button6Click();                             // New
   void ListBox1ClickCheck(int row, bool checked);  // a check mark toggled: selection moves down
-  void BitBtn1Click();  // Save As DefList
-  void Button4Click();  // Load DefList
+  void BitBtn1Click();                             // Save As DefList
+  void Button4Click();                             // Load DefList
   void AddFiles(const std::vector<std::string>& paths);
   bool LoadList(const std::string& path, bool withHeader);  // false after an error box
   void FinishLoading();
@@ -148,7 +148,7 @@ class TForm1 : public QWidget {
   CompileState state_;
   WindowSettings settings_;
   std::string startDirectory_;
-  int addFilterIndex_ = 0;       // the add-file dialog's filter entry last chosen
+  int addFilterIndex_ = 0;        // the add-file dialog's filter entry last chosen
   bool showingSettings_ = false;  // controls are being set from settings_
   bool selectingFromCode_ = false;
   QWidget* helpWindow_ = nullptr;

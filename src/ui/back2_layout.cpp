@@ -1,6 +1,7 @@
 // The controls of the main window: names, captions, places and start states.
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -10,7 +11,6 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
-#include <QAbstractItemView>
 #include <QStyle>
 
 #include "base/verbatim_texts.h"

@@ -106,8 +106,7 @@ void TForm1::BitBtn1Click() {
   }
   MoveCurrentDirectoryTo(*chosen);
   try {
-    SaveDefList(DefListSaveName(*chosen), ToCompileOptions(settings_), list_,
-                state_.groupNumbers);
+    SaveDefList(DefListSaveName(*chosen), ToCompileOptions(settings_), list_, state_.groupNumbers);
   } catch (const Error& error) {
     ShowError(error);
   }

@@ -49,7 +49,7 @@ WindowSettings WithOptions(WindowSettings settings, const CompileOptions& option
 PreviewStep PreviewFor(const FrameList& list, Selection selected, int addFilterIndex) {
   PreviewStep step;
   step.positionText = selected && *selected < list.Count() ? std::to_string(*selected + 1)
-                                                            : std::string(text::kZeroField);
+                                                           : std::string(text::kZeroField);
   if (addFilterIndex == 0 && selected && *selected < list.Count() && !list.IsSeparator(*selected)) {
     step.picturePath = list.Text(*selected);
   }

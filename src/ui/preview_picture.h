@@ -6,8 +6,8 @@
 namespace kelvane::ui {
 
 struct LoadedPicture {
-  QImage image;    // null when the file could not be shown
-  QString error;   // the loader's reason, when it could not
+  QImage image;   // null when the file could not be shown
+  QString error;  // the loader's reason, when it could not
 };
 
 // Loads a picture for the preview without ever blocking or exhausting memory:

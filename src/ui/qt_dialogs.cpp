@@ -101,7 +101,8 @@ std::optional<std::string> QtDialogs::SaveFile(const SaveFileRequest& request) {
 }
 
 bool QtDialogs::ConfirmCreating(const QString& path) {
-  const QString question = QString(ui_text::kCreateFileQuestion).arg(QDir::toNativeSeparators(path));
+  const QString question =
+      QString(ui_text::kCreateFileQuestion).arg(QDir::toNativeSeparators(path));
   return QMessageBox::question(parent_, ui_text::kCreateFileCaption, question,
                                QMessageBox::Yes | QMessageBox::No,
                                QMessageBox::Yes) == QMessageBox::Yes;
