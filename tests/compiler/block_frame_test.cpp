@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "compiler/compile_driver.h"
-#include "compiler/errors.h"
+#include "base/errors.h"
 #include "compiler/frame_encoders.h"
 #include "support/test_support.h"
 
@@ -64,7 +64,7 @@ class BlockFrameTest : public ::testing::Test {
 
   TempDir dir;
   CompileState state;
-  CompileOptions options;
+  WindowSettings options;
 };
 
 TEST_F(BlockFrameTest, CodesTheTwoRowObjectByteForByte) {
@@ -202,13 +202,13 @@ TEST_F(BlockFrameTest, MapObjectDefEndToEnd) {
   FrameList list;
   list.Append(dir.Bmp("a.bmp", drawn));
   list.Append(dir.Bmp("b.bmp", drawn));
-  CompileOptions mapObject;
-  mapObject.typePosition = 2;
-  mapObject.formatsPosition = 6;
-  mapObject.outputPath = dir.File("object.def");
+  WindowSettings mapObject;
+  mapObject.typeIndex = 2;
+  mapObject.formatsIndex = 6;
+  mapObject.outputName = dir.File("object.def");
   testing_support::RecordingHost host;
   ASSERT_EQ(CreateDefFile(state, list, mapObject, host).status, CompileOutcome::Status::Written);
-  const Bytes def = testing_support::ReadBytes(mapObject.outputPath);
+  const Bytes def = testing_support::ReadBytes(mapObject.outputName);
   const int32_t d = 784 + 16 + 2 * 17;
   EXPECT_EQ(Le32(def, 0), 0x43);
   EXPECT_EQ(def.size(), size_t(d + 2 * 52));

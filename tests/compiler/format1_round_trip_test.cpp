@@ -64,7 +64,7 @@ TEST(Format1RoundTrip, DecodedFramesHoldTheSourceInsideTheContentBox) {
   CompileState state;
   state.FirstFrameWidth = 77;
   state.FirstFrameHeight = 33;
-  const CompileOptions options;
+  const WindowSettings options;
   Lcg random(2024);
   std::vector<uint8_t> blocks;
   std::vector<bmpgen::Bmp8> sources;

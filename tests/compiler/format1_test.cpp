@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "compiler/errors.h"
+#include "base/errors.h"
 #include "compiler/frame_encoders.h"
 #include "support/format1_decoder.h"
 #include "support/test_support.h"
@@ -31,7 +31,7 @@ class Format1Test : public ::testing::Test {
 
   testing_support::TempDir dir;
   CompileState state;
-  CompileOptions options;
+  WindowSettings options;
   int frames = 0;
 };
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "compiler/errors.h"
+#include "base/errors.h"
 #include "framelist/first_frame_size.h"
 #include "framelist/separators.h"
 #include "support/test_support.h"
