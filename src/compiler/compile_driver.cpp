@@ -37,18 +37,6 @@ class Progress {
   int value_ = 0;
 };
 
-// The first entry is the reference, read even when it is a separator; the
-// separators after it are passed over.
-std::vector<PaletteCheckEntry> PaletteCheckEntries(const FrameList& list) {
-  std::vector<PaletteCheckEntry> entries{{list.Text(0), 1}};
-  for (size_t i = 1; i < list.Count(); ++i) {
-    if (!list.IsSeparator(i)) {
-      entries.push_back({list.Text(i), static_cast<int>(i) + 1});
-    }
-  }
-  return entries;
-}
-
 void RefuseCustomNumbersBeyondTable(const CompileState& state, const WindowSettings& options) {
   if (options.monsterIndex == kMonsterCustom && state.GroupCount > int(kGroupNumberSlots)) {
     ThrowInputError("Type of monster \"Custom\" numbers at most " +
@@ -205,6 +193,16 @@ void Compile(CompileState& state, FrameDocument& document, Progress& progress) {
 }
 
 }  // namespace
+
+std::vector<PaletteCheckEntry> PaletteCheckEntries(const FrameList& list) {
+  std::vector<PaletteCheckEntry> entries{{list.Text(0), 1}};
+  for (size_t i = 1; i < list.Count(); ++i) {
+    if (!list.IsSeparator(i)) {
+      entries.push_back({list.Text(i), static_cast<int>(i) + 1});
+    }
+  }
+  return entries;
+}
 
 CompileOutcome CreateDefFile(CompileState& state, FrameDocument& document, CompileHost& host) {
   using Status = CompileOutcome::Status;

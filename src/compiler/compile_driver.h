@@ -5,6 +5,7 @@
 #include "compiler/compile_host.h"
 #include "compiler/compile_state.h"
 #include "framelist/frame_document.h"
+#include "prepare/palette_check.h"
 
 namespace kelvane {
 
@@ -19,6 +20,10 @@ struct CompileOutcome {
   std::string message;
   std::string path;  // the file the error concerns, when there is one
 };
+
+// The entries the palette check compares: the first entry, the reference, read
+// even when it is a separator, then every frame entry after it.
+std::vector<PaletteCheckEntry> PaletteCheckEntries(const FrameList& list);
 
 // "Create Def File": turns the document's frame list into a DEF file at its
 // settings' output name. Appends a separator to the list when it does not end

@@ -26,12 +26,13 @@ class CompileDriverTest : public ::testing::Test {
   std::string Frame(const std::string& name, int seed = 0) { return dir.Bmp(name, Tile32(seed)); }
   void Add(const std::string& entry) { list.Append(entry); }
   void AddSeparator() { list.Append(kGroupSeparator); }
-  CompileOutcome Compile() { return CreateDefFile(state, list, options, host); }
+  CompileOutcome Compile() { return CreateDefFile(state, document, host); }
 
   TempDir dir;
   CompileState state;
-  FrameList list;
-  WindowSettings options;
+  FrameDocument document{FrameList{}, GroupNumbers{}, WindowSettings{}};
+  FrameList& list = document.list;
+  WindowSettings& options = document.settings;
   RecordingHost host;
 };
 
@@ -143,7 +144,7 @@ TEST_F(CompileDriverTest, GroupsAreNumberedByTheMonsterType) {
   }
   EXPECT_EQ(numbers, (std::vector<int32_t>{0, 1, 2, 3, 4, 5, 7}));
 
-  state.groupNumbers = {2, 6, 5};
+  document.numbers = {2, 6, 5};
   options.monsterIndex = 14;
   ASSERT_EQ(Compile().status, CompileOutcome::Status::Written);
   def = ReadBytes(options.outputName);
@@ -208,8 +209,6 @@ TEST_F(CompileDriverTest, FixedSizeGoesToTheDefHeaderOnly) {
   EXPECT_EQ(Le32(def, 4), 64);
   EXPECT_EQ(Le32(def, 8), 48);
   EXPECT_EQ(Le32(def, 817 + 8), 32);  // the frame still says 32 x 32
-  EXPECT_EQ(state.FirstFrameWidth, 32);
-  EXPECT_EQ(state.FirstFrameHeight, 32);
 }
 
 TEST_F(CompileDriverTest, OptionsOfOtherFormatsLeaveFormatZeroUnchanged) {

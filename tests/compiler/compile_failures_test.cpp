@@ -29,7 +29,7 @@ class CompileFailureTest : public ::testing::Test {
     frame = frames.Bmp("a.bmp", Tile32(1));
   }
 
-  CompileOutcome Compile() { return CreateDefFile(state, list, options, host); }
+  CompileOutcome Compile() { return CreateDefFile(state, document, host); }
 
   void ExpectFailure(const std::string& message) {
     const auto outcome = Compile();
@@ -49,8 +49,9 @@ class CompileFailureTest : public ::testing::Test {
   std::string frame;
   size_t frameFiles = 1;
   CompileState state;
-  FrameList list;
-  WindowSettings options;
+  FrameDocument document{FrameList{}, GroupNumbers{}, WindowSettings{}};
+  FrameList& list = document.list;
+  WindowSettings& options = document.settings;
   RecordingHost host;
 };
 
@@ -137,7 +138,8 @@ TEST_F(CompileFailureTest, FixedSizeBelowOnePixelIsRefused) {
   options.fixedSize = true;
   options.fixedWidth = "0";
   options.fixedHeight = "40";
-  ExpectFailure("Fixed Size must be at least 1 x 1; it is 0 x 40");
+  ExpectFailure(
+      "Fixed Size must be at least 1 x 1 and at most 268435456 bytes of pixels; it is 0 x 40");
 }
 
 TEST_F(CompileFailureTest, MissingFrameFileAfterGoodOnes) {

@@ -287,14 +287,13 @@ TEST(DefListLoadTest, LoadsAFileAndFinishesAsTheWindowDoes) {
   SaveDefList(path, saved, ListOf({frame, "/"}), numbers);
 
   FrameList list;
-  CompileState state;
+  GroupNumbers loaded{};
   WindowSettings settings = StartSettings();
-  LoadDefList(path, DefListType::WithHeader, list, state.groupNumbers,
+  LoadDefList(path, DefListType::WithHeader, list, loaded,
               [&](const HeaderLine& line) { ApplyHeaderLine(line, settings); });
-  FinishLoad(list, state, settings);
+  EXPECT_EQ(FinishLoad(list, settings), 1);
   EXPECT_EQ(Texts(list), (std::vector<std::string>{frame, "/"}));
-  EXPECT_EQ(state.groupNumbers[0], 4);
-  EXPECT_EQ(state.GroupCount, 1);
+  EXPECT_EQ(loaded[0], 4);
   EXPECT_TRUE(settings.fixedSize);
   EXPECT_EQ(settings.fixedWidth, "40");  // the first frame's size, not the saved one
   EXPECT_EQ(settings.fixedHeight, "30");
@@ -302,12 +301,11 @@ TEST(DefListLoadTest, LoadsAFileAndFinishesAsTheWindowDoes) {
 
   // After a cancelled dialog an empty list keeps the fixed size texts.
   FrameList empty;
-  FinishLoad(empty, state, settings);
+  EXPECT_EQ(FinishLoad(empty, settings), 0);
   EXPECT_EQ(settings.fixedWidth, "40");
-  EXPECT_EQ(state.GroupCount, 0);
 
   try {
-    LoadDefList(dir.File("none.h3l"), DefListType::ListOnly, list, state.groupNumbers, {});
+    LoadDefList(dir.File("none.h3l"), DefListType::ListOnly, list, loaded, {});
     FAIL();
   } catch (const Error& error) {
     EXPECT_STREQ(error.what(), "File not found");
