@@ -4,12 +4,12 @@
 
 #include <ostream>
 
+#include "base/errors.h"
 #include "cli/build_request.h"
 #include "cli/list_document.h"
 #include "cli/terminal_host.h"
 #include "cli/width_warnings.h"
 #include "compiler/compile_driver.h"
-#include "base/errors.h"
 #include "framelist/frame_document.h"
 
 namespace kelvane::cli {
@@ -152,8 +152,7 @@ int RunBuild(const std::vector<std::string>& args, std::ostream& out, std::ostre
       document.list.SetChecked(size_t(position - 1), true);
     }
     if (request.saveListPath) {
-      WriteListDocument(*request.saveListPath, document.list, document.numbers,
-                        document.settings);
+      WriteListDocument(*request.saveListPath, document.list, document.numbers, document.settings);
     }
   } catch (const Error& error) {
     PrintFailure(error.what(), error.path(), err);
