@@ -1,11 +1,12 @@
 #include "framelist/list_commands.h"
 
+#include "base/verbatim_texts.h"
 #include "framelist/separators.h"
 
 namespace kelvane {
 
 Question ClearListQuestion() {
-  return {"list of bmp will be clear, continue?", "Warning"};
+  return {text::kClearListQuestion, text::kWarningCaption};
 }
 
 bool AddFiles(FrameList& list, Selection selected, const std::vector<std::string>& paths) {
