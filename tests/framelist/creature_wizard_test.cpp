@@ -1,0 +1,248 @@
+#include "framelist/creature_wizard.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace kelvane {
+namespace {
+
+// The list as rows: "/" for a separator, a trailing '*' for a check mark.
+std::vector<std::string> Rows(const FrameList& list) {
+  std::vector<std::string> rows;
+  for (size_t i = 0; i < list.Count(); ++i) {
+    rows.push_back((list.IsSeparator(i) ? "/" : list.Text(i)) + (list.Checked(i) ? "*" : ""));
+  }
+  return rows;
+}
+
+struct Target {
+  FrameList list;
+  GroupNumbers numbers;
+  WindowSettings settings = StartSettings();
+  Target() {
+    list.Append("left over", true);
+    numbers.fill(99);
+  }
+};
+
+struct FinishCase {
+  const char* name;
+  std::map<size_t, std::vector<std::string>> steps;
+  std::vector<std::string> rows;
+  std::vector<uint8_t> numbers;  // the slots written; the others keep 99
+};
+
+void PrintTo(const FinishCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
+class WizardFinishTest : public testing::TestWithParam<FinishCase> {};
+
+TEST_P(WizardFinishTest, WritesTheFilledStepsAsNumberedGroups) {
+  const FinishCase& c = GetParam();
+  Target target;
+  CreatureWizard wizard(target.list, target.numbers, target.settings);
+  EXPECT_TRUE(target.list.IsEmpty());
+  for (size_t step = 0; step < kWizardStepCount; ++step) {
+    ASSERT_EQ(wizard.StepIndex(), step);
+    if (c.steps.count(step)) {
+      static_cast<void>(wizard.AddFiles(c.steps.at(step)));
+    }
+    EXPECT_EQ(wizard.Next(), step + 1 == kWizardStepCount);
+  }
+  EXPECT_TRUE(wizard.Finished());
+  EXPECT_EQ(Rows(target.list), c.rows);
+  GroupNumbers expected;
+  expected.fill(99);
+  std::copy(c.numbers.begin(), c.numbers.end(), expected.begin());
+  EXPECT_EQ(target.numbers, expected);
+  EXPECT_EQ(target.settings.monsterIndex, 14);  // set even when every step is empty
+
+  EXPECT_TRUE(wizard.Next());  // finishing twice writes nothing more
+  EXPECT_EQ(target.list.Count(), c.rows.size());
+}
+
+const FinishCase kFinishCases[] = {
+    {"Steps0And2And5",
+     {{0, {"m1", "m2"}}, {2, {"o1"}}, {5, {"d1", "d2"}}},
+     {"m1", "m2", "/", "o1*", "/", "d1", "d2", "/"},
+     {0, 2, 5}},
+    {"EveryStepEmpty", {}, {}, {}},
+    {"StandingAndLast", {{1, {"s1", "s2"}}, {21, {"z"}}}, {"s1*", "s2*", "/", "z", "/"}, {1, 21}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Steps, WizardFinishTest, testing::ValuesIn(kFinishCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(WizardFinishTest, EveryStepFilledUsesAllSlots) {
+  WizardStepLists steps;
+  for (size_t i = 0; i < kWizardStepCount; ++i) {
+    steps[i] = {"f" + std::to_string(i)};
+  }
+  Target target;
+  target.list.Clear();
+  EXPECT_EQ(FinishCreatureWizard(steps, target.list, target.numbers, target.settings), 22u);
+  EXPECT_EQ(target.list.Count(), 44u);
+  EXPECT_EQ(target.numbers[21], 21);
+}
+
+struct SettingsCase {
+  const char* name;
+  WindowSettings before;
+  bool monsterBoxEnabled;
+  bool fixedFieldsEnabled;
+};
+
+void PrintTo(const SettingsCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
+class WizardSettingsTest : public testing::TestWithParam<SettingsCase> {};
+
+TEST_P(WizardSettingsTest, SetsACreatureDefFromCode) {
+  const SettingsCase& c = GetParam();
+  FrameList list;
+  GroupNumbers numbers{};
+  WindowSettings settings = c.before;
+  FinishCreatureWizard(WizardStepLists{}, list, numbers, settings);
+  EXPECT_EQ(settings.monsterIndex, 14);
+  EXPECT_EQ(settings.typeIndex, 0);
+  EXPECT_EQ(settings.formatsIndex, 7);
+  EXPECT_EQ(settings.fixedWidth, "450");
+  EXPECT_EQ(settings.fixedHeight, "400");
+  EXPECT_TRUE(settings.shadow);
+  EXPECT_TRUE(settings.outline);
+  EXPECT_TRUE(settings.fixedSize);
+  EXPECT_EQ(settings.monsterBoxEnabled, c.monsterBoxEnabled);
+  EXPECT_EQ(settings.fixedFieldsEnabled, c.fixedFieldsEnabled);
+  EXPECT_EQ(settings.outputName, c.before.outputName);
+}
+
+WindowSettings FixedSizeOnFieldsOff() {
+  WindowSettings settings = StartSettings();
+  settings.fixedSize = true;  // as a document may leave them; setting "on" again runs nothing
+  return settings;
+}
+
+const SettingsCase kSettingsCases[] = {
+    {"AtStart", StartSettings(), false, true},
+    {"MonstersPicked", FormatsPicked(StartSettings(), 7), true, true},
+    {"FixedSizeAlreadyOn", FixedSizeOnFieldsOff(), false, false},
+};
+
+INSTANTIATE_TEST_SUITE_P(Before, WizardSettingsTest, testing::ValuesIn(kSettingsCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CreatureWizardTest, OpensOnAnEmptyListWithItsMessages) {
+  Target target;
+  CreatureWizard wizard(target.list, target.numbers, target.settings);
+  EXPECT_TRUE(target.list.IsEmpty());
+  EXPECT_EQ(target.numbers[0], 99);
+  EXPECT_EQ(CreatureWizard::OpeningNotice().text,
+            "Please add bmp file for some actions, for more info see hints in bottom menu");
+  EXPECT_EQ(CreatureWizard::OpeningNotice().caption, "!");
+  EXPECT_EQ(CreatureWizard::ClosingNotice().text,
+            "Ok, now you can choose Def file name and push button \"Create Def File\", Good Luck");
+  EXPECT_EQ(AbortWizardQuestion().text, "Do you want exit from Creature Wizard");
+  EXPECT_EQ(AbortWizardQuestion().caption, "?");
+}
+
+TEST(CreatureWizardTest, StepDisplayFollowsTheStep) {
+  struct Row {
+    size_t step;
+    bool previousEnabled;
+    const char* forward;
+    const char* description;
+    const char* hint;
+  };
+  const Row rows[] = {
+      {0, false, "Next step", "Creature move from left to right", "None"},
+      {2, true, "Next step", "Creature animation. When mouse go on the creature",
+       "The behemot open and close the mouth"},
+      {21, true, "Finished", "Static creature or Special power.",
+       "Landing or end of movement of creature"},
+  };
+  Target target;
+  CreatureWizard wizard(target.list, target.numbers, target.settings);
+  for (const Row& row : rows) {
+    while (wizard.StepIndex() < row.step) {
+      wizard.Next();
+    }
+    const WizardStepDisplay display = wizard.Display();
+    EXPECT_EQ(display.previousEnabled, row.previousEnabled) << row.step;
+    EXPECT_EQ(display.forwardCaption, row.forward) << row.step;
+    EXPECT_EQ(display.description, row.description) << row.step;
+    EXPECT_EQ(display.hint, row.hint) << row.step;
+  }
+}
+
+TEST(CreatureWizardTest, BackAndForthKeepsEachStepsPaths) {
+  Target target;
+  CreatureWizard wizard(target.list, target.numbers, target.settings);
+  wizard.Previous();  // not reachable at step 0: nothing happens
+  EXPECT_EQ(wizard.StepIndex(), 0u);
+  static_cast<void>(wizard.AddFiles({"a", "b"}));
+  wizard.Next();
+  static_cast<void>(wizard.AddFiles({"c"}));
+  wizard.Previous();
+  EXPECT_EQ(Rows(wizard.ShownList()), (std::vector<std::string>{"a", "b"}));
+  wizard.DeleteFile(Selection(0));
+  wizard.Next();
+  EXPECT_EQ(Rows(wizard.ShownList()), (std::vector<std::string>{"c"}));
+  wizard.Previous();
+  EXPECT_EQ(Rows(wizard.ShownList()), (std::vector<std::string>{"b"}));
+}
+
+TEST(CreatureWizardTest, AddAsksForTheSizeOnlyWhenOnePathStands) {
+  struct Row {
+    std::vector<std::string> before;
+    std::vector<std::string> added;
+    bool refresh;
+  };
+  const Row rows[] = {
+      {{}, {"a", "b", "c"}, false},
+      {{}, {"a"}, true},
+      {{"a"}, {"b"}, false},
+      {{"a"}, {}, true},
+      {{}, {}, false},
+  };
+  for (const Row& row : rows) {
+    Target target;
+    CreatureWizard wizard(target.list, target.numbers, target.settings);
+    static_cast<void>(wizard.AddFiles(row.before));
+    EXPECT_EQ(wizard.AddFiles(row.added), row.refresh) << row.before.size() << row.added.size();
+  }
+}
+
+TEST(CreatureWizardTest, DeleteKeepsThePositionAndZeroesTheSizeWhenEmptied) {
+  struct Row {
+    Selection selected;
+    WizardDeleteOutcome outcome;
+    std::vector<std::string> rows;
+  };
+  const Row rows[] = {
+      {std::nullopt, {false, std::nullopt, false}, {"a", "b", "c"}},
+      {Selection(1), {true, Selection(1), false}, {"a", "c"}},
+      {Selection(1), {true, std::nullopt, false}, {"a"}},
+      {Selection(0), {true, std::nullopt, true}, {}},
+  };
+  Target target;
+  target.settings.fixedWidth = "58";
+  target.settings.fixedHeight = "52";
+  CreatureWizard wizard(target.list, target.numbers, target.settings);
+  static_cast<void>(wizard.AddFiles({"a", "b", "c"}));
+  for (const Row& row : rows) {
+    EXPECT_EQ(target.settings.fixedWidth, "58");
+    const WizardDeleteOutcome outcome = wizard.DeleteFile(row.selected);
+    EXPECT_EQ(outcome.deleted, row.outcome.deleted);
+    EXPECT_EQ(outcome.selection, row.outcome.selection);
+    EXPECT_EQ(outcome.fixedSizeReset, row.outcome.fixedSizeReset);
+    EXPECT_EQ(Rows(wizard.ShownList()), row.rows);
+  }
+  EXPECT_EQ(target.settings.fixedWidth, "0");
+  EXPECT_EQ(target.settings.fixedHeight, "0");
+}
+
+}  // namespace
+}  // namespace kelvane
