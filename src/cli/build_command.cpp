@@ -9,8 +9,8 @@
 #include "cli/terminal_host.h"
 #include "cli/width_warnings.h"
 #include "compiler/compile_driver.h"
-#include "compiler/errors.h"
-#include "framelist/frame_list.h"
+#include "base/errors.h"
+#include "framelist/frame_document.h"
 
 namespace kelvane::cli {
 
@@ -40,31 +40,31 @@ int UsageError(const std::string& text, std::ostream& err) {
 // Everything a build works on, gathered from the command line and a document.
 struct BuildJob {
   CompileState state;
-  FrameList list;
-  CompileOptions settings;
+  FrameDocument document;
 };
 
 void GatherJob(const BuildRequest& request, BuildJob& job) {
-  job.settings = WindowDefaults();
+  FrameDocument& document = job.document;
   if (request.listPath) {
-    ReadListDocument(request, job.list, job.state.groupNumbers, job.settings);
+    ReadListDocument(request, document.list, document.numbers, document.settings);
   } else {
-    job.list = ListFromEntries(request.entries);
+    document.list = ListFromEntries(request.entries);
   }
-  job.settings = request.SettingsOver(job.settings);
-  job.settings.outputPath = OutputPathFor(request, job.settings);
+  document.settings = request.SettingsOver(document.settings);
+  document.settings.outputName = OutputPathFor(request, document.settings);
   if (request.groupNumbers) {
-    job.state.groupNumbers = *request.groupNumbers;
+    document.numbers = *request.groupNumbers;
   }
 }
 
 int Compile(const BuildRequest& request, BuildJob& job, std::ostream& err) {
-  for (const auto& warning : MapObjectWidthWarnings(job.settings, job.list)) {
+  const FrameDocument& document = job.document;
+  for (const auto& warning : MapObjectWidthWarnings(document.settings, document.list)) {
     err << "kelvane-cli: warning: " << warning << "\n";
   }
   const bool drawProgress = !request.quiet && ::isatty(STDERR_FILENO);
   TerminalHost host(err, drawProgress, request.answerYes);
-  const CompileOutcome outcome = CreateDefFile(job.state, job.list, job.settings, host);
+  const CompileOutcome outcome = CreateDefFile(job.state, job.document, host);
   switch (outcome.status) {
     case CompileOutcome::Status::Written:
       return kExitOk;
@@ -74,7 +74,7 @@ int Compile(const BuildRequest& request, BuildJob& job, std::ostream& err) {
       PrintFailure(outcome.message, outcome.path, err);
       return kExitFailed;
     case CompileOutcome::Status::Stopped:
-      if (!job.list.IsEmpty()) {
+      if (!document.list.IsEmpty()) {
         err << "kelvane-cli: nothing built: no Type or no Formats entry is chosen"
                " (give --type or --format)\n";
       }
@@ -144,14 +144,16 @@ int RunBuild(const std::vector<std::string>& args, std::ostream& out, std::ostre
   BuildJob job;
   try {
     GatherJob(request, job);
-    if (auto usage = CheckPositionsFit(request, job.list.Count())) {
+    FrameDocument& document = job.document;
+    if (auto usage = CheckPositionsFit(request, document.list.Count())) {
       return UsageError(*usage, err);
     }
     for (const int position : request.checkedPositions) {
-      job.list.SetChecked(size_t(position - 1), true);
+      document.list.SetChecked(size_t(position - 1), true);
     }
     if (request.saveListPath) {
-      WriteListDocument(*request.saveListPath, job.list, job.state.groupNumbers, job.settings);
+      WriteListDocument(*request.saveListPath, document.list, document.numbers,
+                        document.settings);
     }
   } catch (const Error& error) {
     PrintFailure(error.what(), error.path(), err);

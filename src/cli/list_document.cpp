@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
-#include "compiler/errors.h"
-#include "compiler/path_parts.h"
+#include "base/errors.h"
+#include "base/path_parts.h"
 #include "framelist/deflist_header.h"
 #include "framelist/deflist_reader.h"
 #include "framelist/deflist_writer.h"
@@ -38,7 +38,7 @@ void ChangeFramePaths(FrameList& list, Change change) {
 }  // namespace
 
 void ReadListDocument(const BuildRequest& request, FrameList& list, GroupNumbers& numbers,
-                      CompileOptions& settings) {
+                      WindowSettings& settings) {
   const std::string& path = *request.listPath;
   LoadDefList(path, request.listType, list, numbers,
               [&settings](const HeaderLine& line) { ApplyHeaderLine(line, settings); });
@@ -46,26 +46,26 @@ void ReadListDocument(const BuildRequest& request, FrameList& list, GroupNumbers
   ChangeFramePaths(list, [&folder](const std::string& frame) { return RelativeTo(folder, frame); });
 }
 
-std::string OutputPathFor(const BuildRequest& request, const CompileOptions& settings) {
+std::string OutputPathFor(const BuildRequest& request, const WindowSettings& settings) {
   const bool fromDocument = request.listPath && request.listType == DefListType::WithHeader;
   if (request.Gave("-o") || !fromDocument) {
-    return settings.outputPath;
+    return settings.outputName;
   }
-  if (settings.outputPath.find('\\') != std::string::npos) {
+  if (settings.outputName.find('\\') != std::string::npos) {
     // Written on another system: as a name here it would make a file named
     // after the whole path.
-    ThrowInputError("The document's output name \"" + settings.outputPath +
+    ThrowInputError("The document's output name \"" + settings.outputName +
                         "\" is not a path on this system; give -o",
                     *request.listPath);
   }
-  return RelativeTo(SplitPath(*request.listPath).folder, settings.outputPath);
+  return RelativeTo(SplitPath(*request.listPath).folder, settings.outputName);
 }
 
 void WriteListDocument(const std::string& path, const FrameList& list, const GroupNumbers& numbers,
-                       CompileOptions settings) {
+                       WindowSettings settings) {
   FrameList absolute = list;
   ChangeFramePaths(absolute, Absolute);
-  settings.outputPath = Absolute(settings.outputPath);
+  settings.outputName = Absolute(settings.outputName);
   SaveDefList(path, settings, absolute, numbers);
 }
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "cli/build_request.h"
-#include "compiler/compile_options.h"
+#include "framelist/window_settings.h"
 #include "framelist/frame_list.h"
 #include "framelist/group_numbers.h"
 
@@ -14,18 +14,18 @@ namespace kelvane::cli {
 // frame paths are taken relative to the document's folder, as the window does
 // by making that folder the current one. Throws the system's error.
 void ReadListDocument(const BuildRequest& request, FrameList& list, GroupNumbers& numbers,
-                      CompileOptions& settings);
+                      WindowSettings& settings);
 
 // Where the DEF goes: -o as given; else, for a document with settings lines,
 // its output name taken relative to the document's folder; else the output
 // name of the settings ("Temp.def" in the current folder).
-std::string OutputPathFor(const BuildRequest& request, const CompileOptions& settings);
+std::string OutputPathFor(const BuildRequest& request, const WindowSettings& settings);
 
 // Writes the document of --save-list for what the command describes, with
-// settings.outputPath as the output name. Frame paths and the output name are
+// settings.outputName as the output name. Frame paths and the output name are
 // written absolute, so that the document names the same files from wherever
 // it is read.
 void WriteListDocument(const std::string& path, const FrameList& list, const GroupNumbers& numbers,
-                       CompileOptions settings);
+                       WindowSettings settings);
 
 }  // namespace kelvane::cli

@@ -1,6 +1,6 @@
 #include "compiler/def_format.h"
 
-#include "compiler/little_endian.h"
+#include "base/little_endian.h"
 
 namespace kelvane {
 

@@ -59,6 +59,10 @@ size_t FinishCreatureWizard(const WizardStepLists& steps, FrameList& list, Group
   return list.SeparatorCount();
 }
 
+size_t FinishCreatureWizard(const WizardStepLists& steps, FrameDocument& document) {
+  return FinishCreatureWizard(steps, document.list, document.numbers, document.settings);
+}
+
 Question AbortWizardQuestion() {
   return {text::kWizardAbortQuestion, text::kQuestionCaption};
 }
@@ -67,6 +71,9 @@ CreatureWizard::CreatureWizard(FrameList& list, GroupNumbers& numbers, WindowSet
     : list_(list), numbers_(numbers), settings_(settings) {
   list_.Clear();
 }
+
+CreatureWizard::CreatureWizard(FrameDocument& document)
+    : CreatureWizard(document.list, document.numbers, document.settings) {}
 
 Notice CreatureWizard::OpeningNotice() {
   return {text::kWizardOpening, text::kNoticeCaption};

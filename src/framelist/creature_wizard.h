@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "framelist/frame_document.h"
 #include "framelist/frame_list.h"
 #include "framelist/group_numbers.h"
 #include "framelist/list_commands.h"
@@ -45,6 +46,7 @@ struct WizardDeleteOutcome {
 // options for a creature DEF. Returns the separator count for the window.
 size_t FinishCreatureWizard(const WizardStepLists& steps, FrameList& list, GroupNumbers& numbers,
                             WindowSettings& settings);
+size_t FinishCreatureWizard(const WizardStepLists& steps, FrameDocument& document);
 
 // The question of "Abort Wizard"; OK closes the wizard.
 Question AbortWizardQuestion();
@@ -55,6 +57,7 @@ class CreatureWizard {
   // starts at step 0 with every step empty. The wizard writes into the three
   // values it is given, which must outlive it.
   CreatureWizard(FrameList& list, GroupNumbers& numbers, WindowSettings& settings);
+  explicit CreatureWizard(FrameDocument& document);
 
   // The message shown before the wizard window appears.
   static Notice OpeningNotice();

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "compiler/errors.h"
+#include "base/errors.h"
 
 namespace kelvane {
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "compiler/bmp_frame.h"
+#include "base/bmp_frame.h"
 
 namespace kelvane {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "compiler/bmp_frame.h"
+#include "base/bmp_frame.h"
 
 namespace kelvane {
 

@@ -16,15 +16,13 @@ std::vector<std::string> Rows(const FrameList& list) {
   return rows;
 }
 
-struct Target {
-  FrameList list;
-  GroupNumbers numbers;
-  WindowSettings settings = StartSettings();
-  Target() {
-    list.Append("left over", true);
-    numbers.fill(99);
-  }
-};
+// A document the wizard opens on: an entry to throw away and numbers to keep.
+FrameDocument UsedDocument() {
+  FrameDocument document;
+  document.list.Append("left over", true);
+  document.numbers.fill(99);
+  return document;
+}
 
 struct FinishCase {
   const char* name;
@@ -41,9 +39,9 @@ class WizardFinishTest : public testing::TestWithParam<FinishCase> {};
 
 TEST_P(WizardFinishTest, WritesTheFilledStepsAsNumberedGroups) {
   const FinishCase& c = GetParam();
-  Target target;
-  CreatureWizard wizard(target.list, target.numbers, target.settings);
-  EXPECT_TRUE(target.list.IsEmpty());
+  FrameDocument document = UsedDocument();
+  CreatureWizard wizard(document);
+  EXPECT_TRUE(document.list.IsEmpty());
   for (size_t step = 0; step < kWizardStepCount; ++step) {
     ASSERT_EQ(wizard.StepIndex(), step);
     if (c.steps.count(step)) {
@@ -52,15 +50,15 @@ TEST_P(WizardFinishTest, WritesTheFilledStepsAsNumberedGroups) {
     EXPECT_EQ(wizard.Next(), step + 1 == kWizardStepCount);
   }
   EXPECT_TRUE(wizard.Finished());
-  EXPECT_EQ(Rows(target.list), c.rows);
+  EXPECT_EQ(Rows(document.list), c.rows);
   GroupNumbers expected;
   expected.fill(99);
   std::copy(c.numbers.begin(), c.numbers.end(), expected.begin());
-  EXPECT_EQ(target.numbers, expected);
-  EXPECT_EQ(target.settings.monsterIndex, 14);  // set even when every step is empty
+  EXPECT_EQ(document.numbers, expected);
+  EXPECT_EQ(document.settings.monsterIndex, 14);  // set even when every step is empty
 
   EXPECT_TRUE(wizard.Next());  // finishing twice writes nothing more
-  EXPECT_EQ(target.list.Count(), c.rows.size());
+  EXPECT_EQ(document.list.Count(), c.rows.size());
 }
 
 const FinishCase kFinishCases[] = {
@@ -80,11 +78,10 @@ TEST(WizardFinishTest, EveryStepFilledUsesAllSlots) {
   for (size_t i = 0; i < kWizardStepCount; ++i) {
     steps[i] = {"f" + std::to_string(i)};
   }
-  Target target;
-  target.list.Clear();
-  EXPECT_EQ(FinishCreatureWizard(steps, target.list, target.numbers, target.settings), 22u);
-  EXPECT_EQ(target.list.Count(), 44u);
-  EXPECT_EQ(target.numbers[21], 21);
+  FrameDocument document;
+  EXPECT_EQ(FinishCreatureWizard(steps, document), 22u);
+  EXPECT_EQ(document.list.Count(), 44u);
+  EXPECT_EQ(document.numbers[21], 21);
 }
 
 struct SettingsCase {
@@ -135,10 +132,10 @@ INSTANTIATE_TEST_SUITE_P(Before, WizardSettingsTest, testing::ValuesIn(kSettings
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CreatureWizardTest, OpensOnAnEmptyListWithItsMessages) {
-  Target target;
-  CreatureWizard wizard(target.list, target.numbers, target.settings);
-  EXPECT_TRUE(target.list.IsEmpty());
-  EXPECT_EQ(target.numbers[0], 99);
+  FrameDocument document = UsedDocument();
+  CreatureWizard wizard(document);
+  EXPECT_TRUE(document.list.IsEmpty());
+  EXPECT_EQ(document.numbers[0], 99);
   EXPECT_EQ(CreatureWizard::OpeningNotice().text,
             "Please add bmp file for some actions, for more info see hints in bottom menu");
   EXPECT_EQ(CreatureWizard::OpeningNotice().caption, "!");
@@ -163,8 +160,8 @@ TEST(CreatureWizardTest, StepDisplayFollowsTheStep) {
       {21, true, "Finished", "Static creature or Special power.",
        "Landing or end of movement of creature"},
   };
-  Target target;
-  CreatureWizard wizard(target.list, target.numbers, target.settings);
+  FrameDocument document = UsedDocument();
+  CreatureWizard wizard(document);
   for (const Row& row : rows) {
     while (wizard.StepIndex() < row.step) {
       wizard.Next();
@@ -178,8 +175,8 @@ TEST(CreatureWizardTest, StepDisplayFollowsTheStep) {
 }
 
 TEST(CreatureWizardTest, BackAndForthKeepsEachStepsPaths) {
-  Target target;
-  CreatureWizard wizard(target.list, target.numbers, target.settings);
+  FrameDocument document = UsedDocument();
+  CreatureWizard wizard(document);
   wizard.Previous();  // not reachable at step 0: nothing happens
   EXPECT_EQ(wizard.StepIndex(), 0u);
   static_cast<void>(wizard.AddFiles({"a", "b"}));
@@ -208,8 +205,8 @@ TEST(CreatureWizardTest, AddAsksForTheSizeOnlyWhenOnePathStands) {
       {{}, {}, false},
   };
   for (const Row& row : rows) {
-    Target target;
-    CreatureWizard wizard(target.list, target.numbers, target.settings);
+    FrameDocument document = UsedDocument();
+    CreatureWizard wizard(document);
     static_cast<void>(wizard.AddFiles(row.before));
     EXPECT_EQ(wizard.AddFiles(row.added), row.refresh) << row.before.size() << row.added.size();
   }
@@ -227,21 +224,21 @@ TEST(CreatureWizardTest, DeleteKeepsThePositionAndZeroesTheSizeWhenEmptied) {
       {Selection(1), {true, std::nullopt, false}, {"a"}},
       {Selection(0), {true, std::nullopt, true}, {}},
   };
-  Target target;
-  target.settings.fixedWidth = "58";
-  target.settings.fixedHeight = "52";
-  CreatureWizard wizard(target.list, target.numbers, target.settings);
+  FrameDocument document = UsedDocument();
+  document.settings.fixedWidth = "58";
+  document.settings.fixedHeight = "52";
+  CreatureWizard wizard(document);
   static_cast<void>(wizard.AddFiles({"a", "b", "c"}));
   for (const Row& row : rows) {
-    EXPECT_EQ(target.settings.fixedWidth, "58");
+    EXPECT_EQ(document.settings.fixedWidth, "58");
     const WizardDeleteOutcome outcome = wizard.DeleteFile(row.selected);
     EXPECT_EQ(outcome.deleted, row.outcome.deleted);
     EXPECT_EQ(outcome.selection, row.outcome.selection);
     EXPECT_EQ(outcome.fixedSizeReset, row.outcome.fixedSizeReset);
     EXPECT_EQ(Rows(wizard.ShownList()), row.rows);
   }
-  EXPECT_EQ(target.settings.fixedWidth, "0");
-  EXPECT_EQ(target.settings.fixedHeight, "0");
+  EXPECT_EQ(document.settings.fixedWidth, "0");
+  EXPECT_EQ(document.settings.fixedHeight, "0");
 }
 
 }  // namespace

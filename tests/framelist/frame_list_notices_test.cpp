@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "compiler/errors.h"
+#include "base/errors.h"
 #include "framelist/frame_list.h"
 #include "framelist/list_commands.h"
 #include "framelist/separators.h"
@@ -42,7 +42,7 @@ class RecordingListener : public FrameListListener {
 struct NoticeCase {
   const char* name;
   std::vector<std::string> start;  // "/" stands for a separator
-  std::function<void(FrameList&, CompileState&)> command;
+  std::function<void(FrameList&, GroupNumbers&)> command;
   std::vector<std::string> expected;
 };
 
@@ -60,8 +60,8 @@ TEST_P(FrameListNoticeTest, ReportsExactlyWhatChanged) {
   }
   RecordingListener listener(list);
   list.SetListener(&listener);
-  CompileState state;
-  c.command(list, state);
+  GroupNumbers numbers{};
+  c.command(list, numbers);
   EXPECT_EQ(listener.notices, c.expected);
 }
 
@@ -75,63 +75,63 @@ FrameList Two() {
 const NoticeCase kNoticeCases[] = {
     {"AddFilesAfterSelection",
      {"1", "2"},
-     [](FrameList& l, CompileState&) {
+     [](FrameList& l, GroupNumbers&) {
        static_cast<void>(AddFiles(l, Selection(0), {"A", "B"}));
      },
      {"inserting 2+1 of 2", "inserted 2+1 of 3", "changed 1-2",  //
       "inserting 3+1 of 3", "inserted 3+1 of 4", "changed 2-3", "changed 1-2"}},
     {"AddFilesToEmptyList",
      {},
-     [](FrameList& l, CompileState&) { static_cast<void>(AddFiles(l, std::nullopt, {"A"})); },
+     [](FrameList& l, GroupNumbers&) { static_cast<void>(AddFiles(l, std::nullopt, {"A"})); },
      {"inserting 0+1 of 0", "inserted 0+1 of 1"}},
     {"AddFilesWithAStaleSelection",
      {"1"},
-     [](FrameList& l, CompileState&) {
+     [](FrameList& l, GroupNumbers&) {
        EXPECT_THROW(static_cast<void>(AddFiles(l, Selection(3), {"A"})), Error);
      },
      {}},
     {"CutFile",
      {"a", "/", "b"},
-     [](FrameList& l, CompileState& s) { CutFile(l, s, Selection(1)); },
+     [](FrameList& l, GroupNumbers&) { CutFile(l, Selection(1)); },
      {"removing 1+1 of 3", "removed 1+1 of 2"}},
     {"CutFileWithoutSelection",
      {"a"},
-     [](FrameList& l, CompileState& s) { CutFile(l, s, std::nullopt); },
+     [](FrameList& l, GroupNumbers&) { CutFile(l, std::nullopt); },
      {}},
     {"AddSeparator",
      {"a"},
-     [](FrameList& l, CompileState& s) { AddSeparator(l, s); },
+     [](FrameList& l, GroupNumbers&) { AddSeparator(l); },
      {"inserting 1+1 of 1", "inserted 1+1 of 2"}},
     {"NewList",
      {"a", "/"},
-     [](FrameList& l, CompileState& s) { NewList(l, s); },
+     [](FrameList& l, GroupNumbers& n) { NewList(l, n); },
      {"removing 0+2 of 2", "removed 0+2 of 0"}},
-    {"NewListOnEmptyList", {}, [](FrameList& l, CompileState& s) { NewList(l, s); }, {}},
+    {"NewListOnEmptyList", {}, [](FrameList& l, GroupNumbers& n) { NewList(l, n); }, {}},
     {"ExchangeDistantTexts",
      {"a", "b", "c"},
-     [](FrameList& l, CompileState&) { l.ExchangeTexts(2, 0); },
+     [](FrameList& l, GroupNumbers&) { l.ExchangeTexts(2, 0); },
      {"changed 0-0", "changed 2-2"}},
     {"ExchangeEqualTexts",
      {"/", "a", "/"},
-     [](FrameList& l, CompileState&) { l.ExchangeTexts(0, 2); },
+     [](FrameList& l, GroupNumbers&) { l.ExchangeTexts(0, 2); },
      {}},
     {"SetText",
      {"a", "b"},
-     [](FrameList& l, CompileState&) {
+     [](FrameList& l, GroupNumbers&) {
        l.SetText(1, "b");
        l.SetText(1, "c");
      },
      {"changed 1-1"}},
     {"CheckMarkToggled",
      {"a", "b"},
-     [](FrameList& l, CompileState&) {
+     [](FrameList& l, GroupNumbers&) {
        CheckMarkToggled(l, 1, true, Selection(1));
        CheckMarkToggled(l, 1, true, Selection(1));
      },
      {"changed 1-1"}},
     {"IndexPastTheEnd",
      {"a"},
-     [](FrameList& l, CompileState&) {
+     [](FrameList& l, GroupNumbers&) {
        EXPECT_THROW(l.Remove(1), Error);
        EXPECT_THROW(l.SetChecked(1, true), Error);
        EXPECT_THROW(l.ExchangeTexts(0, 1), Error);
@@ -139,11 +139,11 @@ const NoticeCase kNoticeCases[] = {
      {}},
     {"ReplacedByAssignment",
      {"a", "b"},
-     [](FrameList& l, CompileState&) { l = Two(); },
+     [](FrameList& l, GroupNumbers&) { l = Two(); },
      {"removing 0+2 of 2", "removed 0+2 of 0", "inserting 0+2 of 0", "inserted 0+2 of 2"}},
     {"CopyChangesAlone",
      {"a"},
-     [](FrameList& l, CompileState&) {
+     [](FrameList& l, GroupNumbers&) {
        FrameList copy = l;
        copy.Append("b");
        copy.Clear();
@@ -151,14 +151,14 @@ const NoticeCase kNoticeCases[] = {
      {}},
     {"MovedFrom",
      {"a", "b"},
-     [](FrameList& l, CompileState&) {
+     [](FrameList& l, GroupNumbers&) {
        FrameList taken = std::move(l);
        taken.Append("c");
      },
      {"removing 0+2 of 2", "removed 0+2 of 0"}},
     {"Detached",
      {"a"},
-     [](FrameList& l, CompileState&) {
+     [](FrameList& l, GroupNumbers&) {
        l.SetListener(nullptr);
        l.Append("b");
      },

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "bmpgen/bmp_writer.h"
-#include "compiler/bmp_frame.h"
+#include "base/bmp_frame.h"
 #include "compiler/compile_host.h"
 
 namespace testing_support {

@@ -1,11 +1,11 @@
-#include "compiler/errors.h"
+#include "base/errors.h"
 
 #include <sys/stat.h>
 
 #include <cerrno>
 #include <cstdio>
 
-#include "compiler/path_parts.h"
+#include "base/path_parts.h"
 
 namespace kelvane {
 
