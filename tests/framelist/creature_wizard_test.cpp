@@ -24,54 +24,40 @@ FrameDocument UsedDocument() {
   return document;
 }
 
-struct FinishCase {
-  const char* name;
-  std::map<size_t, std::vector<std::string>> steps;
-  std::vector<std::string> rows;
-  std::vector<uint8_t> numbers;  // the slots written; the others keep 99
-};
-
-void PrintTo(const FinishCase& c, std::ostream* out) {
-  *out << c.name;
-}
-
-class WizardFinishTest : public testing::TestWithParam<FinishCase> {};
-
-TEST_P(WizardFinishTest, WritesTheFilledStepsAsNumberedGroups) {
-  const FinishCase& c = GetParam();
-  FrameDocument document = UsedDocument();
-  CreatureWizard wizard(document);
-  EXPECT_TRUE(document.list.IsEmpty());
-  for (size_t step = 0; step < kWizardStepCount; ++step) {
-    ASSERT_EQ(wizard.StepIndex(), step);
-    if (c.steps.count(step)) {
-      static_cast<void>(wizard.AddFiles(c.steps.at(step)));
+TEST(WizardFinishTest, WritesTheFilledStepsAsNumberedGroups) {
+  struct Case {
+    std::map<size_t, std::vector<std::string>> steps;
+    std::vector<std::string> rows;
+    std::vector<uint8_t> numbers;  // the slots written; the others keep 99
+  };
+  const Case cases[] = {
+      {{{0, {"m1", "m2"}}, {2, {"o1"}}, {5, {"d1", "d2"}}},
+       {"m1", "m2", "/", "o1*", "/", "d1", "d2", "/"},
+       {0, 2, 5}},
+      {{}, {}, {}},
+      {{{1, {"s1", "s2"}}, {21, {"z"}}}, {"s1*", "s2*", "/", "z", "/"}, {1, 21}},
+  };
+  for (const Case& c : cases) {
+    FrameDocument document = UsedDocument();
+    CreatureWizard wizard(document);
+    for (size_t step = 0; step < kWizardStepCount; ++step) {
+      ASSERT_EQ(wizard.StepIndex(), step);
+      if (c.steps.count(step)) {
+        static_cast<void>(wizard.AddFiles(c.steps.at(step)));
+      }
+      EXPECT_EQ(wizard.Next(), step + 1 == kWizardStepCount);
     }
-    EXPECT_EQ(wizard.Next(), step + 1 == kWizardStepCount);
+    EXPECT_EQ(Rows(document.list), c.rows);
+    GroupNumbers expected;
+    expected.fill(99);
+    std::copy(c.numbers.begin(), c.numbers.end(), expected.begin());
+    EXPECT_EQ(document.numbers, expected);
+    EXPECT_EQ(document.settings.monsterIndex, 14);  // set even when every step is empty
+
+    EXPECT_TRUE(wizard.Next());  // finishing twice writes nothing more
+    EXPECT_EQ(document.list.Count(), c.rows.size());
   }
-  EXPECT_TRUE(wizard.Finished());
-  EXPECT_EQ(Rows(document.list), c.rows);
-  GroupNumbers expected;
-  expected.fill(99);
-  std::copy(c.numbers.begin(), c.numbers.end(), expected.begin());
-  EXPECT_EQ(document.numbers, expected);
-  EXPECT_EQ(document.settings.monsterIndex, 14);  // set even when every step is empty
-
-  EXPECT_TRUE(wizard.Next());  // finishing twice writes nothing more
-  EXPECT_EQ(document.list.Count(), c.rows.size());
 }
-
-const FinishCase kFinishCases[] = {
-    {"Steps0And2And5",
-     {{0, {"m1", "m2"}}, {2, {"o1"}}, {5, {"d1", "d2"}}},
-     {"m1", "m2", "/", "o1*", "/", "d1", "d2", "/"},
-     {0, 2, 5}},
-    {"EveryStepEmpty", {}, {}, {}},
-    {"StandingAndLast", {{1, {"s1", "s2"}}, {21, {"z"}}}, {"s1*", "s2*", "/", "z", "/"}, {1, 21}},
-};
-
-INSTANTIATE_TEST_SUITE_P(Steps, WizardFinishTest, testing::ValuesIn(kFinishCases),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(WizardFinishTest, EveryStepFilledUsesAllSlots) {
   WizardStepLists steps;
@@ -84,52 +70,34 @@ TEST(WizardFinishTest, EveryStepFilledUsesAllSlots) {
   EXPECT_EQ(document.numbers[21], 21);
 }
 
-struct SettingsCase {
-  const char* name;
-  WindowSettings before;
-  bool monsterBoxEnabled;
-  bool fixedFieldsEnabled;
-};
-
-void PrintTo(const SettingsCase& c, std::ostream* out) {
-  *out << c.name;
+TEST(WizardFinishTest, SetsACreatureDefFromCode) {
+  struct Case {
+    WindowSettings before;
+    bool monsterBoxEnabled;
+    bool fixedFieldsEnabled;
+  };
+  WindowSettings fixedSizeOnFieldsOff = StartSettings();
+  fixedSizeOnFieldsOff.fixedSize = true;  // checking it again runs no reaction
+  const Case cases[] = {
+      {StartSettings(), false, true},
+      {FormatsPicked(StartSettings(), 7), true, true},
+      {fixedSizeOnFieldsOff, false, false},
+  };
+  for (const Case& c : cases) {
+    FrameList list;
+    GroupNumbers numbers{};
+    WindowSettings settings = c.before;
+    FinishCreatureWizard(WizardStepLists{}, list, numbers, settings);
+    EXPECT_EQ(settings.monsterIndex, 14);
+    EXPECT_EQ(settings.typeIndex, 0);
+    EXPECT_EQ(settings.formatsIndex, 7);
+    EXPECT_EQ(settings.fixedWidth, "450");
+    EXPECT_EQ(settings.fixedHeight, "400");
+    EXPECT_TRUE(settings.shadow && settings.outline && settings.fixedSize);
+    EXPECT_EQ(settings.monsterBoxEnabled, c.monsterBoxEnabled);
+    EXPECT_EQ(settings.fixedFieldsEnabled, c.fixedFieldsEnabled);
+  }
 }
-
-class WizardSettingsTest : public testing::TestWithParam<SettingsCase> {};
-
-TEST_P(WizardSettingsTest, SetsACreatureDefFromCode) {
-  const SettingsCase& c = GetParam();
-  FrameList list;
-  GroupNumbers numbers{};
-  WindowSettings settings = c.before;
-  FinishCreatureWizard(WizardStepLists{}, list, numbers, settings);
-  EXPECT_EQ(settings.monsterIndex, 14);
-  EXPECT_EQ(settings.typeIndex, 0);
-  EXPECT_EQ(settings.formatsIndex, 7);
-  EXPECT_EQ(settings.fixedWidth, "450");
-  EXPECT_EQ(settings.fixedHeight, "400");
-  EXPECT_TRUE(settings.shadow);
-  EXPECT_TRUE(settings.outline);
-  EXPECT_TRUE(settings.fixedSize);
-  EXPECT_EQ(settings.monsterBoxEnabled, c.monsterBoxEnabled);
-  EXPECT_EQ(settings.fixedFieldsEnabled, c.fixedFieldsEnabled);
-  EXPECT_EQ(settings.outputName, c.before.outputName);
-}
-
-WindowSettings FixedSizeOnFieldsOff() {
-  WindowSettings settings = StartSettings();
-  settings.fixedSize = true;  // as a document may leave them; setting "on" again runs nothing
-  return settings;
-}
-
-const SettingsCase kSettingsCases[] = {
-    {"AtStart", StartSettings(), false, true},
-    {"MonstersPicked", FormatsPicked(StartSettings(), 7), true, true},
-    {"FixedSizeAlreadyOn", FixedSizeOnFieldsOff(), false, false},
-};
-
-INSTANTIATE_TEST_SUITE_P(Before, WizardSettingsTest, testing::ValuesIn(kSettingsCases),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CreatureWizardTest, OpensOnAnEmptyListWithItsMessages) {
   FrameDocument document = UsedDocument();
@@ -155,8 +123,6 @@ TEST(CreatureWizardTest, StepDisplayFollowsTheStep) {
   };
   const Row rows[] = {
       {0, false, "Next step", "Creature move from left to right", "None"},
-      {2, true, "Next step", "Creature animation. When mouse go on the creature",
-       "The behemot open and close the mouth"},
       {21, true, "Finished", "Static creature or Special power.",
        "Landing or end of movement of creature"},
   };
