@@ -2,14 +2,17 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+#include <array>
 #include <ostream>
 
+#include "base/errors.h"
+#include "base/verbatim_texts.h"
 #include "cli/build_request.h"
 #include "cli/list_document.h"
 #include "cli/terminal_host.h"
 #include "cli/width_warnings.h"
 #include "compiler/compile_driver.h"
-#include "base/errors.h"
 #include "framelist/frame_document.h"
 
 namespace kelvane::cli {
@@ -85,6 +88,25 @@ int Compile(const BuildRequest& request, BuildJob& job, std::ostream& err) {
 
 }  // namespace
 
+namespace {
+
+// The items of one of the window's boxes, by position, two to a line.
+template <size_t N>
+std::string ItemLines(const std::string& heading, const std::array<const char*, N>& items) {
+  std::string lines = "  " + heading + "\n";
+  for (size_t i = 0; i < N; ++i) {
+    std::string item = (i < 10 ? " " : "") + std::to_string(i) + " " + items[i];
+    if (i % 2 == 0 && i + 1 < N) {
+      item.resize(std::max<size_t>(item.size() + 2, 32), ' ');
+    }
+    lines +=
+        (i % 2 == 0 ? "                  " : "") + item + (i % 2 == 1 || i + 1 == N ? "\n" : "");
+  }
+  return lines;
+}
+
+}  // namespace
+
 void PrintBuildHelp(std::ostream& out) {
   out << R"(Usage: kelvane-cli build [options] ENTRY...
        kelvane-cli build [options] --list DOC
@@ -95,12 +117,11 @@ A separator is added after the last frame when the list does not end with one.
 
 Options:
   -o PATH          output DEF file (default: Temp.def in the current folder)
-  --type N         frame type: 0 Buttons,backgrounds,mosters. (default)
-                   1 Roads,shadows - Disabled   2 Map object   3 Terrain
-  --format N       DEF type by position, $49 - N: 0 $49 ... 9 $40
-                   (default: 2 for type 0, 4 for types 1 and 3, 6 for type 2)
-  --monster N      type of monster position, -1 (none, default) to 14 (Custom)
-  --groups A,B,..  group numbers by group (at most 22, default all 0); the first
+)" << ItemLines("--type N         frame type (default 0):", text::kTypeItems)
+      << ItemLines("--format N       DEF type (default: the type's own, as in the window):",
+                   text::kFormatsItems)
+      << ItemLines("--monster N      type of monster (default -1, none):", text::kMonsterItems)
+      << R"(  --groups A,B,..  group numbers by group (at most 22, default all 0); the first
                    starts the numbering, "Custom" (--monster 14) uses them all
   --shadow         generate a shadow
   --outline        draw the selection outline on checked frames
@@ -152,8 +173,7 @@ int RunBuild(const std::vector<std::string>& args, std::ostream& out, std::ostre
       document.list.SetChecked(size_t(position - 1), true);
     }
     if (request.saveListPath) {
-      WriteListDocument(*request.saveListPath, document.list, document.numbers,
-                        document.settings);
+      WriteListDocument(*request.saveListPath, document.list, document.numbers, document.settings);
     }
   } catch (const Error& error) {
     PrintFailure(error.what(), error.path(), err);

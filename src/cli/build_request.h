@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "framelist/window_settings.h"
 #include "framelist/deflist_reader.h"
 #include "framelist/group_numbers.h"
+#include "framelist/window_settings.h"
 
 namespace kelvane::cli {
 

@@ -3,9 +3,9 @@
 #include <string>
 
 #include "cli/build_request.h"
-#include "framelist/window_settings.h"
 #include "framelist/frame_list.h"
 #include "framelist/group_numbers.h"
+#include "framelist/window_settings.h"
 
 namespace kelvane::cli {
 

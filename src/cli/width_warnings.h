@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "framelist/window_settings.h"
 #include "framelist/frame_list.h"
+#include "framelist/window_settings.h"
 
 namespace kelvane::cli {
 

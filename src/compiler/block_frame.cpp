@@ -4,9 +4,9 @@
 #include <array>
 #include <cstring>
 
-#include "compiler/def_format.h"
 #include "base/errors.h"
 #include "base/little_endian.h"
+#include "compiler/def_format.h"
 #include "prepare/content_bounds.h"
 #include "prepare/palette_roles.h"
 #include "prepare/placement.h"

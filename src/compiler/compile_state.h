@@ -10,10 +10,10 @@ namespace kelvane {
 // Buffers an encoder works in. Each keeps its capacity from frame to frame, so
 // a compilation allocates only while a buffer grows to the largest frame met.
 struct EncoderScratch {
-  BmpImage frame;                      // the frame being prepared: the working copy
-  std::vector<uint8_t> uncutRows;      // the working copy's rows before the fixed-size cut
-  std::vector<uint8_t> codedPixels;    // encoded rows or blocks
-  std::vector<uint8_t> offsetTable;    // where each coded row or block starts
+  BmpImage frame;                    // the frame being prepared: the working copy
+  std::vector<uint8_t> uncutRows;    // the working copy's rows before the fixed-size cut
+  std::vector<uint8_t> codedPixels;  // encoded rows or blocks
+  std::vector<uint8_t> offsetTable;  // where each coded row or block starts
 };
 
 // The compiler's working record. One lives as long as the program and is

@@ -1,16 +1,16 @@
 #include <cstdint>
 #include <string>
 
-#include "compiler/def_format.h"
 #include "base/errors.h"
+#include "base/little_endian.h"
+#include "compiler/def_format.h"
 #include "compiler/format1_rows.h"
 #include "compiler/frame_encoders.h"
-#include "base/little_endian.h"
+#include "compiler/working_copy.h"
 #include "prepare/content_bounds.h"
 #include "prepare/creature_shadow.h"
 #include "prepare/palette_roles.h"
 #include "prepare/placement.h"
-#include "compiler/working_copy.h"
 
 namespace kelvane {
 

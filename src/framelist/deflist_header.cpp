@@ -19,7 +19,7 @@ struct FieldPlace {
   int WindowSettings::*index;
   std::string WindowSettings::*text;
   bool WindowSettings::*flag;
-  IndexFromCode select = nullptr;   // combo box: an index past its items selects nothing
+  IndexFromCode select = nullptr;     // combo box: an index past its items selects nothing
   CheckBoxSetter setCheck = nullptr;  // check box: runs the box's reaction on a change
 };
 

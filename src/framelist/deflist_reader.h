@@ -3,10 +3,10 @@
 #include <functional>
 #include <string>
 
-#include "framelist/window_settings.h"
 #include "framelist/deflist_header.h"
 #include "framelist/frame_list.h"
 #include "framelist/group_numbers.h"
+#include "framelist/window_settings.h"
 
 namespace kelvane {
 

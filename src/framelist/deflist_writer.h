@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "framelist/window_settings.h"
 #include "framelist/frame_list.h"
 #include "framelist/group_numbers.h"
+#include "framelist/window_settings.h"
 
 namespace kelvane {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "compiler/compile_driver.h"
 #include "base/errors.h"
+#include "compiler/compile_driver.h"
 #include "compiler/frame_encoders.h"
 #include "support/test_support.h"
 
