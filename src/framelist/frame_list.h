@@ -82,6 +82,8 @@ class FrameList {
   FrameListListener* listener_ = nullptr;
 };
 
+// FindNearSeparator: finds where the group that starts at `start` ends.
+//
 // 1-based position of the first separator at 0-based index `start` or later;
 // with none there, the read past the end fails with the list's index error.
 int FindNearSeparator(const FrameList& list, size_t start);

@@ -91,7 +91,7 @@ TEST_F(CompileDriverTest, AppendsTheMissingSeparatorAndKeepsIt) {
   ASSERT_EQ(Compile().status, CompileOutcome::Status::Written);
   ASSERT_EQ(list.Count(), 4u);
   EXPECT_TRUE(list.IsSeparator(3));
-  EXPECT_EQ(state.GroupCount, 1);
+  EXPECT_EQ(state.groupCount, 1);
   const auto def = ReadBytes(options.outputName);
   EXPECT_EQ(Le32(def, 12), 1);
   EXPECT_EQ(Le32(def, 784), 0);
