@@ -79,14 +79,14 @@ inline constexpr const char* kWizardButtonCaption = "Creature Wizard";
 inline constexpr std::array<const char*, 4> kTypeItems = {
     "Buttons,backgrounds,mosters.", "Roads,shadows - Disabled", "Map object", "Terrain"};
 inline constexpr std::array<const char*, 10> kFormatsItems = {
-    "$49 {Heroes On Map}", "$48 {Unknow)",      "$47 (Buildings and buttons)",
-    "$46 {Unknow)",        "$45 {Terrain}",     "$44 (Map object)",
-    "$43 (Map object)",    "$42 (Monsters)",    "$41 {Unknow}",
+    "$49 {Heroes On Map}",   "$48 {Unknow)",   "$47 (Buildings and buttons)",
+    "$46 {Unknow)",          "$45 {Terrain}",  "$44 (Map object)",
+    "$43 (Map object)",      "$42 (Monsters)", "$41 {Unknow}",
     "$40 {Spells in Battle}"};
 inline constexpr std::array<const char*, 15> kMonsterItems = {
-    "Zealot",     "----------", "Snapshooter",       "Titan",     "Ghost",
-    "Writh",      "----------", "Golems",            "Devil",     "Edinorog(Unicorn)",
-    "Crusaider",  "----------", "Green Dragon",      "----------", "Custom"};
+    "Zealot",    "----------", "Snapshooter",  "Titan",      "Ghost",
+    "Writh",     "----------", "Golems",       "Devil",      "Edinorog(Unicorn)",
+    "Crusaider", "----------", "Green Dragon", "----------", "Custom"};
 
 // File dialogs: label and pattern pairs, and initial names.
 inline constexpr const char* kAddFileFilter = "BMP Files|*.BMP|BMP mark as PCX|*.PCX|All Types|*.*";
@@ -96,7 +96,8 @@ inline constexpr const char* kOutputInitialName = "Temp.def";
 inline constexpr const char* kSaveListFilter = "DeF List|*.H3l";
 inline constexpr const char* kSaveListInitialName = "Temp.h3l";
 inline constexpr const char* kSaveListExtension = ".H3L";
-inline constexpr const char* kLoadListFilter = "*.h3l|DefList Files.|*.h3l New|DefList Files type 2";
+inline constexpr const char* kLoadListFilter =
+    "*.h3l|DefList Files.|*.h3l New|DefList Files type 2";
 inline constexpr const char* kLoadListInitialName = "*.h3l";
 
 // Creature wizard.
@@ -115,6 +116,9 @@ inline constexpr const char* kWizardPreviousCaption = "Previous step";
 inline constexpr const char* kWizardAbortCaption = "Abort Wizard";
 inline constexpr const char* kWizardNextCaption = "Next step";
 inline constexpr const char* kWizardFinishCaption = "Finished";
+// The fixed frame size the wizard sets for a creature.
+inline constexpr const char* kWizardFixedWidth = "450";
+inline constexpr const char* kWizardFixedHeight = "400";
 
 struct WizardStepText {
   const char* description;

@@ -2,15 +2,18 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+#include <array>
 #include <ostream>
 
+#include "base/errors.h"
+#include "base/verbatim_texts.h"
 #include "cli/build_request.h"
 #include "cli/list_document.h"
 #include "cli/terminal_host.h"
 #include "cli/width_warnings.h"
 #include "compiler/compile_driver.h"
-#include "compiler/errors.h"
-#include "framelist/frame_list.h"
+#include "framelist/frame_document.h"
 
 namespace kelvane::cli {
 
@@ -40,31 +43,31 @@ int UsageError(const std::string& text, std::ostream& err) {
 // Everything a build works on, gathered from the command line and a document.
 struct BuildJob {
   CompileState state;
-  FrameList list;
-  CompileOptions settings;
+  FrameDocument document;
 };
 
 void GatherJob(const BuildRequest& request, BuildJob& job) {
-  job.settings = WindowDefaults();
+  FrameDocument& document = job.document;
   if (request.listPath) {
-    ReadListDocument(request, job.list, job.state.groupNumbers, job.settings);
+    ReadListDocument(request, document);
   } else {
-    job.list = ListFromEntries(request.entries);
+    document.list = ListFromEntries(request.entries);
   }
-  job.settings = request.SettingsOver(job.settings);
-  job.settings.outputPath = OutputPathFor(request, job.settings);
+  document.settings = request.SettingsOver(document.settings);
+  document.settings.outputName = OutputPathFor(request, document.settings);
   if (request.groupNumbers) {
-    job.state.groupNumbers = *request.groupNumbers;
+    document.numbers = *request.groupNumbers;
   }
 }
 
 int Compile(const BuildRequest& request, BuildJob& job, std::ostream& err) {
-  for (const auto& warning : MapObjectWidthWarnings(job.settings, job.list)) {
+  const FrameDocument& document = job.document;
+  for (const auto& warning : MapObjectWidthWarnings(document.settings, document.list)) {
     err << "kelvane-cli: warning: " << warning << "\n";
   }
   const bool drawProgress = !request.quiet && ::isatty(STDERR_FILENO);
   TerminalHost host(err, drawProgress, request.answerYes);
-  const CompileOutcome outcome = CreateDefFile(job.state, job.list, job.settings, host);
+  const CompileOutcome outcome = CreateDefFile(job.state, job.document, host);
   switch (outcome.status) {
     case CompileOutcome::Status::Written:
       return kExitOk;
@@ -74,13 +77,32 @@ int Compile(const BuildRequest& request, BuildJob& job, std::ostream& err) {
       PrintFailure(outcome.message, outcome.path, err);
       return kExitFailed;
     case CompileOutcome::Status::Stopped:
-      if (!job.list.IsEmpty()) {
+      if (!document.list.IsEmpty()) {
         err << "kelvane-cli: nothing built: no Type or no Formats entry is chosen"
                " (give --type or --format)\n";
       }
       break;
   }
   return kExitFailed;
+}
+
+}  // namespace
+
+namespace {
+
+// The items of one of the window's boxes, by position, two to a line.
+template <size_t N>
+std::string ItemLines(const std::string& heading, const std::array<const char*, N>& items) {
+  std::string lines = "  " + heading + "\n";
+  for (size_t i = 0; i < N; ++i) {
+    std::string item = (i < 10 ? " " : "") + std::to_string(i) + " " + items[i];
+    if (i % 2 == 0 && i + 1 < N) {
+      item.resize(std::max<size_t>(item.size() + 2, 32), ' ');
+    }
+    lines +=
+        (i % 2 == 0 ? "                  " : "") + item + (i % 2 == 1 || i + 1 == N ? "\n" : "");
+  }
+  return lines;
 }
 
 }  // namespace
@@ -95,12 +117,11 @@ A separator is added after the last frame when the list does not end with one.
 
 Options:
   -o PATH          output DEF file (default: Temp.def in the current folder)
-  --type N         frame type: 0 Buttons,backgrounds,mosters. (default)
-                   1 Roads,shadows - Disabled   2 Map object   3 Terrain
-  --format N       DEF type by position, $49 - N: 0 $49 ... 9 $40
-                   (default: 2 for type 0, 4 for types 1 and 3, 6 for type 2)
-  --monster N      type of monster position, -1 (none, default) to 14 (Custom)
-  --groups A,B,..  group numbers by group (at most 22, default all 0); the first
+)" << ItemLines("--type N         frame type (default 0):", text::kTypeItems)
+      << ItemLines("--format N       DEF type (default: the type's own, as in the window):",
+                   text::kFormatsItems)
+      << ItemLines("--monster N      type of monster (default -1, none):", text::kMonsterItems)
+      << R"(  --groups A,B,..  group numbers by group (at most 22, default all 0); the first
                    starts the numbering, "Custom" (--monster 14) uses them all
   --shadow         generate a shadow
   --outline        draw the selection outline on checked frames
@@ -144,14 +165,15 @@ int RunBuild(const std::vector<std::string>& args, std::ostream& out, std::ostre
   BuildJob job;
   try {
     GatherJob(request, job);
-    if (auto usage = CheckPositionsFit(request, job.list.Count())) {
+    FrameDocument& document = job.document;
+    if (auto usage = CheckPositionsFit(request, document.list.Count())) {
       return UsageError(*usage, err);
     }
     for (const int position : request.checkedPositions) {
-      job.list.SetChecked(size_t(position - 1), true);
+      document.list.SetChecked(size_t(position - 1), true);
     }
     if (request.saveListPath) {
-      WriteListDocument(*request.saveListPath, job.list, job.state.groupNumbers, job.settings);
+      WriteListDocument(*request.saveListPath, document);
     }
   } catch (const Error& error) {
     PrintFailure(error.what(), error.path(), err);

@@ -4,7 +4,7 @@
 #include <functional>
 #include <map>
 
-#include "compiler/int_text.h"
+#include "base/int_text.h"
 #include "framelist/frame_list.h"
 
 namespace kelvane::cli {
@@ -62,7 +62,7 @@ Error ParseChecks(const std::string& text, BuildRequest& request) {
   return std::nullopt;
 }
 
-Error ParseFixed(const std::string& text, CompileOptions& options) {
+Error ParseFixed(const std::string& text, WindowSettings& options) {
   const auto cross = text.find_first_of("xX");
   if (cross == std::string::npos) {
     return "--fixed takes WIDTHxHEIGHT, not '" + text + "'";
@@ -105,19 +105,19 @@ Handler<Target> Text(std::function<void(const std::string&, Target&)> set) {
 }
 
 // Options that set a control of the window: they override a document's settings.
-const std::map<std::string, Handler<CompileOptions>>& SettingOptions() {
-  using O = CompileOptions;
+const std::map<std::string, Handler<WindowSettings>>& SettingOptions() {
+  using O = WindowSettings;
   static const std::map<std::string, Handler<O>> handlers = {
-      {"-o", Text<O>([](const std::string& v, O& o) { o.outputPath = v; })},
+      {"-o", Text<O>([](const std::string& v, O& o) { o.outputName = v; })},
       {"--type",
        {true,
-        [](const std::string& v, O& o) { return ParseRanged("--type", v, 0, 3, o.typePosition); }}},
+        [](const std::string& v, O& o) { return ParseRanged("--type", v, 0, 3, o.typeIndex); }}},
       {"--format",
        {true, [](const std::string& v,
-                 O& o) { return ParseRanged("--format", v, 0, 9, o.formatsPosition); }}},
+                 O& o) { return ParseRanged("--format", v, 0, 9, o.formatsIndex); }}},
       {"--monster",
        {true, [](const std::string& v,
-                 O& o) { return ParseRanged("--monster", v, -1, 14, o.monsterPosition); }}},
+                 O& o) { return ParseRanged("--monster", v, -1, 14, o.monsterIndex); }}},
       {"--fixed", {true, ParseFixed}},
       {"--x", Text<O>([](const std::string& v, O& o) {
          o.useX = true;
@@ -202,26 +202,14 @@ bool BuildRequest::Gave(const std::string& option) const {
                      [&](const GivenSetting& given) { return given.option == option; });
 }
 
-CompileOptions BuildRequest::SettingsOver(CompileOptions base) const {
+WindowSettings BuildRequest::SettingsOver(WindowSettings base) const {
   for (const auto& given : settings) {
     SettingOptions().at(given.option).apply(given.value, base);  // checked when parsed
   }
   if (Gave("--type") && !Gave("--format")) {
-    base.formatsPosition = DefaultFormatsForType(base.typePosition);
+    base = TypePicked(base, base.typeIndex);
   }
   return base;
-}
-
-CompileOptions WindowDefaults() {
-  CompileOptions options;
-  options.typePosition = 0;
-  options.formatsPosition = DefaultFormatsForType(0);
-  return options;
-}
-
-int DefaultFormatsForType(int typePosition) {
-  static const int kDefaults[] = {2, 4, 6, 4};
-  return kDefaults[typePosition];
 }
 
 std::optional<std::string> CheckPositionsFit(const BuildRequest& request, size_t entryCount) {
@@ -236,7 +224,7 @@ std::optional<std::string> CheckPositionsFit(const BuildRequest& request, size_t
 
 std::optional<std::string> ParseBuildArguments(const std::vector<std::string>& args,
                                                BuildRequest& request) {
-  CompileOptions checked;  // settings are checked here and applied later
+  WindowSettings checked;  // settings are checked here and applied later
   bool optionsEnded = false;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string arg = args[i];

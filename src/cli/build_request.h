@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "compiler/compile_options.h"
 #include "framelist/deflist_reader.h"
 #include "framelist/group_numbers.h"
+#include "framelist/window_settings.h"
 
 namespace kelvane::cli {
 
@@ -34,18 +34,12 @@ struct BuildRequest {
 
   bool Gave(const std::string& option) const;
   // `base` with the given settings applied over it.
-  CompileOptions SettingsOver(CompileOptions base) const;
+  WindowSettings SettingsOver(WindowSettings base) const;
 };
 
 // Parses the arguments after "build"; returns an error text for a usage error.
 std::optional<std::string> ParseBuildArguments(const std::vector<std::string>& args,
                                                BuildRequest& request);
-
-// The settings of a window just started: Type 0 with the Formats that goes with it.
-CompileOptions WindowDefaults();
-
-// The Formats position that goes with a Type position by default.
-int DefaultFormatsForType(int typePosition);
 
 // Usage error text when a --check position is past the end of `entryCount` entries.
 std::optional<std::string> CheckPositionsFit(const BuildRequest& request, size_t entryCount);

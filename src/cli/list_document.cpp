@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
-#include "compiler/errors.h"
-#include "compiler/path_parts.h"
+#include "base/errors.h"
+#include "base/path_parts.h"
 #include "framelist/deflist_header.h"
 #include "framelist/deflist_reader.h"
 #include "framelist/deflist_writer.h"
@@ -37,36 +37,33 @@ void ChangeFramePaths(FrameList& list, Change change) {
 
 }  // namespace
 
-void ReadListDocument(const BuildRequest& request, FrameList& list, GroupNumbers& numbers,
-                      CompileOptions& settings) {
+void ReadListDocument(const BuildRequest& request, FrameDocument& document) {
   const std::string& path = *request.listPath;
-  LoadDefList(path, request.listType, list, numbers,
-              [&settings](const HeaderLine& line) { ApplyHeaderLine(line, settings); });
+  LoadDefList(path, request.listType, document);
   const std::string folder = SplitPath(path).folder;
-  ChangeFramePaths(list, [&folder](const std::string& frame) { return RelativeTo(folder, frame); });
+  ChangeFramePaths(document.list,
+                   [&folder](const std::string& frame) { return RelativeTo(folder, frame); });
 }
 
-std::string OutputPathFor(const BuildRequest& request, const CompileOptions& settings) {
+std::string OutputPathFor(const BuildRequest& request, const WindowSettings& settings) {
   const bool fromDocument = request.listPath && request.listType == DefListType::WithHeader;
   if (request.Gave("-o") || !fromDocument) {
-    return settings.outputPath;
+    return settings.outputName;
   }
-  if (settings.outputPath.find('\\') != std::string::npos) {
+  if (settings.outputName.find('\\') != std::string::npos) {
     // Written on another system: as a name here it would make a file named
     // after the whole path.
-    ThrowInputError("The document's output name \"" + settings.outputPath +
+    ThrowInputError("The document's output name \"" + settings.outputName +
                         "\" is not a path on this system; give -o",
                     *request.listPath);
   }
-  return RelativeTo(SplitPath(*request.listPath).folder, settings.outputPath);
+  return RelativeTo(SplitPath(*request.listPath).folder, settings.outputName);
 }
 
-void WriteListDocument(const std::string& path, const FrameList& list, const GroupNumbers& numbers,
-                       CompileOptions settings) {
-  FrameList absolute = list;
-  ChangeFramePaths(absolute, Absolute);
-  settings.outputPath = Absolute(settings.outputPath);
-  SaveDefList(path, settings, absolute, numbers);
+void WriteListDocument(const std::string& path, FrameDocument document) {
+  ChangeFramePaths(document.list, Absolute);
+  document.settings.outputName = Absolute(document.settings.outputName);
+  SaveDefList(path, document);
 }
 
 }  // namespace kelvane::cli

@@ -2,9 +2,9 @@
 
 #include <set>
 
-#include "compiler/bmp_frame.h"
-#include "compiler/errors.h"
-#include "compiler/int_text.h"
+#include "base/bmp_frame.h"
+#include "base/errors.h"
+#include "base/int_text.h"
 
 namespace kelvane::cli {
 
@@ -17,10 +17,10 @@ const char* const kWhy =
 
 }  // namespace
 
-std::vector<std::string> MapObjectWidthWarnings(const CompileOptions& options,
+std::vector<std::string> MapObjectWidthWarnings(const WindowSettings& options,
                                                 const FrameList& list) {
   std::vector<std::string> warnings;
-  if (options.typePosition != kMapObjectType) {
+  if (options.typeIndex != kMapObjectType) {
     return warnings;
   }
   if (options.fixedSize) {

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "compiler/compile_options.h"
 #include "framelist/frame_list.h"
+#include "framelist/window_settings.h"
 
 namespace kelvane::cli {
 
@@ -12,7 +12,7 @@ namespace kelvane::cli {
 // is not a multiple of 32 will show its last block's transparent filler. One
 // warning per such frame (or one for the fixed width); nothing for other types
 // and nothing for files that cannot be read (the build itself reports those).
-std::vector<std::string> MapObjectWidthWarnings(const CompileOptions& options,
+std::vector<std::string> MapObjectWidthWarnings(const WindowSettings& options,
                                                 const FrameList& list);
 
 }  // namespace kelvane::cli

@@ -4,9 +4,9 @@
 #include <array>
 #include <cstring>
 
+#include "base/errors.h"
+#include "base/little_endian.h"
 #include "compiler/def_format.h"
-#include "compiler/errors.h"
-#include "compiler/little_endian.h"
 #include "prepare/content_bounds.h"
 #include "prepare/palette_roles.h"
 #include "prepare/placement.h"
@@ -26,7 +26,7 @@ struct RowRange {
 RowRange CroppedRows(const BmpImage& image) {
   const ContentBounds bounds =
       ClampContentBounds(FindContentBounds(image, kTransparentIndex), image);
-  return {bounds.Top, bounds.Bottom};
+  return {bounds.top, bounds.bottom};
 }
 
 size_t BlockCount(const BmpImage& image, RowRange rows) {
@@ -34,14 +34,14 @@ size_t BlockCount(const BmpImage& image, RowRange rows) {
   return size_t(rows.bottom - rows.top) * blocksPerRow;
 }
 
-// Codes rows top..bottom - 1 into state.FileTmp and the block-offset table,
-// which opens with the first block's offset, into state.OffsTmp. Returns false,
+// Codes rows top..bottom - 1 into codedPixels and the block-offset table,
+// which opens with the first block's offset, into offsetTable. Returns false,
 // as soon as it is clear, when the offsets would not fit in 16 bits.
 bool EncodeRows(const BmpImage& image, RowRange rows, LiteralRule rule, size_t tableSize,
-                CompileState& state) {
-  state.FileTmp.clear();
-  state.OffsTmp.clear();
-  PutLe16(state.OffsTmp, uint16_t(tableSize));
+                EncoderScratch& scratch) {
+  scratch.codedPixels.clear();
+  scratch.offsetTable.clear();
+  PutLe16(scratch.offsetTable, uint16_t(tableSize));
   std::array<uint8_t, kBlockPixels> pixels{};
   for (int32_t y = rows.top; y < rows.bottom; ++y) {
     const uint8_t* row = image.RowFromTop(y);
@@ -49,12 +49,12 @@ bool EncodeRows(const BmpImage& image, RowRange rows, LiteralRule rule, size_t t
       const auto inside = size_t(std::min(kBlockPixels, image.width - start));
       std::memcpy(pixels.data(), row + start, inside);
       std::fill(pixels.begin() + long(inside), pixels.end(), kTransparentIndex);
-      EncodeBlock(pixels.data(), rule, state.FileTmp);
-      const size_t end = tableSize + state.FileTmp.size();
+      EncodeBlock(pixels.data(), rule, scratch.codedPixels);
+      const size_t end = tableSize + scratch.codedPixels.size();
       if (end > kLargestOffset) {
         return false;
       }
-      PutLe16(state.OffsTmp, uint16_t(end));
+      PutLe16(scratch.offsetTable, uint16_t(end));
     }
   }
   return true;
@@ -70,28 +70,28 @@ bool EncodeRows(const BmpImage& image, RowRange rows, LiteralRule rule, size_t t
 
 }  // namespace
 
-void EncodeBlockFrame(CompileState& state, const BmpImage& image, int32_t format, LiteralRule rule,
-                      const CompileOptions& options, const std::string& bmpPath,
+void EncodeBlockFrame(EncoderScratch& scratch, const BmpImage& image, int32_t format,
+                      LiteralRule rule, const PlacementOffsets& offsets, const std::string& bmpPath,
                       std::vector<uint8_t>& block) {
   const RowRange rows = CroppedRows(image);
   const size_t tableSize = 2 * (BlockCount(image, rows) + 1);
-  if (tableSize > kLargestOffset || !EncodeRows(image, rows, rule, tableSize, state)) {
+  if (tableSize > kLargestOffset || !EncodeRows(image, rows, rule, tableSize, scratch)) {
     RefuseOversizedFrame(bmpPath, image);
   }
-  const size_t dataSize = tableSize + state.FileTmp.size();
+  const size_t dataSize = tableSize + scratch.codedPixels.size();
 
   FrameHeader header;
-  header.DataSize = int32_t(dataSize);
-  header.Format = format;
-  header.FullWidth = header.Width = image.width;
-  header.FullHeight = image.height;
-  header.Height = rows.bottom - rows.top;
-  header.LeftMargin = 0;
-  header.TopMargin = rows.top;
-  ApplyPlacementOffsets(options, header);
+  header.dataSize = int32_t(dataSize);
+  header.format = format;
+  header.fullWidth = header.width = image.width;
+  header.fullHeight = image.height;
+  header.height = rows.bottom - rows.top;
+  header.leftMargin = 0;
+  header.topMargin = rows.top;
+  ApplyPlacementOffsets(offsets, header.leftMargin, header.topMargin, bmpPath);
   header.AppendTo(block);
-  block.insert(block.end(), state.OffsTmp.begin(), state.OffsTmp.end());
-  block.insert(block.end(), state.FileTmp.begin(), state.FileTmp.end());
+  block.insert(block.end(), scratch.offsetTable.begin(), scratch.offsetTable.end());
+  block.insert(block.end(), scratch.codedPixels.begin(), scratch.codedPixels.end());
 }
 
 }  // namespace kelvane

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "compiler/block_coding.h"
-#include "compiler/compile_options.h"
 #include "compiler/compile_state.h"
+#include "prepare/placement.h"
 
 namespace kelvane {
 
@@ -17,8 +17,8 @@ namespace kelvane {
 // row's last block beyond the frame's width are transparent. A frame whose
 // table and blocks would not fit 16-bit offsets is refused before anything is
 // appended to `block`.
-void EncodeBlockFrame(CompileState& state, const BmpImage& image, int32_t format, LiteralRule rule,
-                      const CompileOptions& options, const std::string& bmpPath,
+void EncodeBlockFrame(EncoderScratch& scratch, const BmpImage& image, int32_t format,
+                      LiteralRule rule, const PlacementOffsets& offsets, const std::string& bmpPath,
                       std::vector<uint8_t>& block);
 
 }  // namespace kelvane

@@ -3,14 +3,14 @@
 #include <new>
 #include <vector>
 
-#include "compiler/binary_file.h"
+#include "base/binary_file.h"
+#include "base/errors.h"
+#include "base/little_endian.h"
+#include "base/verbatim_texts.h"
 #include "compiler/def_format.h"
-#include "compiler/errors.h"
 #include "compiler/frame_encoders.h"
 #include "compiler/frame_naming.h"
 #include "compiler/group_numbering.h"
-#include "compiler/int_text.h"
-#include "compiler/little_endian.h"
 #include "framelist/separators.h"
 #include "prepare/palette_check.h"
 
@@ -18,11 +18,9 @@ namespace kelvane {
 
 namespace {
 
-const char* const kCaption = "!Atantion";
-
-bool TypesChosen(const CompileOptions& options) {
-  return options.typePosition >= 0 && options.typePosition < int(kFrameFormatByType.size()) &&
-         options.formatsPosition >= 0 && options.formatsPosition < int(kDefTypeTable.size());
+bool TypesChosen(const WindowSettings& options) {
+  return options.typeIndex >= 0 && options.typeIndex < int(kFrameFormatByType.size()) &&
+         options.formatsIndex >= 0 && options.formatsIndex < int(kDefTypeTable.size());
 }
 
 class Progress {
@@ -39,64 +37,65 @@ class Progress {
   int value_ = 0;
 };
 
-void RefuseCustomNumbersBeyondTable(const CompileState& state, const CompileOptions& options) {
-  if (options.monsterPosition == kMonsterCustom && state.GroupCount > int(kGroupNumberSlots)) {
+void RefuseCustomNumbersBeyondTable(const CompileState& state, const WindowSettings& options) {
+  if (options.monsterIndex == kMonsterCustom && state.groupCount > int(kGroupNumberSlots)) {
     ThrowInputError("Type of monster \"Custom\" numbers at most " +
                     std::to_string(kGroupNumberSlots) + " groups; this list has " +
-                    std::to_string(state.GroupCount));
+                    std::to_string(state.groupCount));
   }
 }
 
-void ReadFirstFrame(CompileState& state, const FrameList& list) {
+// The DEF header's frame size and the format 1 full size come from the first
+// entry, read as a frame even when it is a separator (whose text names no file).
+BmpFrameHeader ReadFirstFrame(CompileState& state, const FrameList& list) {
   if (list.IsSeparator(0)) {
-    // The first entry is read as a frame; a separator's text names no file.
     ThrowIoError(io_code::kFileNotFound, list.Text(0));
   }
-  ReadBmpHeader(list.Text(0), state.BmpHeader, &state.bmpPalette);
-  state.FrameWidth = state.BmpHeader.biWidth;
-  state.FrameHeight = state.BmpHeader.biHeight;
-  state.FirstFrameWidth = static_cast<uint16_t>(state.BmpHeader.biWidth);
-  state.FirstFrameHeight = static_cast<uint16_t>(state.BmpHeader.biHeight);
+  BmpFrameHeader header;
+  BmpPalette palette{};
+  ReadBmpHeader(list.Text(0), header, &palette);
+  state.frameWidth = header.biWidth;
+  state.frameHeight = header.biHeight;
+  state.rgbPalette = BuildRgbPalette(palette);
+  return header;
 }
 
-void ApplyFixedSize(CompileState& state, const CompileOptions& options) {
-  if (!options.fixedSize) {
-    return;
+FrameSettings ResolveSettings(CompileState& state, const WindowSettings& options, int32_t format,
+                              const BmpFrameHeader& first) {
+  FrameSettings frame = ResolveFrameSettings(options, format);
+  if (frame.fixedSize) {
+    state.frameWidth = frame.fixedSize->width;
+    state.frameHeight = frame.fixedSize->height;
   }
-  const int32_t width = StrToInt(options.fixedWidth);
-  const int32_t height = StrToInt(options.fixedHeight);
-  if (width <= 0 || height <= 0) {
-    ThrowInputError("Fixed Size must be at least 1 x 1; it is " + options.fixedWidth + " x " +
-                    options.fixedHeight);
-  }
-  state.FrameWidth = width;
-  state.FrameHeight = height;
+  frame.firstFrameWidth = static_cast<uint16_t>(first.biWidth);
+  frame.firstFrameHeight = static_cast<uint16_t>(first.biHeight);
+  return frame;
 }
 
-void EncodeFrame(CompileState& state, const CompileOptions& options, const FrameList& list,
-                 size_t index) {
+void EncodeFrame(CompileState& state, const FrameSettings& settings, int32_t format,
+                 const FrameList& list, size_t index) {
   FrameEntryRef entry{list.Text(index), static_cast<int>(index) + 1, list.Checked(index)};
-  std::vector<uint8_t>& blocks = state.FrameBlocks;
-  switch (kFrameFormatByType[size_t(options.typePosition)]) {
+  std::vector<uint8_t>& blocks = state.frameBlocks;
+  switch (format) {
     case 0:
-      ConverFileBMPtoPCX0(state, entry.bmpPath, blocks);
+      ConverFileBMPtoPCX0(state.scratch, entry.bmpPath, blocks);
       break;
     case 1:
-      ConverFileBMPtoPCX1(state, options, entry, blocks);
+      ConverFileBMPtoPCX1(state.scratch, settings, entry, blocks);
       break;
     default:
-      ConverFileBMPtoPCX3(state, options, entry, blocks);
+      ConverFileBMPtoPCX3(state.scratch, settings, entry, blocks);
       break;
   }
-  state.FrameBlockEnds.push_back(blocks.size());
+  state.frameBlockEnds.push_back(blocks.size());
 }
 
 // First pass: encodes every frame and returns where the first frame block
 // starts: 784 + 16 per separator + 17 per frame.
-int64_t EncodeAllFrames(CompileState& state, const CompileOptions& options, const FrameList& list,
-                        Progress& progress) {
-  state.FrameBlocks.clear();
-  state.FrameBlockEnds.clear();
+int64_t EncodeAllFrames(CompileState& state, const FrameSettings& settings, int32_t format,
+                        const FrameList& list, Progress& progress) {
+  state.frameBlocks.clear();
+  state.frameBlockEnds.clear();
   const int step = list.Count() < 80 ? 2 : 1;
   int64_t firstBlock = kDefHeaderSize;
   for (size_t index = 0; index < list.Count(); ++index) {
@@ -104,7 +103,7 @@ int64_t EncodeAllFrames(CompileState& state, const CompileOptions& options, cons
     if (list.IsSeparator(index)) {
       firstBlock += kGroupEntryHeadSize;
     } else {
-      EncodeFrame(state, options, list, index);
+      EncodeFrame(state, settings, format, list, index);
       firstBlock += kFrameIndexEntrySize;
     }
   }
@@ -112,25 +111,26 @@ int64_t EncodeAllFrames(CompileState& state, const CompileOptions& options, cons
 }
 
 void ComputeFrameOffsets(CompileState& state, int64_t firstBlock) {
-  const size_t frames = state.FrameBlockEnds.size();
-  const int64_t fileSize = firstBlock + int64_t(state.FrameBlocks.size());
+  const size_t frames = state.frameBlockEnds.size();
+  const int64_t fileSize = firstBlock + int64_t(state.frameBlocks.size());
   if (fileSize > INT32_MAX) {
     ThrowInputError("The DEF would be " + std::to_string(fileSize) +
                     " bytes long; its offsets reach at most 2147483647");
   }
-  state.FrameOffsets.assign(frames + 1, 0);
+  state.frameOffsets.assign(frames + 1, 0);
   size_t blockStart = 0;
   for (size_t n = 1; n <= frames; ++n) {
-    state.FrameOffsets[n] = static_cast<int32_t>(firstBlock + int64_t(blockStart));
-    blockStart = state.FrameBlockEnds[n - 1];
+    state.frameOffsets[n] = static_cast<int32_t>(firstBlock + int64_t(blockStart));
+    blockStart = state.frameBlockEnds[n - 1];
   }
 }
 
 // Second pass: one entry per group with its number, frame names and offsets.
-std::vector<uint8_t> BuildGroupEntries(const CompileState& state, const CompileOptions& options,
-                                       const FrameList& list) {
+std::vector<uint8_t> BuildGroupEntries(const CompileState& state, const FrameDocument& document) {
+  const FrameList& list = document.list;
+  const WindowSettings& options = document.settings;
   std::vector<uint8_t> out;
-  GroupNumbering numbering(state.groupNumbers, options.monsterPosition);
+  GroupNumbering numbering(document.numbers, options.monsterIndex);
   size_t groupStart = 0;
   size_t frameNumber = 1;
   int ordinal = 0;
@@ -145,44 +145,45 @@ std::vector<uint8_t> BuildGroupEntries(const CompileState& state, const CompileO
       out.insert(out.end(), name.begin(), name.end());
     }
     for (int32_t i = 0; i < frameCount; ++i) {
-      PutLe32(out, state.FrameOffsets[frameNumber++]);
+      PutLe32(out, state.frameOffsets[frameNumber++]);
     }
     groupStart = index + 1;
   }
   return out;
 }
 
-void Compile(CompileState& state, FrameList& list, const CompileOptions& options,
-             Progress& progress) {
+void Compile(CompileState& state, FrameDocument& document, Progress& progress) {
+  FrameList& list = document.list;
+  const WindowSettings& options = document.settings;
   progress.Set(1);
   if (!list.IsSeparator(list.Count() - 1)) {
-    AddSeparator(list, state);
+    AddSeparator(list);
   }
-  state.DefTypeCode = kDefTypeTable[size_t(options.formatsPosition)];
-  SeparatorRefresh(list, state);
+  state.defTypeCode = kDefTypeTable[size_t(options.formatsIndex)];
+  state.groupCount = SeparatorRefresh(list);
   RefuseCustomNumbersBeyondTable(state, options);
   // The first group's end is looked for from the second entry on: a list that
   // is a lone separator ends here with the list's index error.
   FindNearSeparator(list, 1);
 
   progress.Set(5);
-  ReadFirstFrame(state, list);
+  const BmpFrameHeader first = ReadFirstFrame(state, list);
   progress.Set(10);
-  state.rgbPalette = BuildRgbPalette(state.bmpPalette);
   progress.Set(12);
-  ReplacingFileWriter output(options.outputPath);
-  ApplyFixedSize(state, options);
+  ReplacingFileWriter output(options.outputName);
+  const int32_t format = kFrameFormatByType[size_t(options.typeIndex)];
+  const FrameSettings settings = ResolveSettings(state, options, format, first);
 
   std::vector<uint8_t> header;
   AppendDefHeader(state, header);
   output.Write(header);
   progress.Set(15);
 
-  const int64_t firstBlock = EncodeAllFrames(state, options, list, progress);
+  const int64_t firstBlock = EncodeAllFrames(state, settings, format, list, progress);
   ComputeFrameOffsets(state, firstBlock);
-  output.Write(BuildGroupEntries(state, options, list));
+  output.Write(BuildGroupEntries(state, document));
   progress.Advance(10);
-  output.Write(state.FrameBlocks);
+  output.Write(state.frameBlocks);
   output.Commit();
   for (int closingStep = 0; closingStep < 3; ++closingStep) {
     progress.Advance(10);
@@ -193,23 +194,33 @@ void Compile(CompileState& state, FrameList& list, const CompileOptions& options
 
 }  // namespace
 
-CompileOutcome CreateDefFile(CompileState& state, FrameList& list, const CompileOptions& options,
-                             CompileHost& host) {
+std::vector<PaletteCheckEntry> PaletteCheckEntries(const FrameList& list) {
+  std::vector<PaletteCheckEntry> entries{{list.Text(0), 1}};
+  for (size_t i = 1; i < list.Count(); ++i) {
+    if (!list.IsSeparator(i)) {
+      entries.push_back({list.Text(i), static_cast<int>(i) + 1});
+    }
+  }
+  return entries;
+}
+
+CompileOutcome CreateDefFile(CompileState& state, FrameDocument& document, CompileHost& host) {
   using Status = CompileOutcome::Status;
-  if (list.IsEmpty()) {
-    host.ShowMessage("Please enter files for compile", kCaption);
+  if (document.list.IsEmpty()) {
+    host.ShowMessage(text::kEnterFilesForCompile, text::kCompileCaption);
     return {Status::Stopped, {}, {}};
   }
   try {
-    if (options.checkPalette && SolidColorCheck(list, state, host) &&
-        !host.AskOkCancel("Do you wnat continue?", kCaption)) {
+    const WindowSettings& options = document.settings;
+    if (options.checkPalette && SolidColorCheck(PaletteCheckEntries(document.list), host) &&
+        !host.AskOkCancel(text::kContinueQuestion, text::kCompileCaption)) {
       return {Status::Cancelled, {}, {}};
     }
     if (!TypesChosen(options)) {
       return {Status::Stopped, {}, {}};
     }
     Progress progress(host);
-    Compile(state, list, options, progress);
+    Compile(state, document, progress);
     return {Status::Written, {}, {}};
   } catch (const Error& error) {
     return {Status::Failed, error.what(), error.path()};

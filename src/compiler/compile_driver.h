@@ -3,9 +3,9 @@
 #include <string>
 
 #include "compiler/compile_host.h"
-#include "compiler/compile_options.h"
 #include "compiler/compile_state.h"
-#include "framelist/frame_list.h"
+#include "framelist/frame_document.h"
+#include "prepare/palette_check.h"
 
 namespace kelvane {
 
@@ -21,10 +21,13 @@ struct CompileOutcome {
   std::string path;  // the file the error concerns, when there is one
 };
 
-// "Create Def File": turns the frame list into a DEF file at options.outputPath.
-// Appends a separator to the list when it does not end with one. A failure
-// leaves any earlier file at the output path untouched.
-CompileOutcome CreateDefFile(CompileState& state, FrameList& list, const CompileOptions& options,
-                             CompileHost& host);
+// The entries the palette check compares: the first entry, the reference, read
+// even when it is a separator, then every frame entry after it.
+std::vector<PaletteCheckEntry> PaletteCheckEntries(const FrameList& list);
+
+// "Create Def File": turns the document's frame list into a DEF file at its
+// settings' output name. Appends a separator to the list when it does not end
+// with one. A failure leaves any earlier file at the output path untouched.
+CompileOutcome CreateDefFile(CompileState& state, FrameDocument& document, CompileHost& host);
 
 }  // namespace kelvane

@@ -1,21 +1,15 @@
 #pragma once
 
-#include <string>
+#include "base/message_host.h"
 
 namespace kelvane {
 
-// What a compilation needs from whoever runs it: a progress display and the
-// program's own modal message boxes.
-class CompileHost {
+// What a compilation needs from whoever runs it: the message boxes and a
+// progress display.
+class CompileHost : public MessageHost {
  public:
-  virtual ~CompileHost() = default;
-
   // Percent done; values above 100 show as 100. Shown at once.
   virtual void SetProgress(int value) = 0;
-  // A message box with an OK button.
-  virtual void ShowMessage(const std::string& text, const std::string& caption) = 0;
-  // A message box with OK and Cancel; true for OK.
-  virtual bool AskOkCancel(const std::string& text, const std::string& caption) = 0;
 };
 
 }  // namespace kelvane

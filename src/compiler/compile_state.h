@@ -3,49 +3,37 @@
 #include <cstdint>
 #include <vector>
 
-#include "compiler/bmp_frame.h"
-#include "framelist/group_numbers.h"
+#include "base/bmp_frame.h"
 
 namespace kelvane {
 
-// The compiler's working record. One lives for the whole run of the program
-// and is never reset as a whole: each compilation sets the DEF header values
-// and the first frame's size afresh, while GroupNumbers keeps its contents
-// until New, a DefList load or the creature wizard changes it.
-//
-// Where the frames once passed through scratch files, they now pass through the
-// buffers below; each keeps its capacity, so a compilation allocates only while
-// a buffer grows to the largest frame met.
+// Buffers an encoder works in. Each keeps its capacity from frame to frame, so
+// a compilation allocates only while a buffer grows to the largest frame met.
+struct EncoderScratch {
+  BmpImage frame;                    // the frame being prepared: the working copy
+  std::vector<uint8_t> uncutRows;    // the working copy's rows before the fixed-size cut
+  std::vector<uint8_t> codedPixels;  // encoded rows or blocks
+  std::vector<uint8_t> offsetTable;  // where each coded row or block starts
+};
+
+// The compiler's working record. One lives as long as the program and is
+// never reset as a whole: each compilation sets the DEF header values afresh.
 struct CompileState {
   // The DEF header, in file order.
-  int32_t DefTypeCode = 0;
-  int32_t FrameWidth = 0;
-  int32_t FrameHeight = 0;
-  int32_t GroupCount = 0;
+  int32_t defTypeCode = 0;
+  int32_t frameWidth = 0;
+  int32_t frameHeight = 0;
+  int32_t groupCount = 0;
   RgbPalette rgbPalette{};
 
-  BmpFrameHeader BmpHeader;  // the header read last
-  BmpPalette bmpPalette{};   // the colour table read last
-  uint16_t FirstFrameHeight = 0;
-  uint16_t FirstFrameWidth = 0;
-
-  GroupNumbers groupNumbers{};
+  EncoderScratch scratch;
 
   // Start of each frame's data block in the DEF, by frame number from 1.
-  std::vector<int32_t> FrameOffsets;
-
-  // The frame being prepared and encoded (its working copy), and the rows it
-  // had before the fixed-size cut.
-  BmpImage WorkImage;
-  std::vector<uint8_t> MoxTmp;
-  // An encoder's output before it is assembled: encoded rows or blocks, and
-  // their offsets.
-  std::vector<uint8_t> FileTmp;
-  std::vector<uint8_t> OffsTmp;
+  std::vector<int32_t> frameOffsets;
   // Every encoded frame data block of the compilation, in frame order, and the
   // end of each block in it.
-  std::vector<uint8_t> FrameBlocks;
-  std::vector<size_t> FrameBlockEnds;
+  std::vector<uint8_t> frameBlocks;
+  std::vector<size_t> frameBlockEnds;
 };
 
 }  // namespace kelvane

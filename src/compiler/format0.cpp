@@ -1,5 +1,5 @@
+#include "base/errors.h"
 #include "compiler/def_format.h"
-#include "compiler/errors.h"
 #include "compiler/frame_encoders.h"
 
 namespace kelvane {
@@ -8,25 +8,22 @@ namespace {
 constexpr int32_t kTileSide = 32;
 }
 
-void ConverFileBMPtoPCX0(CompileState& state, const std::string& bmpPath,
+void ConverFileBMPtoPCX0(EncoderScratch& scratch, const std::string& bmpPath,
                          std::vector<uint8_t>& block) {
-  BmpFrameHeader own;
-  ReadBmpHeader(bmpPath, own, nullptr);
-  if (own.biWidth != kTileSide || own.biHeight != kTileSide) {
+  BmpImage& image = scratch.frame;
+  LoadBmpImage(bmpPath, image);
+  if (image.width != kTileSide || image.height != kTileSide) {
     // The block always holds 32 x 32 pixels; any other size would be misread.
-    ThrowInputError("\"" + bmpPath + "\" is " + std::to_string(own.biWidth) + " x " +
-                        std::to_string(own.biHeight) + " pixels; frames of this type must be " +
-                        "32 x 32",
+    ThrowInputError("\"" + bmpPath + "\" is " + std::to_string(image.header.biWidth) + " x " +
+                        std::to_string(image.header.biHeight) +
+                        " pixels; frames of this type must be 32 x 32",
                     bmpPath);
   }
-  BmpImage& image = state.WorkImage;
-  LoadBmpImage(bmpPath, image);
-
   FrameHeader header;
-  header.DataSize = kTileSide * kTileSide;
-  header.Format = 0;
-  header.FullWidth = header.Width = state.BmpHeader.biWidth;
-  header.FullHeight = header.Height = state.BmpHeader.biHeight;
+  header.dataSize = kTileSide * kTileSide;
+  header.format = 0;
+  header.fullWidth = header.width = kTileSide;
+  header.fullHeight = header.height = kTileSide;
   header.AppendTo(block);
   for (int32_t y = 0; y < kTileSide; ++y) {
     const uint8_t* row = image.RowFromTop(y);

@@ -1,16 +1,16 @@
 #include <cstdint>
 #include <string>
 
+#include "base/errors.h"
+#include "base/little_endian.h"
 #include "compiler/def_format.h"
-#include "compiler/errors.h"
 #include "compiler/format1_rows.h"
 #include "compiler/frame_encoders.h"
-#include "compiler/little_endian.h"
+#include "compiler/working_copy.h"
 #include "prepare/content_bounds.h"
 #include "prepare/creature_shadow.h"
 #include "prepare/palette_roles.h"
 #include "prepare/placement.h"
-#include "prepare/working_copy.h"
 
 namespace kelvane {
 
@@ -20,11 +20,11 @@ constexpr int32_t kFormat = 1;
 constexpr size_t kRowOffsetSize = 4;
 
 // Shadow and outline go in before the fixed-size cut, which may crop them.
-const BmpImage& PrepareWorkingCopy(CompileState& state, const CompileOptions& options,
+const BmpImage& PrepareWorkingCopy(EncoderScratch& scratch, const FrameSettings& settings,
                                    const FrameEntryRef& entry) {
-  BmpImage& image = LoadWorkingCopy(state, entry.bmpPath);
-  showdowCreture(image, options.shadow, options.outline && entry.checked);
-  ApplyFixedSizeToWorkingCopy(state, options);
+  BmpImage& image = LoadWorkingCopy(scratch, entry.bmpPath);
+  showdowCreture(image, settings.shadow, settings.outline && entry.checked);
+  ApplyFixedSizeToWorkingCopy(scratch, settings.fixedSize);
   return image;
 }
 
@@ -39,19 +39,19 @@ void RefuseSizeTheHeaderCannotHold(const BmpImage& image, const std::string& pat
   }
 }
 
-// Rows [Top, Bottom), columns [Left, Right): the row data into FileTmp and the
-// offset table, counted from the table's start, into OffsTmp.
-void EncodeRows(const BmpImage& image, const ContentBounds& box, CompileState& state) {
-  std::vector<uint8_t>& rows = state.FileTmp;
-  std::vector<uint8_t>& table = state.OffsTmp;
+// Rows [Top, Bottom), columns [Left, Right): the row data into codedPixels and
+// the offset table, counted from the table's start, into offsetTable.
+void EncodeRows(const BmpImage& image, const ContentBounds& box, EncoderScratch& scratch) {
+  std::vector<uint8_t>& rows = scratch.codedPixels;
+  std::vector<uint8_t>& table = scratch.offsetTable;
   rows.clear();
   table.clear();
-  const size_t tableSize = kRowOffsetSize * size_t(box.Bottom - box.Top);
-  for (int32_t y = box.Top; y < box.Bottom; ++y) {
+  const size_t tableSize = kRowOffsetSize * size_t(box.bottom - box.top);
+  for (int32_t y = box.top; y < box.bottom; ++y) {
     // Wraps only for a frame that RefuseDataTheHeaderCannotHold turns away.
     PutLe32(table, static_cast<uint32_t>(tableSize + rows.size()));
     const uint8_t* row = image.RowFromTop(y);
-    AppendFormat1Row(row + box.Left, row + box.Right, rows);
+    AppendFormat1Row(row + box.left, row + box.right, rows);
   }
 }
 
@@ -63,35 +63,35 @@ void RefuseDataTheHeaderCannotHold(size_t dataSize, const std::string& path) {
   }
 }
 
-FrameHeader MakeHeader(const CompileState& state, const CompileOptions& options,
-                       const ContentBounds& box, size_t dataSize) {
+FrameHeader MakeHeader(const FrameSettings& settings, const ContentBounds& box, size_t dataSize,
+                       const std::string& bmpPath) {
   FrameHeader header;
-  header.DataSize = static_cast<int32_t>(dataSize);
-  header.Format = kFormat;
-  header.FullWidth = state.FirstFrameWidth;
-  header.FullHeight = state.FirstFrameHeight;
-  header.Width = box.Right - box.Left;
-  header.Height = box.Bottom - box.Top;
-  header.LeftMargin = box.Left;
-  header.TopMargin = box.Top;
-  ApplyPlacementOffsets(options, header);
+  header.dataSize = static_cast<int32_t>(dataSize);
+  header.format = kFormat;
+  header.fullWidth = settings.firstFrameWidth;
+  header.fullHeight = settings.firstFrameHeight;
+  header.width = box.right - box.left;
+  header.height = box.bottom - box.top;
+  header.leftMargin = box.left;
+  header.topMargin = box.top;
+  ApplyPlacementOffsets(settings.offsets, header.leftMargin, header.topMargin, bmpPath);
   return header;
 }
 
 }  // namespace
 
-void ConverFileBMPtoPCX1(CompileState& state, const CompileOptions& options,
+void ConverFileBMPtoPCX1(EncoderScratch& scratch, const FrameSettings& settings,
                          const FrameEntryRef& entry, std::vector<uint8_t>& block) {
-  const BmpImage& image = PrepareWorkingCopy(state, options, entry);
+  const BmpImage& image = PrepareWorkingCopy(scratch, settings, entry);
   RefuseSizeTheHeaderCannotHold(image, entry.bmpPath);
   const ContentBounds box = ClampContentBounds(FindContentBounds(image, kTransparentIndex), image);
-  EncodeRows(image, box, state);
-  const size_t dataSize = state.OffsTmp.size() + state.FileTmp.size();
+  EncodeRows(image, box, scratch);
+  const size_t dataSize = scratch.offsetTable.size() + scratch.codedPixels.size();
   RefuseDataTheHeaderCannotHold(dataSize, entry.bmpPath);
-  const FrameHeader header = MakeHeader(state, options, box, dataSize);
+  const FrameHeader header = MakeHeader(settings, box, dataSize, entry.bmpPath);
   header.AppendTo(block);
-  block.insert(block.end(), state.OffsTmp.begin(), state.OffsTmp.end());
-  block.insert(block.end(), state.FileTmp.begin(), state.FileTmp.end());
+  block.insert(block.end(), scratch.offsetTable.begin(), scratch.offsetTable.end());
+  block.insert(block.end(), scratch.codedPixels.begin(), scratch.codedPixels.end());
 }
 
 }  // namespace kelvane

@@ -4,10 +4,11 @@
 namespace kelvane {
 
 // Reads the frame as it stands: no shadow, outline or fixed size.
-void ConverFileBMPtoPCX2(CompileState& state, const CompileOptions& options,
+void ConverFileBMPtoPCX2(EncoderScratch& scratch, const FrameSettings& settings,
                          const std::string& bmpPath, std::vector<uint8_t>& block) {
-  LoadBmpImage(bmpPath, state.WorkImage);
-  EncodeBlockFrame(state, state.WorkImage, 2, LiteralRule::AnyNonZero, options, bmpPath, block);
+  LoadBmpImage(bmpPath, scratch.frame);
+  EncodeBlockFrame(scratch, scratch.frame, 2, LiteralRule::AnyNonZero, settings.offsets, bmpPath,
+                   block);
 }
 
 }  // namespace kelvane

@@ -1,18 +1,19 @@
 #include "compiler/block_frame.h"
 #include "compiler/frame_encoders.h"
+#include "compiler/working_copy.h"
 #include "prepare/object_shadow.h"
-#include "prepare/working_copy.h"
 
 namespace kelvane {
 
-void ConverFileBMPtoPCX3(CompileState& state, const CompileOptions& options,
+void ConverFileBMPtoPCX3(EncoderScratch& scratch, const FrameSettings& settings,
                          const FrameEntryRef& entry, std::vector<uint8_t>& block) {
-  BmpImage& image = LoadWorkingCopy(state, entry.bmpPath);
-  if (options.shadow) {
+  BmpImage& image = LoadWorkingCopy(scratch, entry.bmpPath);
+  if (settings.shadow) {
     showdowObjects(image);
   }
-  ApplyFixedSizeToWorkingCopy(state, options);
-  EncodeBlockFrame(state, image, 3, LiteralRule::FromSeven, options, entry.bmpPath, block);
+  ApplyFixedSizeToWorkingCopy(scratch, settings.fixedSize);
+  EncodeBlockFrame(scratch, image, 3, LiteralRule::FromSeven, settings.offsets, entry.bmpPath,
+                   block);
 }
 
 }  // namespace kelvane

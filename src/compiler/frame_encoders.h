@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "compiler/compile_options.h"
 #include "compiler/compile_state.h"
+#include "compiler/frame_settings.h"
 
 namespace kelvane {
 
@@ -17,23 +17,26 @@ struct FrameEntryRef {
 };
 
 // Each encoder reads one frame and appends its complete data block (frame
-// header and encoded pixels) to `block`.
+// header and encoded pixels) to `block`, working in `scratch`. Whatever the
+// input, an encoder either appends the block or ends the command with an Error.
 
-// Format 0: the 1024 raw pixels of a 32 x 32 frame.
-void ConverFileBMPtoPCX0(CompileState& state, const std::string& bmpPath,
+// ConverFileBMPtoPCX0: format 0, the 1024 raw pixels of a 32 x 32 frame.
+void ConverFileBMPtoPCX0(EncoderScratch& scratch, const std::string& bmpPath,
                          std::vector<uint8_t>& block);
 
-// Format 1: creatures, buttons, backgrounds and spells.
-void ConverFileBMPtoPCX1(CompileState& state, const CompileOptions& options,
+// ConverFileBMPtoPCX1: format 1, run-length rows for creatures, buttons,
+// backgrounds and spells, with shadow, outline, fixed size and offsets.
+void ConverFileBMPtoPCX1(EncoderScratch& scratch, const FrameSettings& settings,
                          const FrameEntryRef& entry, std::vector<uint8_t>& block);
 
-// Format 3: map objects.
-void ConverFileBMPtoPCX3(CompileState& state, const CompileOptions& options,
+// ConverFileBMPtoPCX3: format 3, 32-pixel blocks for map objects, with the
+// object shadow, fixed size and offsets.
+void ConverFileBMPtoPCX3(EncoderScratch& scratch, const FrameSettings& settings,
                          const FrameEntryRef& entry, std::vector<uint8_t>& block);
 
-// Format 2: the block coding of format 3 read straight from the BMP. No Type
-// entry reaches it.
-void ConverFileBMPtoPCX2(CompileState& state, const CompileOptions& options,
+// ConverFileBMPtoPCX2: format 2, the block coding of format 3 read straight
+// from the BMP (offsets only). No Type entry reaches it.
+void ConverFileBMPtoPCX2(EncoderScratch& scratch, const FrameSettings& settings,
                          const std::string& bmpPath, std::vector<uint8_t>& block);
 
 }  // namespace kelvane

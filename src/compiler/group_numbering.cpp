@@ -2,8 +2,8 @@
 
 namespace kelvane {
 
-GroupNumbering::GroupNumbering(const GroupNumbers& numbers, int monsterPosition)
-    : numbers_(numbers), monster_(monsterPosition), running_(numbers[0]) {}
+GroupNumbering::GroupNumbering(const GroupNumbers& numbers, int monsterIndex)
+    : numbers_(numbers), monster_(monsterIndex), running_(numbers[0]) {}
 
 int32_t GroupNumbering::Next(int ordinal) {
   if (monster_ == kMonsterCustom) {

@@ -14,7 +14,7 @@ constexpr int kMonsterCustom = 14;
 // layout leaves out.
 class GroupNumbering {
  public:
-  GroupNumbering(const GroupNumbers& numbers, int monsterPosition);
+  GroupNumbering(const GroupNumbers& numbers, int monsterIndex);
 
   // The number of group `ordinal` (0-based); call once per group, in order.
   int32_t Next(int ordinal);

@@ -1,64 +1,63 @@
 #include "framelist/deflist_header.h"
 
-#include "compiler/def_format.h"
-#include "compiler/group_numbering.h"
+#include "base/verbatim_texts.h"
 
 namespace kelvane {
 
 namespace {
 
-// Where each header line lives in the settings; exactly one member is set.
+using IndexFromCode = int (*)(int);
+using CheckBoxSetter = WindowSettings (*)(WindowSettings, bool);
+
+WindowSettings SetPlainFlag(WindowSettings settings, bool) {
+  return settings;  // the box has no reaction; the caller stores the state
+}
+
+// Where each header line lives in the settings; exactly one member is set,
+// with how a value set from code reaches it.
 struct FieldPlace {
-  int CompileOptions::*index;
-  std::string CompileOptions::*text;
-  bool CompileOptions::*flag;
-  int items;  // the combo box's item count
+  int WindowSettings::*index;
+  std::string WindowSettings::*text;
+  bool WindowSettings::*flag;
+  IndexFromCode select = nullptr;     // combo box: an index past its items selects nothing
+  CheckBoxSetter setCheck = nullptr;  // check box: runs the box's reaction on a change
 };
 
 FieldPlace PlaceOf(HeaderField field) {
-  using O = CompileOptions;
+  using O = WindowSettings;
   switch (field) {
     case HeaderField::TypeBox:
-      return {&O::typePosition, nullptr, nullptr, int(kFrameFormatByType.size())};
+      return {&O::typeIndex, nullptr, nullptr, TypeIndexFromCode};
     case HeaderField::FormatsBox:
-      return {&O::formatsPosition, nullptr, nullptr, int(kDefTypeTable.size())};
+      return {&O::formatsIndex, nullptr, nullptr, FormatsIndexFromCode};
     case HeaderField::MonsterBox:
-      return {&O::monsterPosition, nullptr, nullptr, kMonsterCustom + 1};
+      return {&O::monsterIndex, nullptr, nullptr, MonsterIndexFromCode};
     case HeaderField::OutputName:
-      return {nullptr, &O::outputPath, nullptr, 0};
+      return {nullptr, &O::outputName, nullptr};
     case HeaderField::FixedWidth:
-      return {nullptr, &O::fixedWidth, nullptr, 0};
+      return {nullptr, &O::fixedWidth, nullptr};
     case HeaderField::FixedHeight:
-      return {nullptr, &O::fixedHeight, nullptr, 0};
+      return {nullptr, &O::fixedHeight, nullptr};
     case HeaderField::NameMask:
-      return {nullptr, &O::nameMask, nullptr, 0};
+      return {nullptr, &O::nameMask, nullptr};
     case HeaderField::XText:
-      return {nullptr, &O::xText, nullptr, 0};
+      return {nullptr, &O::xText, nullptr};
     case HeaderField::YText:
-      return {nullptr, &O::yText, nullptr, 0};
+      return {nullptr, &O::yText, nullptr};
     case HeaderField::Shadow:
-      return {nullptr, nullptr, &O::shadow, 0};
+      return {nullptr, nullptr, &O::shadow, nullptr, SetPlainFlag};
     case HeaderField::Outline:
-      return {nullptr, nullptr, &O::outline, 0};
+      return {nullptr, nullptr, &O::outline, nullptr, SetPlainFlag};
     case HeaderField::FixedSize:
-      return {nullptr, nullptr, &O::fixedSize, 0};
+      return {nullptr, nullptr, &O::fixedSize, nullptr, SetFixedSize};
     case HeaderField::CheckPalette:
-      return {nullptr, nullptr, &O::checkPalette, 0};
+      return {nullptr, nullptr, &O::checkPalette, nullptr, SetPlainFlag};
     case HeaderField::UseX:
-      return {nullptr, nullptr, &O::useX, 0};
+      return {nullptr, nullptr, &O::useX, nullptr, SetUseX};
     case HeaderField::UseY:
-      return {nullptr, nullptr, &O::useY, 0};
+      return {nullptr, nullptr, &O::useY, nullptr, SetUseY};
   }
   return {};
-}
-
-// The click reaction of a check box whose state changed.
-void RunClickReaction(HeaderField field, CompileOptions& settings) {
-  if (field == HeaderField::UseX) {
-    settings.xText = settings.useX ? "0" : "Auto";
-  } else if (field == HeaderField::UseY) {
-    settings.yText = settings.useY ? "0" : "Auto";
-  }
 }
 
 }  // namespace
@@ -71,7 +70,7 @@ ControlKind KindOf(HeaderField field) {
   return place.text != nullptr ? ControlKind::EditField : ControlKind::CheckBox;
 }
 
-std::string HeaderLineText(const CompileOptions& settings, HeaderField field) {
+std::string HeaderLineText(const WindowSettings& settings, HeaderField field) {
   const FieldPlace place = PlaceOf(field);
   if (place.index != nullptr) {
     return std::to_string(settings.*place.index);
@@ -79,19 +78,18 @@ std::string HeaderLineText(const CompileOptions& settings, HeaderField field) {
   if (place.text != nullptr) {
     return settings.*place.text;
   }
-  return settings.*place.flag ? "TRUE" : "FALSE";
+  return settings.*place.flag ? text::kTrue : text::kFalse;
 }
 
-void ApplyHeaderLine(const HeaderLine& line, CompileOptions& settings) {
+void ApplyHeaderLine(const HeaderLine& line, WindowSettings& settings) {
   const FieldPlace place = PlaceOf(line.field);
   if (place.index != nullptr) {
-    const bool listed = line.index >= 0 && line.index < place.items;
-    settings.*place.index = listed ? line.index : -1;
+    settings.*place.index = place.select(line.index);
   } else if (place.text != nullptr) {
     settings.*place.text = line.text;
-  } else if (settings.*place.flag != line.checked) {
+  } else {
+    settings = place.setCheck(settings, line.checked);
     settings.*place.flag = line.checked;
-    RunClickReaction(line.field, settings);
   }
 }
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "compiler/compile_options.h"
+#include "framelist/window_settings.h"
 
 namespace kelvane {
 
@@ -56,12 +56,12 @@ struct HeaderLine {
 };
 
 // The line text the writer puts down for `field`, without its line end.
-std::string HeaderLineText(const CompileOptions& settings, HeaderField field);
+std::string HeaderLineText(const WindowSettings& settings, HeaderField field);
 
 // Applies one line to settings held as the window holds them. An index past a
 // box's items selects nothing. Turning "X:" or "Y:" on or off sets its offset
 // text to "0" or "Auto", as the box's reaction does; lines 14 and 15 then set
 // the final texts.
-void ApplyHeaderLine(const HeaderLine& line, CompileOptions& settings);
+void ApplyHeaderLine(const HeaderLine& line, WindowSettings& settings);
 
 }  // namespace kelvane

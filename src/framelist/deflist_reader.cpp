@@ -5,16 +5,15 @@
 #include <optional>
 #include <vector>
 
-#include "compiler/binary_file.h"
-#include "compiler/int_text.h"
+#include "base/binary_file.h"
+#include "base/int_text.h"
+#include "base/verbatim_texts.h"
 #include "framelist/first_frame_size.h"
 #include "framelist/group_end_mark.h"
 #include "framelist/separators.h"
 #include "framelist/text_file_reader.h"
 
 namespace kelvane {
-
-const char* const kLoadedOutputName = "Temp.def";
 
 namespace {
 
@@ -29,7 +28,7 @@ HeaderLine ReadHeaderLine(TextFileReader& in, HeaderField field) {
       line.text = in.ReadLine();
       break;
     case ControlKind::CheckBox:
-      line.checked = in.ReadLine() == "TRUE";
+      line.checked = in.ReadLine() == text::kTrue;
       break;
   }
   return line;
@@ -127,14 +126,20 @@ void LoadDefList(const std::string& path, DefListType type, FrameList& list, Gro
   ReadDefList(std::string(bytes.begin(), bytes.end()), type, list, numbers, applyHeader, path);
 }
 
-void FinishLoad(const FrameList& list, CompileState& state, CompileOptions& settings) {
-  settings.outputPath = kLoadedOutputName;
+void LoadDefList(const std::string& path, DefListType type, FrameDocument& document) {
+  WindowSettings& settings = document.settings;
+  LoadDefList(path, type, document.list, document.numbers,
+              [&settings](const HeaderLine& line) { ApplyHeaderLine(line, settings); });
+}
+
+int FinishLoad(const FrameList& list, WindowSettings& settings) {
+  settings.outputName = text::kDefaultOutputName;
   if (!list.IsEmpty()) {
-    const FixedSizeTexts size = FirstFrameSizeRefresh(list, state);
+    const FixedSizeTexts size = FirstFrameSizeRefresh(list);
     settings.fixedWidth = size.width;
     settings.fixedHeight = size.height;
   }
-  SeparatorRefresh(list, state);
+  return SeparatorRefresh(list);
 }
 
 }  // namespace kelvane

@@ -3,11 +3,11 @@
 #include <functional>
 #include <string>
 
-#include "compiler/compile_options.h"
-#include "compiler/compile_state.h"
 #include "framelist/deflist_header.h"
+#include "framelist/frame_document.h"
 #include "framelist/frame_list.h"
 #include "framelist/group_numbers.h"
+#include "framelist/window_settings.h"
 
 namespace kelvane {
 
@@ -34,14 +34,16 @@ void ReadDefList(const std::string& bytes, DefListType type, FrameList& list, Gr
 void LoadDefList(const std::string& path, DefListType type, FrameList& list, GroupNumbers& numbers,
                  const HeaderSink& applyHeader);
 
-// The output name every load ends with.
-extern const char* const kLoadedOutputName;
+// Load DefList into a document: the header lines go to its settings as the
+// window applies them (ApplyHeaderLine), the list lines to its list and numbers.
+void LoadDefList(const std::string& path, DefListType type, FrameDocument& document);
 
 // The steps that end Load DefList, whether a file was read or the dialog was
 // cancelled, in this order: the output name becomes "Temp.def"; the fixed-size
 // texts become the first frame's size when the list is not empty (a frame that
-// cannot be read ends the command here); the separators are recounted. So the
-// output name and fixed size of a header never survive a load in the window.
-void FinishLoad(const FrameList& list, CompileState& state, CompileOptions& settings);
+// cannot be read ends the command here); the separators are recounted, and
+// the count returned. So the output name and fixed size of a header never
+// survive a load in the window.
+int FinishLoad(const FrameList& list, WindowSettings& settings);
 
 }  // namespace kelvane

@@ -1,7 +1,7 @@
 #include "framelist/deflist_writer.h"
 
-#include "compiler/binary_file.h"
-#include "compiler/errors.h"
+#include "base/binary_file.h"
+#include "base/errors.h"
 #include "framelist/deflist_header.h"
 #include "framelist/group_end_mark.h"
 
@@ -51,7 +51,7 @@ std::string DefListSaveName(const std::string& chosen) {
   return (hasExtension ? chosen.substr(0, dot) : chosen) + ".H3L";
 }
 
-std::string DefListText(const CompileOptions& settings, const FrameList& list,
+std::string DefListText(const WindowSettings& settings, const FrameList& list,
                         const GroupNumbers& numbers) {
   std::string text;
   for (const HeaderField field : kHeaderFields) {
@@ -74,7 +74,7 @@ std::string DefListText(const CompileOptions& settings, const FrameList& list,
   return text;
 }
 
-void SaveDefList(const std::string& path, const CompileOptions& settings, const FrameList& list,
+void SaveDefList(const std::string& path, const WindowSettings& settings, const FrameList& list,
                  const GroupNumbers& numbers) {
   const std::string text = DefListText(settings, list, numbers);
   ReplacingFileWriter file(path);

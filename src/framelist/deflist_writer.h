@@ -2,9 +2,10 @@
 
 #include <string>
 
-#include "compiler/compile_options.h"
+#include "framelist/frame_document.h"
 #include "framelist/frame_list.h"
 #include "framelist/group_numbers.h"
+#include "framelist/window_settings.h"
 
 namespace kelvane {
 
@@ -24,13 +25,18 @@ std::string DefListSaveName(const std::string& chosen);
 // rather than saved into a document that loads back differently: a CR or a
 // character 26 anywhere, a frame that ends in "+" without a separator after
 // it, and an empty frame followed by a separator.
-std::string DefListText(const CompileOptions& settings, const FrameList& list,
+std::string DefListText(const WindowSettings& settings, const FrameList& list,
                         const GroupNumbers& numbers);
 
 // Save As DefList, to the path as given (the window passes DefListSaveName of
 // the chosen name, and saves nothing for an empty list): the file is replaced
 // only once the whole document is written.
-void SaveDefList(const std::string& path, const CompileOptions& settings, const FrameList& list,
+void SaveDefList(const std::string& path, const WindowSettings& settings, const FrameList& list,
                  const GroupNumbers& numbers);
+
+// Save As DefList for a whole document.
+inline void SaveDefList(const std::string& path, const FrameDocument& document) {
+  SaveDefList(path, document.settings, document.list, document.numbers);
+}
 
 }  // namespace kelvane

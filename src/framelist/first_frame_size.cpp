@@ -2,14 +2,15 @@
 
 #include <cstdint>
 
-#include "compiler/bmp_frame.h"
+#include "base/bmp_frame.h"
 
 namespace kelvane {
 
-FixedSizeTexts FirstFrameSizeRefresh(const FrameList& list, CompileState& state) {
-  ReadBmpHeader(list.Text(0), state.BmpHeader, nullptr);
-  return {std::to_string(static_cast<uint32_t>(state.BmpHeader.biWidth)),
-          std::to_string(static_cast<uint32_t>(state.BmpHeader.biHeight))};
+FixedSizeTexts FirstFrameSizeRefresh(const FrameList& list) {
+  BmpFrameHeader header;
+  ReadBmpHeader(list.Text(0), header, nullptr);
+  return {std::to_string(static_cast<uint32_t>(header.biWidth)),
+          std::to_string(static_cast<uint32_t>(header.biHeight))};
 }
 
 }  // namespace kelvane

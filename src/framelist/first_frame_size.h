@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "compiler/compile_state.h"
 #include "framelist/frame_list.h"
 
 namespace kelvane {
@@ -13,10 +12,10 @@ struct FixedSizeTexts {
   std::string height;
 };
 
-// FirstFrameSizeRefresh: reads the first entry's BMP header into the compile
-// state and returns its width and height as unsigned 32-bit decimals, for the
-// fixed-size fields. A file that cannot be read ends the command with its
-// error; the fields then keep their texts.
-FixedSizeTexts FirstFrameSizeRefresh(const FrameList& list, CompileState& state);
+// FirstFrameSizeRefresh: reads the BMP header of the list's first entry and
+// returns its width and height as unsigned 32-bit decimals, for the fixed-size
+// fields. A file that cannot be read ends the command with its error; the
+// fields then keep their texts.
+FixedSizeTexts FirstFrameSizeRefresh(const FrameList& list);
 
 }  // namespace kelvane

@@ -1,11 +1,12 @@
 #include "framelist/list_commands.h"
 
+#include "base/verbatim_texts.h"
 #include "framelist/separators.h"
 
 namespace kelvane {
 
 Question ClearListQuestion() {
-  return {"list of bmp will be clear, continue?", "Warning"};
+  return {text::kClearListQuestion, text::kWarningCaption};
 }
 
 bool AddFiles(FrameList& list, Selection selected, const std::vector<std::string>& paths) {
@@ -24,13 +25,14 @@ bool AddFiles(FrameList& list, Selection selected, const std::vector<std::string
   return list.Count() == 1;
 }
 
-CutOutcome CutFile(FrameList& list, CompileState& state, Selection selected) {
+CutOutcome CutFile(FrameList& list, Selection selected) {
   CutOutcome outcome;
   if (!selected) {
+    outcome.separatorCount = SeparatorRefresh(list);
     return outcome;
   }
   list.Remove(*selected);
-  SeparatorRefresh(list, state);
+  outcome.separatorCount = SeparatorRefresh(list);
   outcome.cut = true;
   if (*selected < list.Count()) {
     outcome.selection = selected;
@@ -46,10 +48,9 @@ std::optional<Question> NewListQuestion(const FrameList& list) {
   return ClearListQuestion();
 }
 
-void NewList(FrameList& list, CompileState& state) {
+void NewList(FrameList& list, GroupNumbers& numbers) {
   list.Clear();
-  state.groupNumbers.fill(0);
-  SeparatorRefresh(list, state);
+  numbers.fill(0);
 }
 
 Selection CheckMarkToggled(FrameList& list, size_t position, bool checked, Selection selected) {

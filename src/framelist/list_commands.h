@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "compiler/compile_state.h"
 #include "framelist/frame_list.h"
+#include "framelist/group_numbers.h"
 
 namespace kelvane {
 
@@ -34,23 +34,22 @@ struct CutOutcome {
   bool cut = false;          // false when nothing was selected: nothing changed
   Selection selection;       // the cut position again, none when it is past the end
   bool listEmptied = false;  // the fixed-size fields go back to "0"
+  int separatorCount = 0;    // SeparatorRefresh after the cut
 };
 
 // Cut File, also the Delete key in the list: removes the selected entry with
 // its check mark and recounts the separators. The window then runs the preview
 // for the returned selection.
-CutOutcome CutFile(FrameList& list, CompileState& state, Selection selected);
-
-// Windows' virtual key code of Delete, whatever the modifiers.
-constexpr int kCutFileKey = 46;
+CutOutcome CutFile(FrameList& list, Selection selected);
 
 // New, first half: the question to ask, or none when the list is empty and
 // New does nothing at all.
 std::optional<Question> NewListQuestion(const FrameList& list);
 
-// New, after OK: empties the list, clears all group numbers and recounts. The
-// options of the window stay as they are; nothing is selected afterwards.
-void NewList(FrameList& list, CompileState& state);
+// New, after OK: empties the list and clears all group numbers; the separator
+// count is then 0. The options of the window stay as they are; nothing is
+// selected afterwards.
+void NewList(FrameList& list, GroupNumbers& numbers);
 
 // After the user toggled the check mark at `position`: records it and returns
 // the selection one below the selected entry (none past the last entry, and

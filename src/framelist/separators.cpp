@@ -2,14 +2,13 @@
 
 namespace kelvane {
 
-int SeparatorRefresh(const FrameList& list, CompileState& state) {
-  state.GroupCount = static_cast<int32_t>(list.SeparatorCount());
-  return state.GroupCount;
+int SeparatorRefresh(const FrameList& list) {
+  return static_cast<int>(list.SeparatorCount());
 }
 
-void AddSeparator(FrameList& list, CompileState& state) {
+int AddSeparator(FrameList& list) {
   list.Append(kGroupSeparator);
-  SeparatorRefresh(list, state);
+  return SeparatorRefresh(list);
 }
 
 }  // namespace kelvane

@@ -1,14 +1,15 @@
 #pragma once
 
-#include "compiler/compile_state.h"
 #include "framelist/frame_list.h"
 
 namespace kelvane {
 
-// Recounts the separators into GroupCount and returns the count.
-int SeparatorRefresh(const FrameList& list, CompileState& state);
+// SeparatorRefresh: counts the group separators in the list, the group count
+// that the window shows and the compile writes into the DEF header.
+int SeparatorRefresh(const FrameList& list);
 
-// Appends one separator at the end of the list, whatever is selected, and recounts.
-void AddSeparator(FrameList& list, CompileState& state);
+// AddSeparator: appends one separator at the end of the list, whatever is
+// selected, and returns the new count.
+int AddSeparator(FrameList& list);
 
 }  // namespace kelvane

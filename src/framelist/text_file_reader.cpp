@@ -2,8 +2,8 @@
 
 #include <utility>
 
-#include "compiler/errors.h"
-#include "compiler/int_text.h"
+#include "base/errors.h"
+#include "base/int_text.h"
 
 namespace kelvane {
 

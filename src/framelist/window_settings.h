@@ -9,9 +9,9 @@ namespace kelvane {
 // reactions switch. Combo boxes hold only the index of their selected item
 // (-1: none, the box shows its caption text).
 struct WindowSettings {
-  int typeIndex = -1;     // ComboBox2: 0 format 1, 1 and 3 format 0, 2 format 3
-  int formatsIndex = -1;  // ComboBox1: DefType $49 - index
-  int monsterIndex = -1;  // ComboBox3: group numbering, 14 "Custom"
+  int typeIndex = -1;                   // ComboBox2: 0 format 1, 1 and 3 format 0, 2 format 3
+  int formatsIndex = -1;                // ComboBox1: DefType $49 - index
+  int monsterIndex = -1;                // ComboBox3: group numbering, 14 "Custom"
   std::string outputName = "Temp.def";  // Edit3
   std::string nameMask;                 // Edit4
   bool checkPalette = false;            // CheckBox2 "Check For SolidColor"

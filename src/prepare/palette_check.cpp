@@ -1,7 +1,8 @@
 #include "prepare/palette_check.h"
 
 #include <numeric>
-#include <string>
+
+#include "base/verbatim_texts.h"
 
 namespace kelvane {
 
@@ -9,10 +10,11 @@ namespace {
 
 constexpr int64_t kPaletteTolerance = 1024;
 
-uint32_t PaletteSumOf(const std::string& path, CompileState& state) {
+uint32_t PaletteSumOf(const std::string& path) {
   BmpFrameHeader header;
-  ReadBmpHeader(path, header, &state.bmpPalette);
-  return PaletteByteSum(state.bmpPalette);
+  BmpPalette palette{};
+  ReadBmpHeader(path, header, &palette);
+  return PaletteByteSum(palette);
 }
 
 }  // namespace
@@ -21,16 +23,18 @@ uint32_t PaletteByteSum(const BmpPalette& colourTable) {
   return std::accumulate(colourTable.begin(), colourTable.end(), uint32_t{0});
 }
 
-bool SolidColorCheck(const FrameList& list, CompileState& state, CompileHost& host) {
-  const int64_t reference = PaletteSumOf(list.Text(0), state);
+bool SolidColorCheck(const std::vector<PaletteCheckEntry>& entries, MessageHost& host) {
+  if (entries.empty()) {
+    return false;
+  }
+  const int64_t reference = PaletteSumOf(entries.front().bmpPath);
   bool failed = false;
-  for (size_t i = 1; i < list.Count(); ++i) {
-    if (list.IsSeparator(i)) {
-      continue;
-    }
-    const int64_t sum = PaletteSumOf(list.Text(i), state);
+  for (size_t i = 1; i < entries.size(); ++i) {
+    const int64_t sum = PaletteSumOf(entries[i].bmpPath);
     if (sum < reference - kPaletteTolerance || sum > reference + kPaletteTolerance) {
-      host.ShowMessage("Wrong palette in " + std::to_string(i + 1) + " Frame", "Atantion!");
+      host.ShowMessage(text::kWrongPaletteBefore + std::to_string(entries[i].listPosition) +
+                           text::kWrongPaletteAfter,
+                       text::kPaletteCaption);
       failed = true;
     }
   }

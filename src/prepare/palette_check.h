@@ -1,19 +1,29 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
-#include "compiler/compile_host.h"
-#include "compiler/compile_state.h"
-#include "framelist/frame_list.h"
+#include "base/bmp_frame.h"
+#include "base/message_host.h"
 
 namespace kelvane {
+
+// A frame entry whose palette is checked: its BMP and its 1-based position in
+// the list, separators counted.
+struct PaletteCheckEntry {
+  std::string bmpPath;
+  int listPosition = 0;
+};
 
 // Sum of the 1024 bytes of a colour table, reserved bytes included.
 uint32_t PaletteByteSum(const BmpPalette& colourTable);
 
-// Compares every frame's palette sum with the first entry's; a frame more than
+// SolidColorCheck: checks that every frame has the first frame's colours.
+//
+// Compares every entry's palette sum with the first entry's; an entry more than
 // 1024 away is reported in its own message box ("Wrong palette in N Frame",
-// N its list position, separators counted). True when any frame failed.
-bool SolidColorCheck(const FrameList& list, CompileState& state, CompileHost& host);
+// N its list position). True when any entry failed.
+bool SolidColorCheck(const std::vector<PaletteCheckEntry>& entries, MessageHost& host);
 
 }  // namespace kelvane

@@ -1,25 +1,31 @@
 #include "prepare/placement.h"
 
-#include "compiler/int_text.h"
+#include "base/errors.h"
 
 namespace kelvane {
 
 namespace {
 
-// Two's-complement subtraction, as the 32-bit header fields hold it.
-int32_t WrappingSubtract(int32_t a, int32_t b) {
-  return static_cast<int32_t>(static_cast<uint32_t>(a) - static_cast<uint32_t>(b));
+void Subtract(const std::optional<int32_t>& offset, int32_t& margin, const char* name,
+              const std::string& bmpPath) {
+  if (!offset) {
+    return;
+  }
+  const int64_t moved = int64_t{margin} - *offset;
+  if (moved < INT32_MIN || moved > INT32_MAX) {
+    ThrowInputError(std::string("The ") + name + " offset " + std::to_string(*offset) +
+                        " moves a margin of \"" + bmpPath + "\" beyond what a frame header holds",
+                    bmpPath);
+  }
+  margin = static_cast<int32_t>(moved);
 }
 
 }  // namespace
 
-void ApplyPlacementOffsets(const CompileOptions& options, FrameHeader& header) {
-  if (options.useX) {
-    header.LeftMargin = WrappingSubtract(header.LeftMargin, StrToInt(options.xText));
-  }
-  if (options.useY) {
-    header.TopMargin = WrappingSubtract(header.TopMargin, StrToInt(options.yText));
-  }
+void ApplyPlacementOffsets(const PlacementOffsets& offsets, int32_t& leftMargin, int32_t& topMargin,
+                           const std::string& bmpPath) {
+  Subtract(offsets.x, leftMargin, "X", bmpPath);
+  Subtract(offsets.y, topMargin, "Y", bmpPath);
 }
 
 }  // namespace kelvane

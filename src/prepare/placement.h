@@ -1,13 +1,22 @@
 #pragma once
 
-#include "compiler/compile_options.h"
-#include "compiler/def_format.h"
+#include <cstdint>
+#include <optional>
+#include <string>
 
 namespace kelvane {
 
-// Subtracts the "X:" and "Y:" offsets, when their boxes are checked, from the
-// margins of a finished frame header. Nothing is clamped afterwards, so a
-// margin may become negative. A text that is not an integer ends the command.
-void ApplyPlacementOffsets(const CompileOptions& options, FrameHeader& header);
+// The "X:" and "Y:" offsets of a compilation, present while their boxes are
+// checked.
+struct PlacementOffsets {
+  std::optional<int32_t> x;
+  std::optional<int32_t> y;
+};
+
+// Subtracts the offsets from a finished frame's margins. Nothing is clamped
+// afterwards, so a margin may become negative; a margin the 32-bit header
+// field cannot hold is refused with an error naming `bmpPath`.
+void ApplyPlacementOffsets(const PlacementOffsets& offsets, int32_t& leftMargin, int32_t& topMargin,
+                           const std::string& bmpPath);
 
 }  // namespace kelvane

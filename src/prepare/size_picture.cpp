@@ -2,11 +2,24 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
+
+#include "base/errors.h"
 
 namespace kelvane {
 
+void CheckFixedSize(int32_t width, int32_t height) {
+  const bool positive = width >= 1 && height >= 1;
+  if (!positive || uint64_t{RowStride(width)} * uint64_t(height) > kLargestFixedSizeBytes) {
+    ThrowInputError("Fixed Size must be at least 1 x 1 and at most " +
+                    std::to_string(kLargestFixedSizeBytes) + " bytes of pixels; it is " +
+                    std::to_string(width) + " x " + std::to_string(height));
+  }
+}
+
 void SizePicture(BmpImage& image, int32_t newWidth, int32_t newHeight,
                  std::vector<uint8_t>& scratch) {
+  CheckFixedSize(newWidth, newHeight);
   const int32_t oldWidth = image.width;
   const int32_t oldHeight = image.height;
   const size_t oldStride = image.stride;

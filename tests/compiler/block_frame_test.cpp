@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "base/errors.h"
 #include "compiler/compile_driver.h"
-#include "compiler/errors.h"
 #include "compiler/frame_encoders.h"
 #include "support/test_support.h"
 
@@ -48,12 +48,12 @@ class BlockFrameTest : public ::testing::Test {
  protected:
   Bytes Encode3(const bmpgen::Bmp8& drawn) {
     Bytes block;
-    ConverFileBMPtoPCX3(state, options, {dir.Bmp("frame.bmp", drawn), 1, false}, block);
+    ConverFileBMPtoPCX3(scratch, options, {dir.Bmp("frame.bmp", drawn), 1, false}, block);
     return block;
   }
   Bytes Encode2(const bmpgen::Bmp8& drawn) {
     Bytes block;
-    ConverFileBMPtoPCX2(state, options, dir.Bmp("frame.bmp", drawn), block);
+    ConverFileBMPtoPCX2(scratch, options, dir.Bmp("frame.bmp", drawn), block);
     return block;
   }
   void ExpectHeader(const Bytes& block, std::vector<int32_t> fields) {
@@ -63,8 +63,8 @@ class BlockFrameTest : public ::testing::Test {
   }
 
   TempDir dir;
-  CompileState state;
-  CompileOptions options;
+  EncoderScratch scratch;
+  FrameSettings options;
 };
 
 TEST_F(BlockFrameTest, CodesTheTwoRowObjectByteForByte) {
@@ -101,14 +101,10 @@ TEST_F(BlockFrameTest, ContentOnTheBottomRowHasNoTransparentRowBelow) {
 TEST_F(BlockFrameTest, MarginsAreZeroLeftAndTopLessThePlacementOffsets) {
   bmpgen::Bmp8 drawn(32, 8);
   drawn.At(20, 4) = 9;
-  options.useX = options.useY = true;
-  options.xText = "10";
-  options.yText = "-3";
+  options.offsets = {10, -3};
   const Bytes block = Encode3(drawn);
   EXPECT_EQ(Le32(block, 24), -10);
   EXPECT_EQ(Le32(block, 28), 4 + 3);
-  options.xText = "ten";
-  EXPECT_THROW(Encode3(drawn), Error);
 }
 
 TEST_F(BlockFrameTest, LastBlockPastTheWidthIsTransparent) {
@@ -173,7 +169,7 @@ TEST_F(BlockFrameTest, FrameBeyondSixteenBitOffsetsIsRefused) {
   EXPECT_EQ(Le32(Encode3(fits), 0), 2 * (29 * 64 + 1) + 29 * 64 * 33);
   Bytes block = {1, 2, 3};
   try {
-    ConverFileBMPtoPCX3(state, options, {dir.Bmp("big.bmp", tooBig), 1, false}, block);
+    ConverFileBMPtoPCX3(scratch, options, {dir.Bmp("big.bmp", tooBig), 1, false}, block);
     ADD_FAILURE();
   } catch (const Error& error) {
     EXPECT_EQ(std::string(error.what()),
@@ -191,7 +187,7 @@ TEST_F(BlockFrameTest, IndexSevenIsALiteralHereAndAColourInFormatOne) {
   EXPECT_EQ(Bytes(mapObject.begin() + 38, mapObject.end()),
             (Bytes{0x00, 0xE2, 7, 7, 7, 0x1B, 0x1F}));
   Bytes creature;
-  ConverFileBMPtoPCX1(state, options, {dir.File("frame.bmp"), 1, false}, creature);
+  ConverFileBMPtoPCX1(scratch, options, {dir.File("frame.bmp"), 1, false}, creature);
   // Columns 1 to 3 of rows 0 and 1: a run of three 7s, then three transparent pixels.
   EXPECT_EQ(Bytes(creature.end() - 4, creature.end()), (Bytes{0x07, 0x02, 0x00, 0x02}));
 }
@@ -199,16 +195,15 @@ TEST_F(BlockFrameTest, IndexSevenIsALiteralHereAndAColourInFormatOne) {
 TEST_F(BlockFrameTest, MapObjectDefEndToEnd) {
   bmpgen::Bmp8 drawn(64, 3);
   drawn.FillRect(30, 1, 33, 1, 9);
-  FrameList list;
-  list.Append(dir.Bmp("a.bmp", drawn));
-  list.Append(dir.Bmp("b.bmp", drawn));
-  CompileOptions mapObject;
-  mapObject.typePosition = 2;
-  mapObject.formatsPosition = 6;
-  mapObject.outputPath = dir.File("object.def");
+  FrameDocument mapObject;
+  mapObject.list.Append(dir.Bmp("a.bmp", drawn));
+  mapObject.list.Append(dir.Bmp("b.bmp", drawn));
+  mapObject.settings = TypePicked(mapObject.settings, 2);
+  mapObject.settings.outputName = dir.File("object.def");
   testing_support::RecordingHost host;
-  ASSERT_EQ(CreateDefFile(state, list, mapObject, host).status, CompileOutcome::Status::Written);
-  const Bytes def = testing_support::ReadBytes(mapObject.outputPath);
+  CompileState state;
+  ASSERT_EQ(CreateDefFile(state, mapObject, host).status, CompileOutcome::Status::Written);
+  const Bytes def = testing_support::ReadBytes(mapObject.settings.outputName);
   const int32_t d = 784 + 16 + 2 * 17;
   EXPECT_EQ(Le32(def, 0), 0x43);
   EXPECT_EQ(def.size(), size_t(d + 2 * 52));

@@ -1,9 +1,9 @@
-#include "compiler/bmp_frame.h"
+#include "base/bmp_frame.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "compiler/errors.h"
+#include "base/errors.h"
 #include "support/test_support.h"
 
 namespace kelvane {

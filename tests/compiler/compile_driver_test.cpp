@@ -18,20 +18,21 @@ using testing_support::Tile32;
 class CompileDriverTest : public ::testing::Test {
  protected:
   CompileDriverTest() {
-    options.typePosition = 3;  // Terrain: format 0
-    options.formatsPosition = 4;
-    options.outputPath = dir.File("out.def");
+    options.typeIndex = 3;  // Terrain: format 0
+    options.formatsIndex = 4;
+    options.outputName = dir.File("out.def");
   }
 
   std::string Frame(const std::string& name, int seed = 0) { return dir.Bmp(name, Tile32(seed)); }
   void Add(const std::string& entry) { list.Append(entry); }
   void AddSeparator() { list.Append(kGroupSeparator); }
-  CompileOutcome Compile() { return CreateDefFile(state, list, options, host); }
+  CompileOutcome Compile() { return CreateDefFile(state, document, host); }
 
   TempDir dir;
   CompileState state;
-  FrameList list;
-  CompileOptions options;
+  FrameDocument document{FrameList{}, GroupNumbers{}, WindowSettings{}};
+  FrameList& list = document.list;
+  WindowSettings& options = document.settings;
   RecordingHost host;
 };
 
@@ -47,7 +48,7 @@ TEST_F(CompileDriverTest, ReproducesTheTwoGroupLayoutByteForByte) {
 
   const auto outcome = Compile();
   ASSERT_EQ(outcome.status, CompileOutcome::Status::Written) << outcome.message;
-  const auto def = ReadBytes(options.outputPath);
+  const auto def = ReadBytes(options.outputName);
   ASSERT_EQ(def.size(), 4035u);
 
   EXPECT_EQ(Le32(def, 0), 0x45);
@@ -90,8 +91,8 @@ TEST_F(CompileDriverTest, AppendsTheMissingSeparatorAndKeepsIt) {
   ASSERT_EQ(Compile().status, CompileOutcome::Status::Written);
   ASSERT_EQ(list.Count(), 4u);
   EXPECT_TRUE(list.IsSeparator(3));
-  EXPECT_EQ(state.GroupCount, 1);
-  const auto def = ReadBytes(options.outputPath);
+  EXPECT_EQ(state.groupCount, 1);
+  const auto def = ReadBytes(options.outputName);
   EXPECT_EQ(Le32(def, 12), 1);
   EXPECT_EQ(Le32(def, 784), 0);
   EXPECT_EQ(Le32(def, 788), 3);
@@ -110,7 +111,7 @@ TEST_F(CompileDriverTest, EmptyGroupIsAHeadWithoutFrames) {
   Add(Frame("c.bmp"));
   AddSeparator();
   ASSERT_EQ(Compile().status, CompileOutcome::Status::Written);
-  const auto def = ReadBytes(options.outputPath);
+  const auto def = ReadBytes(options.outputName);
   const int32_t d = 784 + 16 * 3 + 17 * 3;
   EXPECT_EQ(Le32(def, 12), 3);
   // Group 0: one frame.
@@ -136,17 +137,17 @@ TEST_F(CompileDriverTest, GroupsAreNumberedByTheMonsterType) {
     AddSeparator();
   }
   ASSERT_EQ(Compile().status, CompileOutcome::Status::Written);
-  auto def = ReadBytes(options.outputPath);
+  auto def = ReadBytes(options.outputName);
   std::vector<int32_t> numbers;
   for (size_t at = 784; numbers.size() < 7; at += 16 + 17) {
     numbers.push_back(Le32(def, at));
   }
   EXPECT_EQ(numbers, (std::vector<int32_t>{0, 1, 2, 3, 4, 5, 7}));
 
-  state.groupNumbers = {2, 6, 5};
-  options.monsterPosition = 14;
+  document.numbers = {2, 6, 5};
+  options.monsterIndex = 14;
   ASSERT_EQ(Compile().status, CompileOutcome::Status::Written);
-  def = ReadBytes(options.outputPath);
+  def = ReadBytes(options.outputName);
   EXPECT_EQ(Le32(def, 784), 2);
   EXPECT_EQ(Le32(def, 784 + 33), 6);
   EXPECT_EQ(Le32(def, 784 + 66), 5);
@@ -157,7 +158,7 @@ TEST_F(CompileDriverTest, NameMaskRenamesFrames) {
   Add(Frame("a.bmp"));
   options.nameMask = "Hero_A";
   ASSERT_EQ(Compile().status, CompileOutcome::Status::Written);
-  const auto def = ReadBytes(options.outputPath);
+  const auto def = ReadBytes(options.outputName);
   EXPECT_EQ(std::string(def.begin() + 800, def.begin() + 813), std::string("Hero_A10.pcx\0", 13));
   EXPECT_EQ(std::string(def.begin() + 813, def.begin() + 826), std::string("Hero_Aa..pcx\0", 13));
 }
@@ -189,12 +190,12 @@ TEST_F(CompileDriverTest, ProgressStepIsOneFromEightyEntries) {
 
 TEST_F(CompileDriverTest, TypesTwoAndFourBothGiveFormatZero) {
   Add(Frame("a.bmp"));
-  options.typePosition = 1;
+  options.typeIndex = 1;
   ASSERT_EQ(Compile().status, CompileOutcome::Status::Written);
-  const auto roads = ReadBytes(options.outputPath);
-  options.typePosition = 3;
+  const auto roads = ReadBytes(options.outputName);
+  options.typeIndex = 3;
   ASSERT_EQ(Compile().status, CompileOutcome::Status::Written);
-  EXPECT_EQ(ReadBytes(options.outputPath), roads);
+  EXPECT_EQ(ReadBytes(options.outputName), roads);
   EXPECT_EQ(roads.size(), 784u + 16 + 17 + 1056);
 }
 
@@ -204,30 +205,28 @@ TEST_F(CompileDriverTest, FixedSizeGoesToTheDefHeaderOnly) {
   options.fixedWidth = "64";
   options.fixedHeight = " 48";
   ASSERT_EQ(Compile().status, CompileOutcome::Status::Written);
-  const auto def = ReadBytes(options.outputPath);
+  const auto def = ReadBytes(options.outputName);
   EXPECT_EQ(Le32(def, 4), 64);
   EXPECT_EQ(Le32(def, 8), 48);
   EXPECT_EQ(Le32(def, 817 + 8), 32);  // the frame still says 32 x 32
-  EXPECT_EQ(state.FirstFrameWidth, 32);
-  EXPECT_EQ(state.FirstFrameHeight, 32);
 }
 
 TEST_F(CompileDriverTest, OptionsOfOtherFormatsLeaveFormatZeroUnchanged) {
   Add(Frame("a.bmp"));
   Add(Frame("b.bmp", 4));
   ASSERT_EQ(Compile().status, CompileOutcome::Status::Written);
-  const auto plain = ReadBytes(options.outputPath);
+  const auto plain = ReadBytes(options.outputName);
   list.SetChecked(0, true);
   options.shadow = options.outline = options.useX = options.useY = true;
   options.xText = "5";
   options.yText = "-3";
   ASSERT_EQ(Compile().status, CompileOutcome::Status::Written);
-  EXPECT_EQ(ReadBytes(options.outputPath), plain);
+  EXPECT_EQ(ReadBytes(options.outputName), plain);
 }
 
 TEST_F(CompileDriverTest, RelativeOutputGoesToTheCurrentFolderAndNothingElseIsLeft) {
   Add(Frame("a.bmp"));
-  options.outputPath = "rel.def";
+  options.outputName = "rel.def";
   TempDir work;
   testing_support::InFolder(work.path(),
                             [&] { ASSERT_EQ(Compile().status, CompileOutcome::Status::Written); });
@@ -244,11 +243,11 @@ TEST_F(CompileDriverTest, ReadOnlyFramesCompile) {
 
 TEST_F(CompileDriverTest, ReplacedOutputKeepsItsPermissions) {
   Add(Frame("a.bmp"));
-  testing_support::WriteBytes(options.outputPath, {1, 2, 3});
-  ASSERT_EQ(::chmod(options.outputPath.c_str(), 0640), 0);
+  testing_support::WriteBytes(options.outputName, {1, 2, 3});
+  ASSERT_EQ(::chmod(options.outputName.c_str(), 0640), 0);
   ASSERT_EQ(Compile().status, CompileOutcome::Status::Written);
   struct stat info {};
-  ASSERT_EQ(::stat(options.outputPath.c_str(), &info), 0);
+  ASSERT_EQ(::stat(options.outputName.c_str(), &info), 0);
   EXPECT_EQ(info.st_mode & 0777, 0640u);
 }
 
@@ -258,16 +257,16 @@ TEST_F(CompileDriverTest, CustomNumbersBeyondTheTableAreRefused) {
     Add(frame);
     AddSeparator();
   }
-  options.monsterPosition = 14;
+  options.monsterIndex = 14;
   const auto outcome = Compile();
   EXPECT_EQ(outcome.status, CompileOutcome::Status::Failed);
   EXPECT_EQ(outcome.message,
             "Type of monster \"Custom\" numbers at most 22 groups; this list has 23");
-  EXPECT_FALSE(testing_support::FileExists(options.outputPath));
+  EXPECT_FALSE(testing_support::FileExists(options.outputName));
 
-  options.monsterPosition = -1;
+  options.monsterIndex = -1;
   ASSERT_EQ(Compile().status, CompileOutcome::Status::Written);
-  const auto def = ReadBytes(options.outputPath);
+  const auto def = ReadBytes(options.outputName);
   EXPECT_EQ(Le32(def, 784 + 33 * 22), 23);  // 0..5, 7..23: the 23rd group is 23
 }
 
@@ -277,7 +276,7 @@ TEST_F(CompileDriverTest, MoreThanFiveHundredFramesCompile) {
     Add(frame);
   }
   ASSERT_EQ(Compile().status, CompileOutcome::Status::Written);
-  const auto def = ReadBytes(options.outputPath);
+  const auto def = ReadBytes(options.outputName);
   const int32_t d = 784 + 16 + 17 * 520;
   EXPECT_EQ(def.size(), size_t(d) + 520u * 1056);
   EXPECT_EQ(Le32(def, 800 + 13 * 520 + 4 * 519), d + 519 * 1056);

@@ -22,14 +22,14 @@ const std::vector<uint8_t> kEarlierOutput = {'o', 'l', 'd', ' ', 'd', 'e', 'f'};
 class CompileFailureTest : public ::testing::Test {
  protected:
   CompileFailureTest() {
-    options.typePosition = 3;
-    options.formatsPosition = 4;
-    options.outputPath = out.File("out.def");
-    testing_support::WriteBytes(options.outputPath, kEarlierOutput);
+    options.typeIndex = 3;
+    options.formatsIndex = 4;
+    options.outputName = out.File("out.def");
+    testing_support::WriteBytes(options.outputName, kEarlierOutput);
     frame = frames.Bmp("a.bmp", Tile32(1));
   }
 
-  CompileOutcome Compile() { return CreateDefFile(state, list, options, host); }
+  CompileOutcome Compile() { return CreateDefFile(state, document, host); }
 
   void ExpectFailure(const std::string& message) {
     const auto outcome = Compile();
@@ -39,7 +39,7 @@ class CompileFailureTest : public ::testing::Test {
   }
 
   void ExpectOutputUntouched() {
-    EXPECT_EQ(ReadBytes(options.outputPath), kEarlierOutput);
+    EXPECT_EQ(ReadBytes(options.outputName), kEarlierOutput);
     EXPECT_EQ(out.Names(), std::vector<std::string>{"out.def"});
     EXPECT_EQ(frames.Names().size(), frameFiles);
   }
@@ -49,8 +49,9 @@ class CompileFailureTest : public ::testing::Test {
   std::string frame;
   size_t frameFiles = 1;
   CompileState state;
-  FrameList list;
-  CompileOptions options;
+  FrameDocument document{FrameList{}, GroupNumbers{}, WindowSettings{}};
+  FrameList& list = document.list;
+  WindowSettings& options = document.settings;
   RecordingHost host;
 };
 
@@ -65,10 +66,10 @@ TEST_F(CompileFailureTest, EmptyListAsksForFiles) {
 
 TEST_F(CompileFailureTest, NoTypeOrNoFormatsStopsSilently) {
   list.Append(frame);
-  options.typePosition = -1;
+  options.typeIndex = -1;
   EXPECT_EQ(Compile().status, Status::Stopped);
-  options.typePosition = 0;
-  options.formatsPosition = -1;
+  options.typeIndex = 0;
+  options.formatsIndex = -1;
   EXPECT_EQ(Compile().status, Status::Stopped);
   EXPECT_TRUE(host.messages.empty());
   EXPECT_TRUE(host.progress.empty());
@@ -92,7 +93,7 @@ TEST_F(CompileFailureTest, SeparatorFirstIsReadAsAMissingFile) {
 
 TEST_F(CompileFailureTest, EmptyOutputPathIsAnInvalidName) {
   list.Append(frame);
-  options.outputPath = "";
+  options.outputName = "";
   const auto outcome = Compile();
   EXPECT_EQ(outcome.status, Status::Failed);
   EXPECT_EQ(outcome.message, "Invalid filename");
@@ -100,16 +101,16 @@ TEST_F(CompileFailureTest, EmptyOutputPathIsAnInvalidName) {
 
 TEST_F(CompileFailureTest, OutputInAMissingFolderIsAnInvalidName) {
   list.Append(frame);
-  const std::string good = options.outputPath;
-  options.outputPath = out.File("no-such-folder/out.def");
+  const std::string good = options.outputName;
+  options.outputName = out.File("no-such-folder/out.def");
   EXPECT_EQ(Compile().message, "Invalid filename");
-  options.outputPath = good;
+  options.outputName = good;
   ExpectOutputUntouched();
 }
 
 TEST_F(CompileFailureTest, OutputThatIsAFolderIsRefused) {
   list.Append(frame);
-  options.outputPath = out.path();
+  options.outputName = out.path();
   EXPECT_EQ(Compile().message, "File access denied");
 }
 
@@ -118,7 +119,7 @@ TEST_F(CompileFailureTest, ReadOnlyOutputIsNotReplaced) {
     GTEST_SKIP() << "root may write any file";
   }
   list.Append(frame);
-  ASSERT_EQ(::chmod(options.outputPath.c_str(), 0444), 0);
+  ASSERT_EQ(::chmod(options.outputName.c_str(), 0444), 0);
   ExpectFailure("File access denied");
 }
 
@@ -137,7 +138,8 @@ TEST_F(CompileFailureTest, FixedSizeBelowOnePixelIsRefused) {
   options.fixedSize = true;
   options.fixedWidth = "0";
   options.fixedHeight = "40";
-  ExpectFailure("Fixed Size must be at least 1 x 1; it is 0 x 40");
+  ExpectFailure(
+      "Fixed Size must be at least 1 x 1 and at most 268435456 bytes of pixels; it is 0 x 40");
 }
 
 TEST_F(CompileFailureTest, MissingFrameFileAfterGoodOnes) {

@@ -15,10 +15,9 @@ TEST(Format0, StoresTheThirtyTwoRowsTopFirst) {
   tile.At(31, 31) = 9;
   tile.At(5, 1) = 200;
   const std::string path = dir.Bmp("t.bmp", tile);
-  CompileState state;
-  ReadBmpHeader(path, state.BmpHeader, nullptr);
+  EncoderScratch scratch;
   std::vector<uint8_t> block = {0xAA};  // blocks are appended
-  ConverFileBMPtoPCX0(state, path, block);
+  ConverFileBMPtoPCX0(scratch, path, block);
   ASSERT_EQ(block.size(), 1u + 1056);
   block.erase(block.begin());
   const std::vector<int32_t> header = {1024, 0, 32, 32, 32, 32, 0, 0};
@@ -37,11 +36,10 @@ TEST(Format0, TopDownFilesGiveTheSameBlock) {
   const std::string bottomUp = dir.Bmp("a.bmp", tile);
   tile.topDown = true;
   const std::string topDown = dir.Bmp("b.bmp", tile);
-  CompileState state;
-  ReadBmpHeader(bottomUp, state.BmpHeader, nullptr);
+  EncoderScratch scratch;
   std::vector<uint8_t> first, second;
-  ConverFileBMPtoPCX0(state, bottomUp, first);
-  ConverFileBMPtoPCX0(state, topDown, second);
+  ConverFileBMPtoPCX0(scratch, bottomUp, first);
+  ConverFileBMPtoPCX0(scratch, topDown, second);
   EXPECT_EQ(first, second);
 }
 

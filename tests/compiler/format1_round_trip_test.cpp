@@ -61,10 +61,10 @@ void ExpectSourceInsideTheBox(const bmpgen::Bmp8& source, const testing_support:
 
 TEST(Format1RoundTrip, DecodedFramesHoldTheSourceInsideTheContentBox) {
   testing_support::TempDir dir;
-  CompileState state;
-  state.FirstFrameWidth = 77;
-  state.FirstFrameHeight = 33;
-  const CompileOptions options;
+  EncoderScratch scratch;
+  FrameSettings options;
+  options.firstFrameWidth = 77;
+  options.firstFrameHeight = 33;
   Lcg random(2024);
   std::vector<uint8_t> blocks;
   std::vector<bmpgen::Bmp8> sources;
@@ -75,7 +75,7 @@ TEST(Format1RoundTrip, DecodedFramesHoldTheSourceInsideTheContentBox) {
     sources.push_back(RandomFrame(random, width, height));
     starts.push_back(blocks.size());
     const std::string path = dir.Bmp("f" + std::to_string(i) + ".bmp", sources.back());
-    ConverFileBMPtoPCX1(state, options, {path, i + 1, false}, blocks);
+    ConverFileBMPtoPCX1(scratch, options, {path, i + 1, false}, blocks);
   }
   for (size_t i = 0; i < sources.size(); ++i) {
     SCOPED_TRACE("frame " + std::to_string(i));

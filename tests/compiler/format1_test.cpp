@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "compiler/errors.h"
+#include "base/errors.h"
 #include "compiler/frame_encoders.h"
 #include "support/format1_decoder.h"
 #include "support/test_support.h"
@@ -18,20 +18,20 @@ class Format1Test : public ::testing::Test {
   Bytes Encode(const bmpgen::Bmp8& drawn, bool checked = false) {
     const std::string path = dir.Bmp("f" + std::to_string(++frames) + ".bmp", drawn);
     Bytes block;
-    ConverFileBMPtoPCX1(state, options, {path, frames, checked}, block);
+    ConverFileBMPtoPCX1(scratch, options, {path, frames, checked}, block);
     return block;
   }
   DecodedFrame EncodeAndDecode(const bmpgen::Bmp8& drawn, bool checked = false) {
     return DecodeFormat1(Encode(drawn, checked));
   }
   void FirstFrame(uint16_t width, uint16_t height) {
-    state.FirstFrameWidth = width;
-    state.FirstFrameHeight = height;
+    options.firstFrameWidth = width;
+    options.firstFrameHeight = height;
   }
 
   testing_support::TempDir dir;
-  CompileState state;
-  CompileOptions options;
+  EncoderScratch scratch;
+  FrameSettings options;
   int frames = 0;
 };
 
@@ -66,7 +66,7 @@ TEST_F(Format1Test, WorkedFrameIs58Bytes) {
   const Bytes expected = Concat(Header({26, 1, 6, 4, 3, 3, 1, 1, 12, 18, 24}),
                                 {0xFF, 1, 9, 9, 0, 0, 5, 0, 0xFF, 1, 9, 9, 0, 2});
   Bytes block = {0xAA};  // blocks are appended
-  ConverFileBMPtoPCX1(state, options, {dir.Bmp("w.bmp", WorkedFrame()), 1, false}, block);
+  ConverFileBMPtoPCX1(scratch, options, {dir.Bmp("w.bmp", WorkedFrame()), 1, false}, block);
   EXPECT_EQ(block, Concat({0xAA}, expected));
 }
 
@@ -114,23 +114,10 @@ TEST_F(Format1Test, OneTransparentRowFollowsTheContentUnlessItReachesTheBottom) 
 }
 
 TEST_F(Format1Test, PlacementOffsetsAreSubtractedAfterClamping) {
-  options.useX = true;
-  options.xText = "10";
-  options.useY = true;
-  options.yText = "-2";
+  options.offsets = {10, -2};
   const Bytes block = Encode(WorkedFrame());
   EXPECT_EQ(Le32(block, 24), 1 - 10);
   EXPECT_EQ(Le32(block, 28), 1 + 2);
-
-  options.xText = "ten";
-  Bytes untouched = {1, 2, 3};
-  try {
-    ConverFileBMPtoPCX1(state, options, {dir.Bmp("x.bmp", WorkedFrame()), 1, false}, untouched);
-    FAIL() << "no error";
-  } catch (const Error& error) {
-    EXPECT_STREQ(error.what(), "'ten' is not a valid integer value");
-  }
-  EXPECT_EQ(untouched, (Bytes{1, 2, 3}));
 }
 
 TEST_F(Format1Test, EveryFrameIsReadWithItsOwnSize) {
@@ -151,9 +138,7 @@ TEST_F(Format1Test, EveryFrameIsReadWithItsOwnSize) {
 }
 
 TEST_F(Format1Test, FixedSizeIsMeasuredAfterTheCut) {
-  options.fixedSize = true;
-  options.fixedWidth = "8";
-  options.fixedHeight = "5";
+  options.fixedSize = FrameSize{8, 5};
   bmpgen::Bmp8 frame(10, 8);
   frame.FillRect(3, 2, 9, 7, 50);  // reaches past the fixed size
   const DecodedFrame cut = EncodeAndDecode(frame);
@@ -162,8 +147,7 @@ TEST_F(Format1Test, FixedSizeIsMeasuredAfterTheCut) {
   EXPECT_EQ(cut.topMargin, 2);
   EXPECT_EQ(cut.height, 3);  // rows 2 to 4
 
-  options.fixedWidth = "12";
-  options.fixedHeight = "10";
+  options.fixedSize = FrameSize{12, 10};
   frame.FillRect(9, 7, 9, 7, 60);
   const DecodedFrame grown = EncodeAndDecode(frame);
   EXPECT_EQ(grown.width, 7);

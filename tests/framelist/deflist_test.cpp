@@ -2,7 +2,7 @@
 
 #include <random>
 
-#include "compiler/errors.h"
+#include "base/errors.h"
 #include "framelist/deflist_reader.h"
 #include "framelist/deflist_writer.h"
 #include "support/test_support.h"
@@ -13,10 +13,10 @@ namespace {
 using testing_support::TempDir;
 
 // The settings of a window just started: Type 0 with Formats 2.
-CompileOptions StartSettings() {
-  CompileOptions settings;
-  settings.typePosition = 0;
-  settings.formatsPosition = 2;
+WindowSettings StartSettings() {
+  WindowSettings settings;
+  settings.typeIndex = 0;
+  settings.formatsIndex = 2;
   return settings;
 }
 
@@ -48,7 +48,7 @@ struct Loaded {
     n.fill(9);
     return n;
   }();
-  CompileOptions settings = StartSettings();
+  WindowSettings settings = StartSettings();
   std::vector<HeaderLine> header;
   std::string error;
 
@@ -65,13 +65,13 @@ struct Loaded {
 };
 
 TEST(DefListWriterTest, WritesTheHeaderAndListLinesByteForByte) {
-  CompileOptions settings = StartSettings();
-  settings.typePosition = 3;
-  settings.outputPath = "C:\\out\\terrain.def";
+  WindowSettings settings = StartSettings();
+  settings.typeIndex = 3;
+  settings.outputName = "C:\\out\\terrain.def";
   settings.shadow = true;
   settings.fixedWidth = "450";
   settings.nameMask = "Hero_A";
-  settings.monsterPosition = 14;
+  settings.monsterIndex = 14;
   settings.useY = true;
   settings.yText = "12";
   GroupNumbers numbers{};
@@ -92,7 +92,7 @@ TEST(DefListWriterTest, RefusesTextsThatWouldLoadBackDifferently) {
            {"a\rb.bmp"}, {"a\x1A.bmp", "/"}, {"plus+"}, {"a", "plus  3+"}, {"", "/"}}) {
     EXPECT_THROW(DefListText(StartSettings(), ListOf(texts), numbers), Error) << texts[0];
   }
-  CompileOptions settings = StartSettings();
+  WindowSettings settings = StartSettings();
   settings.nameMask = "two\rlines";
   EXPECT_THROW(DefListText(settings, ListOf({"a"}), numbers), Error);
   // What the reader does take back: a "+" before a separator's mark, an LF, an empty line.
@@ -209,18 +209,18 @@ TEST(DefListReaderTest, AWrongNumberFieldStopsWithEntriesReadSoFar) {
 TEST(DefListReaderTest, IntegerTokens) {
   // Blank lines before a number are skipped, the rest of its line too.
   Loaded skipped("\r\n  \t3 and more\r\n-1\r\n", DefListType::WithHeader);
-  EXPECT_EQ(skipped.settings.typePosition, 3);
-  EXPECT_EQ(skipped.settings.formatsPosition, -1);
+  EXPECT_EQ(skipped.settings.typeIndex, 3);
+  EXPECT_EQ(skipped.settings.formatsIndex, -1);
 
   // At the end of the file a number reads as 0, a text as empty, a flag as off.
   Loaded truncated("+2\r\n", DefListType::WithHeader);
   EXPECT_EQ(truncated.header.size(), 15u);
-  EXPECT_EQ(truncated.settings.typePosition, 2);
-  EXPECT_EQ(truncated.settings.formatsPosition, 0);
-  EXPECT_EQ(truncated.settings.outputPath, "");
+  EXPECT_EQ(truncated.settings.typeIndex, 2);
+  EXPECT_EQ(truncated.settings.formatsIndex, 0);
+  EXPECT_EQ(truncated.settings.outputName, "");
 
   // An index past the items selects nothing.
-  EXPECT_EQ(Loaded("7\r\n", DefListType::WithHeader).settings.typePosition, -1);
+  EXPECT_EQ(Loaded("7\r\n", DefListType::WithHeader).settings.typeIndex, -1);
 
   for (const std::string& bad : std::vector<std::string>{"3x\r\n", std::string(33, '1')}) {
     Loaded loaded(bad, DefListType::WithHeader);
@@ -254,7 +254,7 @@ TEST(DefListReaderTest, HeaderLinesApplyInOrderWithCheckBoxReactions) {
   EXPECT_EQ(loaded.settings.xText, "33");
 
   // Turning the box on runs its reaction before line 14 sets the final text.
-  CompileOptions settings = StartSettings();
+  WindowSettings settings = StartSettings();
   ApplyHeaderLine(loaded.header[11], settings);
   EXPECT_EQ(settings.xText, "0");
   ApplyHeaderLine(loaded.header[11], settings);  // no change of state, no reaction
@@ -264,14 +264,14 @@ TEST(DefListReaderTest, HeaderLinesApplyInOrderWithCheckBoxReactions) {
 }
 
 TEST(DefListReaderTest, AHeaderErrorKeepsWhatWasAppliedAndTheList) {
-  CompileOptions settings = StartSettings();
-  settings.outputPath = "mine.def";
+  WindowSettings settings = StartSettings();
+  settings.outputName = "mine.def";
   std::string text = DefListText(settings, ListOf({"a"}), {});
   text.replace(text.find("-1"), 2, "x");  // line 10, the monster box
   Loaded loaded(text, DefListType::WithHeader);
   EXPECT_EQ(loaded.error, "Invalid numeric input");
   EXPECT_EQ(loaded.header.size(), 9u);
-  EXPECT_EQ(loaded.settings.outputPath, "mine.def");
+  EXPECT_EQ(loaded.settings.outputName, "mine.def");
   EXPECT_EQ(Texts(loaded.list), (std::vector<std::string>{"old"}));
 }
 
@@ -279,7 +279,7 @@ TEST(DefListLoadTest, LoadsAFileAndFinishesAsTheWindowDoes) {
   TempDir dir;
   const std::string frame = dir.Bmp("f.bmp", bmpgen::Bmp8(40, 30));
   const std::string path = dir.File("list.H3L");
-  CompileOptions saved = StartSettings();
+  WindowSettings saved = StartSettings();
   saved.fixedSize = true;
   saved.fixedWidth = "64";
   GroupNumbers numbers{};
@@ -287,27 +287,25 @@ TEST(DefListLoadTest, LoadsAFileAndFinishesAsTheWindowDoes) {
   SaveDefList(path, saved, ListOf({frame, "/"}), numbers);
 
   FrameList list;
-  CompileState state;
-  CompileOptions settings = StartSettings();
-  LoadDefList(path, DefListType::WithHeader, list, state.groupNumbers,
+  GroupNumbers loaded{};
+  WindowSettings settings = StartSettings();
+  LoadDefList(path, DefListType::WithHeader, list, loaded,
               [&](const HeaderLine& line) { ApplyHeaderLine(line, settings); });
-  FinishLoad(list, state, settings);
+  EXPECT_EQ(FinishLoad(list, settings), 1);
   EXPECT_EQ(Texts(list), (std::vector<std::string>{frame, "/"}));
-  EXPECT_EQ(state.groupNumbers[0], 4);
-  EXPECT_EQ(state.GroupCount, 1);
+  EXPECT_EQ(loaded[0], 4);
   EXPECT_TRUE(settings.fixedSize);
   EXPECT_EQ(settings.fixedWidth, "40");  // the first frame's size, not the saved one
   EXPECT_EQ(settings.fixedHeight, "30");
-  EXPECT_EQ(settings.outputPath, "Temp.def");
+  EXPECT_EQ(settings.outputName, "Temp.def");
 
   // After a cancelled dialog an empty list keeps the fixed size texts.
   FrameList empty;
-  FinishLoad(empty, state, settings);
+  EXPECT_EQ(FinishLoad(empty, settings), 0);
   EXPECT_EQ(settings.fixedWidth, "40");
-  EXPECT_EQ(state.GroupCount, 0);
 
   try {
-    LoadDefList(dir.File("none.h3l"), DefListType::ListOnly, list, state.groupNumbers, {});
+    LoadDefList(dir.File("none.h3l"), DefListType::ListOnly, list, loaded, {});
     FAIL();
   } catch (const Error& error) {
     EXPECT_STREQ(error.what(), "File not found");
@@ -336,7 +334,7 @@ TEST(DefListReaderTest, SurvivesArbitraryBytes) {
     for (const auto type : {DefListType::ListOnly, DefListType::WithHeader}) {
       FrameList list;
       GroupNumbers table{};
-      CompileOptions settings;
+      WindowSettings settings;
       try {
         ReadDefList(bytes, type, list, table,
                     [&](const HeaderLine& line) { ApplyHeaderLine(line, settings); });

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "compiler/errors.h"
+#include "base/errors.h"
 #include "framelist/first_frame_size.h"
 #include "framelist/separators.h"
 #include "support/test_support.h"
@@ -66,58 +66,48 @@ TEST(AddFilesTest, AsksForTheFirstFrameSizeOnlyWhenOneEntryStands) {
 }
 
 TEST(CutFileTest, KeepsThePositionSelectedAndClearsAtTheEnd) {
-  CompileState state;
   FrameList list = ListOf({"a", "/", "b"});
   list.SetChecked(2, true);
 
-  EXPECT_FALSE(CutFile(list, state, std::nullopt).cut);
+  EXPECT_FALSE(CutFile(list, std::nullopt).cut);
   EXPECT_EQ(list.Count(), 3u);
 
-  CutOutcome middle = CutFile(list, state, Selection(1));
+  CutOutcome middle = CutFile(list, Selection(1));
   EXPECT_TRUE(middle.cut);
   EXPECT_EQ(middle.selection, Selection(1));
   EXPECT_FALSE(middle.listEmptied);
   EXPECT_EQ(Texts(list), (std::vector<std::string>{"a", "b"}));
   EXPECT_TRUE(list.Checked(1));  // the mark moved up with its entry
-  EXPECT_EQ(state.GroupCount, 0);
+  EXPECT_EQ(middle.separatorCount, 0);
 
-  CutOutcome last = CutFile(list, state, Selection(1));
+  CutOutcome last = CutFile(list, Selection(1));
   EXPECT_EQ(last.selection, std::nullopt);
-  CutOutcome only = CutFile(list, state, Selection(0));
+  CutOutcome only = CutFile(list, Selection(0));
   EXPECT_TRUE(only.listEmptied);
   EXPECT_TRUE(list.IsEmpty());
 }
 
 TEST(CutFileTest, CuttingASeparatorMergesGroupsWithoutShiftingNumbers) {
-  CompileState state;
-  state.groupNumbers[0] = 10;
-  state.groupNumbers[1] = 11;
-  state.groupNumbers[2] = 12;
   FrameList list = ListOf({"a", "/", "b", "/", "c", "/"});
-  CutFile(list, state, Selection(3));  // the second separator
+  const CutOutcome outcome = CutFile(list, Selection(3));  // the second separator
   EXPECT_EQ(Texts(list), (std::vector<std::string>{"a", "/", "b", "c", "/"}));
-  EXPECT_EQ(state.GroupCount, 2);
-  // Group 1 (b and c) keeps slot 1; slot 2 now numbers nothing.
-  EXPECT_EQ(state.groupNumbers[1], 11);
-  EXPECT_EQ(state.groupNumbers[2], 12);
+  EXPECT_EQ(outcome.separatorCount, 2);
 }
 
 TEST(NewListTest, AsksFirstUnlessEmptyAndClearsEveryNumber) {
-  CompileState state;
   FrameList list;
+  GroupNumbers numbers{};
   EXPECT_EQ(NewListQuestion(list), std::nullopt);
 
   list = ListOf({"a", "/"});
-  state.groupNumbers.fill(7);
+  numbers.fill(7);
   const auto question = NewListQuestion(list);
   ASSERT_TRUE(question);
   EXPECT_EQ(question->text, "list of bmp will be clear, continue?");
   EXPECT_EQ(question->caption, "Warning");
-  SeparatorRefresh(list, state);
-  NewList(list, state);
+  NewList(list, numbers);
   EXPECT_TRUE(list.IsEmpty());
-  EXPECT_EQ(state.GroupCount, 0);
-  EXPECT_EQ(state.groupNumbers, GroupNumbers{});
+  EXPECT_EQ(numbers, GroupNumbers{});
 }
 
 TEST(CheckMarkTest, MovesTheSelectionDownAndOffTheEnd) {
@@ -131,17 +121,15 @@ TEST(CheckMarkTest, MovesTheSelectionDownAndOffTheEnd) {
 
 TEST(FirstFrameSizeTest, ReadsTheFirstEntrysSizeAsUnsignedTexts) {
   TempDir dir;
-  CompileState state;
   FrameList list = ListOf({dir.Bmp("wide.bmp", bmpgen::Bmp8(58, 52)), "missing.bmp"});
-  const FixedSizeTexts size = FirstFrameSizeRefresh(list, state);
+  const FixedSizeTexts size = FirstFrameSizeRefresh(list);
   EXPECT_EQ(size.width, "58");
   EXPECT_EQ(size.height, "52");
-  EXPECT_EQ(state.BmpHeader.biWidth, 58);
 
   // A NUL would cut the name short and open the first frame again.
   FrameList cut = ListOf({list.Text(0) + std::string(1, '\0') + "x"});
   try {
-    FirstFrameSizeRefresh(cut, state);
+    FirstFrameSizeRefresh(cut);
     FAIL();
   } catch (const Error& error) {
     EXPECT_STREQ(error.what(), "Invalid filename");
@@ -149,7 +137,7 @@ TEST(FirstFrameSizeTest, ReadsTheFirstEntrysSizeAsUnsignedTexts) {
 
   FrameList missing = ListOf({dir.File("missing.bmp")});
   try {
-    FirstFrameSizeRefresh(missing, state);
+    FirstFrameSizeRefresh(missing);
     FAIL();
   } catch (const Error& error) {
     EXPECT_STREQ(error.what(), "File not found");

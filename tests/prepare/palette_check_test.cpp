@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "compiler/errors.h"
+#include "base/errors.h"
+#include "compiler/compile_driver.h"
 #include "support/test_support.h"
 
 namespace kelvane {
@@ -31,11 +32,10 @@ class PaletteCheckTest : public ::testing::Test {
   void Add(uint32_t sum) {
     list.Append(dir.Bmp("f" + std::to_string(list.Count()) + ".bmp", WithPaletteSum(sum)));
   }
-  bool Check() { return SolidColorCheck(list, state, host); }
+  bool Check() { return SolidColorCheck(PaletteCheckEntries(list), host); }
 
   TempDir dir;
   FrameList list;
-  CompileState state;
   RecordingHost host;
 };
 

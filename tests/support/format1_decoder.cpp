@@ -54,14 +54,14 @@ DecodedFrame DecodeFormat1(const std::vector<uint8_t>& bytes, size_t at) {
   Require(frame.format == 1, "format is not 1");
   const size_t table = at + 32;
   const size_t end = table + size_t(frame.dataSize);
-  Require(end <= bytes.size(), "DataSize runs past the bytes");
+  Require(end <= bytes.size(), "dataSize runs past the bytes");
   size_t rowStart = table + 4 * size_t(frame.height);
   for (int32_t y = 0; y < frame.height; ++y) {
     Require(table + size_t(uint32_t(Le32(bytes, table + 4 * size_t(y)))) == rowStart,
             "row " + std::to_string(y) + " does not start where the row above ends");
     rowStart = DecodeRow(bytes, rowStart, end, frame);
   }
-  Require(rowStart == end, "data does not end at DataSize");
+  Require(rowStart == end, "data does not end at dataSize");
   return frame;
 }
 

@@ -5,8 +5,8 @@
 #include <utility>
 #include <vector>
 
+#include "base/bmp_frame.h"
 #include "bmpgen/bmp_writer.h"
-#include "compiler/bmp_frame.h"
 #include "compiler/compile_host.h"
 
 namespace testing_support {

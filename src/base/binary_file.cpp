@@ -1,4 +1,4 @@
-#include "compiler/binary_file.h"
+#include "base/binary_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -7,8 +7,8 @@
 #include <cerrno>
 #include <string>
 
-#include "compiler/errors.h"
-#include "compiler/path_parts.h"
+#include "base/errors.h"
+#include "base/path_parts.h"
 
 namespace kelvane {
 

@@ -1,6 +1,6 @@
-#include "compiler/int_text.h"
+#include "base/int_text.h"
 
-#include "compiler/errors.h"
+#include "base/errors.h"
 
 namespace kelvane {
 

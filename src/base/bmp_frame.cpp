@@ -1,10 +1,10 @@
-#include "compiler/bmp_frame.h"
+#include "base/bmp_frame.h"
 
 #include <algorithm>
 
-#include "compiler/binary_file.h"
-#include "compiler/errors.h"
-#include "compiler/little_endian.h"
+#include "base/binary_file.h"
+#include "base/errors.h"
+#include "base/little_endian.h"
 
 namespace kelvane {
 

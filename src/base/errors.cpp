@@ -1,11 +1,12 @@
-#include "compiler/errors.h"
+#include "base/errors.h"
 
 #include <sys/stat.h>
 
 #include <cerrno>
 #include <cstdio>
 
-#include "compiler/path_parts.h"
+#include "base/path_parts.h"
+#include "base/verbatim_texts.h"
 
 namespace kelvane {
 
@@ -15,23 +16,23 @@ Error::Error(ErrorKind kind, int code, const std::string& message, std::string p
 std::string IoErrorMessage(int code) {
   switch (code) {
     case io_code::kFileNotFound:
-      return "File not found";
+      return text::kFileNotFound;
     case io_code::kInvalidFilename:
-      return "Invalid filename";
+      return text::kInvalidFilename;
     case io_code::kTooManyOpenFiles:
-      return "Too many open files";
+      return text::kTooManyOpenFiles;
     case io_code::kAccessDenied:
-      return "File access denied";
+      return text::kFileAccessDenied;
     case io_code::kReadBeyondEnd:
-      return "Read beyond end of file";
+      return text::kReadBeyondEnd;
     case io_code::kDiskFull:
-      return "Disk full";
+      return text::kDiskFull;
     case io_code::kInvalidNumericInput:
-      return "Invalid numeric input";
+      return text::kInvalidNumericInput;
     default: {
-      char text[32];
-      std::snprintf(text, sizeof text, "I/O error %d", code);
-      return text;
+      char message[32];
+      std::snprintf(message, sizeof message, text::kIoErrorFormat, code);
+      return message;
     }
   }
 }
@@ -83,13 +84,14 @@ void ThrowErrno(int err, const std::string& path) {
   ThrowIoError(IoCodeFromErrno(err, path), path);
 }
 
-void ThrowConversionError(const std::string& text) {
-  throw Error(ErrorKind::Conversion, 0, "'" + text + "' is not a valid integer value");
+void ThrowConversionError(const std::string& field) {
+  throw Error(ErrorKind::Conversion, 0,
+              text::kNotAnIntegerBefore + field + text::kNotAnIntegerAfter);
 }
 
 void ThrowListIndexError(int index) {
   throw Error(ErrorKind::ListIndex, index,
-              "List index out of bounds (" + std::to_string(index) + ")");
+              text::kListIndexBefore + std::to_string(index) + text::kListIndexAfter);
 }
 
 void ThrowInputError(const std::string& message, const std::string& path) {

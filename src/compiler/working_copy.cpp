@@ -1,0 +1,18 @@
+#include "compiler/working_copy.h"
+
+#include "prepare/size_picture.h"
+
+namespace kelvane {
+
+BmpImage& LoadWorkingCopy(EncoderScratch& scratch, const std::string& bmpPath) {
+  LoadBmpImage(bmpPath, scratch.frame);
+  return scratch.frame;
+}
+
+void ApplyFixedSizeToWorkingCopy(EncoderScratch& scratch, const std::optional<FrameSize>& size) {
+  if (size) {
+    SizePicture(scratch.frame, size->width, size->height, scratch.uncutRows);
+  }
+}
+
+}  // namespace kelvane

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "compiler/compile_state.h"
+#include "compiler/frame_settings.h"
+
+namespace kelvane {
+
+// Reads a frame into the scratch's working copy; the user's file is only read.
+BmpImage& LoadWorkingCopy(EncoderScratch& scratch, const std::string& bmpPath);
+
+// Cuts the working copy to the fixed size, when one is given.
+void ApplyFixedSizeToWorkingCopy(EncoderScratch& scratch, const std::optional<FrameSize>& size);
+
+}  // namespace kelvane

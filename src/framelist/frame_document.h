@@ -1,0 +1,19 @@
+#pragma once
+
+#include "framelist/frame_list.h"
+#include "framelist/group_numbers.h"
+#include "framelist/window_settings.h"
+
+namespace kelvane {
+
+// Everything a DefList document stores and a compilation reads: the frame
+// list with its check marks, the group numbers and the window's settings,
+// the output name among them. The window, the command-line builder and the
+// DefList reader and writer share it.
+struct FrameDocument {
+  FrameList list;
+  GroupNumbers numbers{};
+  WindowSettings settings = StartSettings();
+};
+
+}  // namespace kelvane

@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# Builds the same varied lists with two kelvane-cli binaries and compares the
+# DEF files byte for byte, with the exit statuses and messages.
+#   tools/compare-builds.sh OLD_CLI NEW_CLI FRAME_TOOL
+# FRAME_TOOL is kelvane-bench-frames from the build folder. Everything is
+# written into a temporary folder, removed at the end.
+set -euo pipefail
+old=$(realpath "$1") new=$(realpath "$2") frames=$(realpath "$3")
+examples=$(realpath "$(dirname "$0")/../examples/terrain")
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+mkdir -p "$work/big" && "$frames" "$work/big" 8 450 400 >/dev/null
+mkdir -p "$work/obj" && "$frames" "$work/obj" 6 96 70 >/dev/null
+mkdir -p "$work/odd" && "$frames" "$work/odd" 5 37 29 >/dev/null
+mkdir -p "$work/tile" && "$frames" "$work/tile" 4 32 32 >/dev/null
+big=("$work"/big/*.bmp) obj=("$work"/obj/*.bmp) odd=("$work"/odd/*.bmp)
+tile=("$work"/tile/*.bmp) terr=("$examples"/*.bmp)
+
+cases=(
+  "--type 3 ${terr[*]} /"
+  "--type 1 ${terr[*]:0:3} / ${tile[*]} /"
+  "--type 3 --format 0 ${tile[*]} / / ${terr[*]:0:2}"
+  "--type 0 ${big[*]:0:4} / ${big[*]:4:4} /"
+  "--type 0 --shadow --outline --check 1,3,6 ${big[*]:0:3} / ${big[*]:3:3} /"
+  "--type 0 --shadow --fixed 450x400 --monster 14 --groups 0,2,5 ${big[*]:0:2} / ${big[*]:2:2} / ${big[*]:4:2} /"
+  "--type 0 --fixed 300x200 --x 10 --y -7 ${big[*]:0:3} /"
+  "--type 0 --fixed 500x420 --shadow ${odd[*]} /"
+  "--type 0 --monster 3 --groups 4 --mask Hero_A ${odd[*]} / ${odd[*]:0:2} / / ${odd[*]:2:1}"
+  "--type 0 --monster 7 ${odd[*]} / ${odd[*]} / ${odd[*]} /"
+  "--type 0 --format 7 --monster 0 ${odd[*]:0:2} / ${odd[*]:2:2} /"
+  "--type 2 ${obj[*]} /"
+  "--type 2 --shadow ${obj[*]:0:3} / ${obj[*]:3:3} /"
+  "--type 2 --shadow --fixed 128x96 --x 3 --y 4 ${obj[*]} /"
+  "--type 2 --fixed 64x64 ${odd[*]} /"
+  "--type 0 --fixed 0x40 ${odd[*]} /"
+  "--type 0 --x abc ${odd[*]} /"
+  "--type 3 --x abc ${terr[*]:0:2} /"
+  "--type 3 ${odd[*]:0:1} /"
+  "--type 0 /"
+  "--type 0 $work/missing.bmp /"
+  "--type 0 --check-palette ${odd[*]} ${big[*]:0:1} /"
+  "--type 0 --check-palette --yes ${odd[*]} ${big[*]:0:1} /"
+)
+
+same=0 differ=0 written=0
+for i in "${!cases[@]}"; do
+  for side in old new; do
+    bin=${!side}
+    # shellcheck disable=SC2086
+    (cd "$work" && "$bin" build -q -o "$work/$side.$i.def" ${cases[$i]} >/dev/null \
+      2>"$work/$side.$i.err"; echo $? >"$work/$side.$i.rc") || true
+  done
+  [ "$(cat "$work/new.$i.rc")" = 0 ] && written=$((written + 1))
+  if cmp -s "$work/old.$i.rc" "$work/new.$i.rc" && cmp -s "$work/old.$i.err" "$work/new.$i.err" &&
+    { [ ! -e "$work/old.$i.def" ] && [ ! -e "$work/new.$i.def" ] ||
+      cmp -s "$work/old.$i.def" "$work/new.$i.def"; }; then
+    same=$((same + 1))
+  else
+    differ=$((differ + 1))
+    echo "differs: ${cases[$i]//$work\//}"
+    diff "$work/old.$i.err" "$work/new.$i.err" | sed 's/^/    /' || true
+  fi
+done
+echo "$same of ${#cases[@]} lists give the same result ($written DEF files written), $differ differ"
+[ "$differ" -eq 0 ]
