@@ -11,8 +11,8 @@
 #include <QPushButton>
 #include <QUrl>
 
+#include "base/errors.h"
 #include "base/verbatim_texts.h"
-#include "compiler/errors.h"
 #include "ui/dropped_files.h"
 #include "ui/frame_list_model.h"
 #include "ui/pictures.h"
@@ -34,7 +34,10 @@ TForm1::TForm1(UserDialogs& dialogs, QWidget* parent)
   FormCreate();
 }
 
-TForm1::~TForm1() = default;
+// The list view and its model go before the document they show.
+TForm1::~TForm1() {
+  listModel_->Detach();
+}
 
 void TForm1::ConnectReactions() {
   Controls& c = controls_;
@@ -57,7 +60,7 @@ void TForm1::ConnectReactions() {
   for (const auto& flag : flags) {
     connect(flag.box, &QCheckBox::toggled, this, [this, value = flag.value](bool checked) {
       if (!showingSettings_) {
-        settings_.*value = checked;
+        document_.settings.*value = checked;
       }
     });
   }
@@ -71,7 +74,7 @@ void TForm1::ConnectReactions() {
     connect(field.edit, &QLineEdit::textChanged, this,
             [this, text = field.text](const QString& now) {
               if (!showingSettings_) {
-                settings_.*text = now.toStdString();
+                document_.settings.*text = now.toStdString();
               }
             });
   }

@@ -6,8 +6,7 @@
 #include <vector>
 
 #include "compiler/compile_state.h"
-#include "framelist/frame_list.h"
-#include "framelist/window_settings.h"
+#include "framelist/frame_document.h"
 
 class QCheckBox;
 class QComboBox;
@@ -46,8 +45,7 @@ class TForm1 : public QWidget {
   // (the program's argument, a document dropped on the window).
   void OpenDefList(const std::string& path);
 
-  const FrameList& frameList() const { return list_; }
-  const CompileState& compileState() const { return state_; }
+  const FrameDocument& document() const { return document_; }
   const std::string& startDirectory() const { return startDirectory_; }
 
  protected:
@@ -133,9 +131,24 @@ class TForm1 : public QWidget {
   void AddFiles(const std::vector<std::string>& paths);
   bool LoadList(const std::string& path, bool withHeader);  // false after an error box
   void FinishLoading();
-  void ShowList(Selection selected);
+  void ShowGroupCount(int count);
   Selection SelectedEntry() const;
   void SelectFromCode(Selection selected);
+
+  // Selection changes made while it lives are the window's own, not the
+  // user's: they run no preview.
+  class QuietSelection {
+   public:
+    explicit QuietSelection(TForm1& window)
+        : flag_(window.selectingFromCode_), was_(window.selectingFromCode_) {
+      flag_ = true;
+    }
+    ~QuietSelection() { flag_ = was_; }
+
+   private:
+    bool& flag_;
+    bool was_;
+  };
 
   void ShowError(const Error& error);
   // An error box; the path is added when the message does not name it already.
@@ -144,9 +157,8 @@ class TForm1 : public QWidget {
   UserDialogs& dialogs_;
   Controls controls_{};
   FrameListModel* listModel_ = nullptr;
-  FrameList list_;
+  FrameDocument document_;  // the list, its group numbers and the option values shown
   CompileState state_;
-  WindowSettings settings_;
   std::string startDirectory_;
   int addFilterIndex_ = 0;        // the add-file dialog's filter entry last chosen
   bool showingSettings_ = false;  // controls are being set from settings_

@@ -165,7 +165,7 @@ void TForm1::CreateControls() {
   SetBold(c.WizardButton);
 
   c.ListBox1 = Place(new QListView(this), "ListBox1", 352, 0, 306, 469);
-  listModel_ = new FrameListModel(list_, this);
+  listModel_ = new FrameListModel(document_.list, this);
   c.ListBox1->setModel(listModel_);
   c.ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
   c.ListBox1->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -6,15 +6,14 @@
 #include <QListView>
 #include <optional>
 
+#include "base/errors.h"
 #include "base/verbatim_texts.h"
-#include "compiler/errors.h"
 #include "framelist/deflist_reader.h"
 #include "framelist/deflist_writer.h"
 #include "framelist/first_frame_size.h"
 #include "framelist/list_commands.h"
 #include "framelist/separators.h"
 #include "ui/back2.h"
-#include "ui/core_adapter.h"
 #include "ui/file_filters.h"
 #include "ui/frame_list_model.h"
 #include "ui/user_dialogs.h"
@@ -42,13 +41,17 @@ void TForm1::Button2Click() {
 
 void TForm1::AddFiles(const std::vector<std::string>& paths) {
   const Selection selected = SelectedEntry();
-  const bool refreshSize = kelvane::AddFiles(list_, selected, paths);
-  ShowList(selected);
+  bool refreshSize = false;
+  {
+    const QuietSelection quiet(*this);
+    refreshSize = kelvane::AddFiles(document_.list, selected, paths);
+    SelectFromCode(selected);
+  }
   if (refreshSize) {
     try {
-      const FixedSizeTexts size = FirstFrameSizeRefresh(list_, state_);
-      settings_.fixedWidth = size.width;
-      settings_.fixedHeight = size.height;
+      const FixedSizeTexts size = FirstFrameSizeRefresh(document_.list);
+      document_.settings.fixedWidth = size.width;
+      document_.settings.fixedHeight = size.height;
       ShowSettings();
     } catch (const Error& error) {
       ShowError(error);
@@ -59,45 +62,50 @@ void TForm1::AddFiles(const std::vector<std::string>& paths) {
 }
 
 void TForm1::Button3Click() {
-  const CutOutcome outcome = CutFile(list_, state_, SelectedEntry());
+  CutOutcome outcome;
+  {
+    const QuietSelection quiet(*this);
+    outcome = CutFile(document_.list, SelectedEntry());
+  }
   if (!outcome.cut) {
     return;
   }
-  ShowList(std::nullopt);
+  ShowGroupCount(outcome.separatorCount);
   controls_.ListBox1->setFocus();
   SelectFromCode(outcome.selection);
   ListBox1Click();
   if (outcome.listEmptied) {
-    settings_.fixedWidth = text::kZeroField;
-    settings_.fixedHeight = text::kZeroField;
+    document_.settings.fixedWidth = text::kZeroField;
+    document_.settings.fixedHeight = text::kZeroField;
     ShowSettings();
   }
 }
 
 void TForm1::Button5Click() {
-  AddSeparator(list_, state_);
-  ShowList(SelectedEntry());
+  const QuietSelection quiet(*this);
+  ShowGroupCount(AddSeparator(document_.list));
 }
 
 void TForm1::Button6Click() {
-  const auto question = NewListQuestion(list_);
+  const auto question = NewListQuestion(document_.list);
   if (!question || !dialogs_.AskOkCancel(question->text, question->caption)) {
     return;
   }
-  NewList(list_, state_);
-  ShowList(std::nullopt);
+  {
+    const QuietSelection quiet(*this);
+    NewList(document_.list, document_.numbers);
+  }
+  ShowGroupCount(0);
   ListBox1Click();
 }
 
 void TForm1::ListBox1ClickCheck(int row, bool checked) {
-  const Selection next = CheckMarkToggled(list_, size_t(row), checked, SelectedEntry());
-  const QModelIndex index = listModel_->index(row);
-  emit listModel_->dataChanged(index, index, {Qt::CheckStateRole});
-  SelectFromCode(next);
+  const QuietSelection quiet(*this);
+  SelectFromCode(CheckMarkToggled(document_.list, size_t(row), checked, SelectedEntry()));
 }
 
 void TForm1::BitBtn1Click() {
-  if (list_.IsEmpty()) {
+  if (document_.list.IsEmpty()) {
     return;
   }
   const auto chosen = dialogs_.SaveFile(SaveDefListRequest());
@@ -106,7 +114,7 @@ void TForm1::BitBtn1Click() {
   }
   MoveCurrentDirectoryTo(*chosen);
   try {
-    SaveDefList(DefListSaveName(*chosen), ToCompileOptions(settings_), list_, state_.groupNumbers);
+    SaveDefList(DefListSaveName(*chosen), document_);
   } catch (const Error& error) {
     ShowError(error);
   }
@@ -130,19 +138,17 @@ void TForm1::OpenDefList(const std::string& path) {
 }
 
 bool TForm1::LoadList(const std::string& path, bool withHeader) {
-  CompileOptions options = ToCompileOptions(settings_);
   std::optional<Error> failure;
-  try {
-    LoadDefList(path, withHeader ? DefListType::WithHeader : DefListType::ListOnly, list_,
-                state_.groupNumbers,
-                [&options](const HeaderLine& line) { ApplyHeaderLine(line, options); });
-  } catch (const Error& error) {
-    failure = error;
+  {
+    const QuietSelection quiet(*this);
+    try {
+      LoadDefList(path, withHeader ? DefListType::WithHeader : DefListType::ListOnly, document_);
+    } catch (const Error& error) {
+      failure = error;
+    }
   }
   // What was read before an error stays, as it was applied line by line.
-  settings_ = WithOptions(settings_, options);
   ShowSettings();
-  ShowList(std::nullopt);
   if (failure) {
     ShowError(*failure);
   }
@@ -150,25 +156,20 @@ bool TForm1::LoadList(const std::string& path, bool withHeader) {
 }
 
 void TForm1::FinishLoading() {
-  CompileOptions options = ToCompileOptions(settings_);
   std::optional<Error> failure;
   try {
-    FinishLoad(list_, state_, options);
+    ShowGroupCount(FinishLoad(document_.list, document_.settings));
   } catch (const Error& error) {
     failure = error;
   }
-  settings_ = WithOptions(settings_, options);
   ShowSettings();
-  ShowList(SelectedEntry());
   if (failure) {
     ShowError(*failure);
   }
 }
 
-void TForm1::ShowList(Selection selected) {
-  listModel_->ListChanged();
-  SelectFromCode(selected);
-  controls_.Label8->setText(QString::number(state_.GroupCount));
+void TForm1::ShowGroupCount(int count) {
+  controls_.Label8->setText(QString::number(count));
 }
 
 Selection TForm1::SelectedEntry() const {
@@ -180,9 +181,9 @@ Selection TForm1::SelectedEntry() const {
 }
 
 void TForm1::SelectFromCode(Selection selected) {
-  selectingFromCode_ = true;
+  const QuietSelection quiet(*this);
   QItemSelectionModel* selection = controls_.ListBox1->selectionModel();
-  if (selected && *selected < list_.Count()) {
+  if (selected && *selected < document_.list.Count()) {
     const QModelIndex index = listModel_->index(int(*selected));
     selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
     controls_.ListBox1->scrollTo(index);
@@ -190,7 +191,6 @@ void TForm1::SelectFromCode(Selection selected) {
     selection->clearSelection();
     selection->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
   }
-  selectingFromCode_ = false;
 }
 
 }  // namespace kelvane::ui

@@ -11,6 +11,7 @@
 
 #include "base/verbatim_texts.h"
 #include "compiler/compile_driver.h"
+#include "framelist/separators.h"
 #include "ui/back2.h"
 #include "ui/core_adapter.h"
 #include "ui/dialog_compile_host.h"
@@ -46,56 +47,56 @@ void ShowField(QLineEdit* edit, const std::string& text, bool enabled) {
 
 void TForm1::FormCreate() {
   startDirectory_ = QDir::currentPath().toStdString();
-  settings_ = StartSettings();
+  document_.settings = StartSettings();
   ShowSettings();
 }
 
 void TForm1::ComboBox2Change(int index) {
-  settings_ = TypePicked(settings_, index);
+  document_.settings = TypePicked(document_.settings, index);
   ShowSettings();
 }
 
 void TForm1::ComboBox1Change(int index) {
-  settings_ = FormatsPicked(settings_, index);
+  document_.settings = FormatsPicked(document_.settings, index);
   ShowSettings();
 }
 
 void TForm1::ComboBox3Change(int index) {
-  settings_.monsterIndex = MonsterIndexFromCode(index);
+  document_.settings.monsterIndex = MonsterIndexFromCode(index);
   ShowSettings();
 }
 
 void TForm1::CB4Click(bool checked) {
   if (!showingSettings_) {
-    settings_ = SetFixedSize(settings_, checked);
+    document_.settings = SetFixedSize(document_.settings, checked);
     ShowSettings();
   }
 }
 
 void TForm1::CB5Click(bool checked) {
   if (!showingSettings_) {
-    settings_ = SetUseX(settings_, checked);
+    document_.settings = SetUseX(document_.settings, checked);
     ShowSettings();
   }
 }
 
 void TForm1::CB6Click(bool checked) {
   if (!showingSettings_) {
-    settings_ = SetUseY(settings_, checked);
+    document_.settings = SetUseY(document_.settings, checked);
     ShowSettings();
   }
 }
 
 void TForm1::BitBtn2Click() {
   if (const auto path = dialogs_.SaveFile(OutputFileRequest())) {
-    settings_.outputName = *path;
+    document_.settings.outputName = *path;
     ShowSettings();
   }
 }
 
 void TForm1::ListBox1Click() {
-  const PreviewStep step = PreviewFor(list_, SelectedEntry(), addFilterIndex_);
-  if (!list_.IsEmpty()) {
+  const PreviewStep step = PreviewFor(document_.list, SelectedEntry(), addFilterIndex_);
+  if (step.applyStretch) {
     controls_.Image1->setScaledContents(controls_.CheckBox1->isChecked());
   }
   if (step.picturePath) {
@@ -124,10 +125,13 @@ void TForm1::WizardButtonClick() {
 }
 
 void TForm1::Button1Click() {
-  const Selection selected = SelectedEntry();
   DialogCompileHost host(dialogs_, [this](int value) { ShowProgress(value); });
-  const CompileOutcome outcome = CreateDefFile(state_, list_, ToCompileOptions(settings_), host);
-  ShowList(selected);
+  CompileOutcome outcome;
+  {
+    const QuietSelection quiet(*this);  // the separator it may append moves no selection
+    outcome = CreateDefFile(state_, document_, host);
+  }
+  ShowGroupCount(SeparatorRefresh(document_.list));
   if (outcome.status == CompileOutcome::Status::Failed) {
     ReportError(outcome.message, outcome.path);
   }
@@ -144,7 +148,7 @@ void TForm1::ShowSettings() {
   const bool wasShowing = showingSettings_;
   showingSettings_ = true;
   Controls& c = controls_;
-  const WindowSettings& s = settings_;
+  const WindowSettings& s = document_.settings;
   ShowSelection(c.ComboBox2, s.typeIndex, text::kTypeBoxText);
   ShowSelection(c.ComboBox1, s.formatsIndex, text::kFormatsBoxText);
   ShowSelection(c.ComboBox3, s.monsterIndex, text::kMonsterBoxText);

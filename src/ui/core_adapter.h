@@ -1,36 +1,29 @@
 #pragma once
 
-// Stand-ins for core operations the window needs in a shape the core does not
-// offer yet. Each one only converts between the core's own types or says
-// what the core says; none makes a choice of its own beyond what is noted.
-// They go away as the core takes WindowSettings everywhere.
+// A rule the window needs that the core does not offer yet, written here in
+// the shape asked of the core, until it moves there.
 
 #include <optional>
 #include <string>
 
-#include "compiler/compile_options.h"
 #include "framelist/frame_list.h"
-#include "framelist/window_settings.h"
 
 namespace kelvane::ui {
 
-// The window's settings as the compile driver and the DefList documents read them.
-CompileOptions ToCompileOptions(const WindowSettings& settings);
-
-// Takes back the values a core operation changed on CompileOptions. The size
-// and offset fields are enabled exactly while their check box is on (each
-// click reaction keeps them so); the monster box keeps its state.
-WindowSettings WithOptions(WindowSettings settings, const CompileOptions& options);
-
-// What the preview shows for a selection: Label7's text, and the picture to
-// load, when one is to be loaded (none keeps the picture shown).
+// What the preview shows for a selection: Label7's text, whether the stretch
+// mode is taken from "Stretch On/Off", and the picture to load, when one is to
+// be loaded (none keeps the picture shown).
 struct PreviewStep {
   std::string positionText;
+  bool applyStretch = false;
   std::optional<std::string> picturePath;
 };
 
-// The add-file dialog's first filter entry ("BMP Files") lets the preview
-// load frames; with another entry last chosen it only updates the position.
+// ListBox1Click: an empty list only shows "0". Otherwise the stretch mode is
+// taken; the add-file dialog's first filter entry ("BMP Files") lets a
+// selected frame be loaded, while a separator, no selection or another entry
+// last chosen keeps the picture; the position shown counts from 1,
+// separators included, 0 without a selection.
 PreviewStep PreviewFor(const FrameList& list, Selection selected, int addFilterIndex);
 
 }  // namespace kelvane::ui

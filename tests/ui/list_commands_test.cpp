@@ -129,7 +129,7 @@ TEST_F(WindowTest, ACheckMarkToggledMovesTheSelectionDown) {
     EXPECT_EQ(SelectedRow(), toggle.selectedAfter) << toggle.row;
   }
   EXPECT_EQ(Checks(), (std::vector<bool>{true, true, true}));
-  EXPECT_EQ(window->frameList().Checked(2), true);
+  EXPECT_EQ(window->document().list.Checked(2), true);
 }
 
 TEST_F(WindowTest, TheListsContextMenuOffersTheListCommands) {

@@ -76,7 +76,7 @@ void WindowTest::SetEntries(const std::vector<std::string>& entries) {
 }
 
 std::vector<std::string> WindowTest::Entries() const {
-  const auto& list = window->frameList();
+  const auto& list = window->document().list;
   std::vector<std::string> texts;
   for (size_t i = 0; i < list.Count(); ++i) {
     texts.push_back(list.Text(i));
