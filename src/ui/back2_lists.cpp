@@ -24,8 +24,12 @@ namespace {
 
 // The DefList dialogs leave the folder the user browsed to as the current one,
 // where relative paths of the document and the output name are taken from.
-void MoveCurrentDirectoryTo(const std::string& chosenFile) {
-  QDir::setCurrent(QFileInfo(QString::fromStdString(chosenFile)).absolutePath());
+// Returns the chosen file's full path, which still names it from there.
+std::string MoveCurrentDirectoryTo(const std::string& chosenFile) {
+  const QFileInfo file(QString::fromStdString(chosenFile));
+  const std::string fullPath = QDir::toNativeSeparators(file.absoluteFilePath()).toStdString();
+  QDir::setCurrent(file.absolutePath());
+  return fullPath;
 }
 
 }  // namespace
@@ -112,9 +116,9 @@ void TForm1::BitBtn1Click() {
   if (!chosen) {
     return;
   }
-  MoveCurrentDirectoryTo(*chosen);
+  const std::string path = MoveCurrentDirectoryTo(*chosen);
   try {
-    SaveDefList(DefListSaveName(*chosen), document_);
+    SaveDefList(DefListSaveName(path), document_);
   } catch (const Error& error) {
     ShowError(error);
   }
@@ -122,8 +126,8 @@ void TForm1::BitBtn1Click() {
 
 void TForm1::Button4Click() {
   if (const auto answer = dialogs_.OpenFiles(LoadDefListRequest())) {
-    MoveCurrentDirectoryTo(answer->paths.front());
-    if (!LoadList(answer->paths.front(), answer->filterIndex == 1)) {
+    const std::string path = MoveCurrentDirectoryTo(answer->paths.front());
+    if (!LoadList(path, answer->filterIndex == 1)) {
       return;
     }
   }
@@ -131,8 +135,7 @@ void TForm1::Button4Click() {
 }
 
 void TForm1::OpenDefList(const std::string& path) {
-  MoveCurrentDirectoryTo(path);
-  if (LoadList(path, true)) {
+  if (LoadList(MoveCurrentDirectoryTo(path), true)) {
     FinishLoading();
   }
 }

@@ -59,6 +59,18 @@ TEST_F(WindowTest, BuildsTheSameBytesAsTheCommandLine) {
   }
 }
 
+TEST_F(WindowTest, TheGaugeShowsEachStepAndEndsAtZero) {
+  const auto frames = Frames(2);
+  SetEntries({frames[0], frames[1], Separator()});
+  Pick("ComboBox2", 3);
+  Get<QLineEdit>("Edit3")->setText(QString::fromStdString(folder.File("gauge.def")));
+  std::vector<int> shown;
+  QObject::connect(Get<QProgressBar>("Gauge1"), &QProgressBar::valueChanged,
+                   [&shown](int value) { shown.push_back(value); });
+  Click("Button1");
+  EXPECT_EQ(shown, (std::vector<int>{1, 5, 10, 12, 15, 17, 19, 21, 31, 41, 51, 61, 100, 0}));
+}
+
 TEST_F(WindowTest, AnEmptyListIsRefusedWithItsMessage) {
   Click("Button1");
   ASSERT_EQ(dialogs.shown.size(), 1u);

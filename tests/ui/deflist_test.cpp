@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QFileInfo>
 
 #include "window_fixture.h"
 
@@ -99,6 +100,20 @@ TEST_F(WindowTest, ADroppedDocumentOpensAsTypeTwo) {
   EXPECT_TRUE(dialogs.shown.empty());
   EXPECT_EQ(Entries(), (std::vector<std::string>{frames[0], Separator()}));
   EXPECT_EQ(Text("ComboBox2"), "Map object");
+}
+
+TEST_F(WindowTest, ADocumentNamedRelativeToTheCurrentFolderOpens) {
+  const auto frames = Frames(1, 16, 16);
+  SetEntries({frames[0], Separator()});
+  dialogs.saveAnswers.push_back(folder.File("start.h3l"));
+  Click("BitBtn1");
+  dialogs.answers.push_back(true);
+  Click("Button6");
+  const QFileInfo document(QString::fromStdString(folder.File("start.H3L")));
+  QDir::setCurrent(document.dir().absolutePath() + "/..");
+  window->OpenDefList((document.dir().dirName() + "/start.H3L").toStdString());
+  EXPECT_EQ(Entries(), (std::vector<std::string>{frames[0], Separator()}));
+  EXPECT_EQ(Here(), folder.path());
 }
 
 }  // namespace

@@ -144,4 +144,34 @@ TEST_F(WindowTest, NoCaptionIsClippedAndNoControlsOverlap) {
   }
 }
 
+TEST_F(WindowTest, TabOrderFollowsTheLayout) {
+  const std::vector<std::string> expected = {
+      "CheckBox1", "help",    "ComboBox2", "ComboBox1", "Button6",      "Button5",   "Button2",
+      "Button3",   "Button4", "BitBtn1",   "Button1",   "Edit3",        "BitBtn2",   "CB2",
+      "CB3",       "CB4",     "Edit1",     "Edit2",     "Edit4",        "ComboBox3", "CheckBox2",
+      "CB5",       "Edit5",   "CB6",       "Edit6",     "WizardButton", "ListBox1"};
+  std::vector<std::string> order;
+  QWidget* widget = Get<QWidget>("CheckBox1");
+  do {
+    if ((widget->focusPolicy() & Qt::TabFocus) && !widget->objectName().isEmpty() &&
+        widget->parent() != nullptr && !qobject_cast<QComboBox*>(widget->parentWidget())) {
+      order.push_back(widget->objectName().toStdString());
+    }
+    widget = widget->nextInFocusChain();
+  } while (widget != Get<QWidget>("CheckBox1") && order.size() < 40);
+  EXPECT_EQ(order, expected);
+}
+
+TEST_F(WindowTest, HelpShowsTheHelpWindowAndTheWizardButtonWaitsForItsWizard) {
+  QWidget help;
+  window->SetHelpWindow(&help);
+  Click("help");
+  EXPECT_TRUE(help.isVisible());
+  int wizards = 0;
+  Click("WizardButton");
+  window->SetWizardRunner([&wizards] { ++wizards; });
+  Click("WizardButton");
+  EXPECT_EQ(wizards, 1);
+}
+
 }  // namespace
