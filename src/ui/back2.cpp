@@ -28,6 +28,7 @@ TForm1::TForm1(UserDialogs& dialogs, QWidget* parent)
   setWindowTitle(text::kMainCaption);
   setWindowIcon(ProgramIcon());
   setFixedSize(658, 469);
+  move(255, 307);
   setAcceptDrops(true);
   CreateControls();
   ConnectReactions();

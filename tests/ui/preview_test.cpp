@@ -52,12 +52,16 @@ TEST_F(WindowTest, AFileThePreviewCannotShowIsReportedAndChangesNothing) {
   const std::string text = folder.File("notes.bmp");
   testing_support::WriteBytes(text, {'n', 'o', 't', ' ', 'a', ' ', 'p', 'i', 'c'});
   QDir(QString::fromStdString(folder.path())).mkdir("folder.bmp");
+  auto huge = bmpgen::EncodeBmp8(bmpgen::Bmp8(4, 4));
+  huge[18] = 0xA0, huge[19] = 0x86, huge[20] = 0x01;  // biWidth 100000
+  testing_support::WriteBytes(folder.File("huge.bmp"), huge);
   const struct {
     std::string path;
     const char* reason;  // nullptr: any reason the loader gives
   } bad[] = {{folder.File("missing.bmp"), "File not found"},
              {text, nullptr},
-             {folder.File("folder.bmp"), "Not a file that holds a picture."}};
+             {folder.File("folder.bmp"), "Not a file that holds a picture."},
+             {folder.File("huge.bmp"), "The picture is too large to preview (100000 x 4)."}};
   const auto good = Frames(1);
   AddFiles({good[0]});
   for (const auto& file : bad) {
@@ -65,7 +69,7 @@ TEST_F(WindowTest, AFileThePreviewCannotShowIsReportedAndChangesNothing) {
   }
   SelectRow(0);
   const qint64 shown = PictureKey(Get<QLabel>("Image1"));
-  for (int row = 1; row <= 3; ++row) {
+  for (int row = 1; row <= 4; ++row) {
     const auto& file = bad[row - 1];
     dialogs.shown.clear();
     SelectRow(row);
