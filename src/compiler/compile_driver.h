@@ -15,6 +15,7 @@ struct CompileOutcome {
     Stopped,    // nothing to do: empty list (after its message) or no type chosen
     Cancelled,  // the user answered Cancel after the palette check
     Failed,     // an error ended the compilation; `message` holds its text
+    Interrupted,  // the host asked to stop; nothing was written
   };
   Status status = Status::Stopped;
   std::string message;
