@@ -133,8 +133,7 @@ int Compile(BuildJob& job, const Console& console, const StopSignals& signals, s
     case CompileOutcome::Status::Interrupted: {
       const int signo = host.StopSignal().value_or(SIGINT);
       err << "kelvane-cli: stopped by " << SignalName(signo) << ": nothing written"
-          << (hadOutput ? ", " + job.document.settings.outputName + " left as it was" : "")
-          << "\n";
+          << (hadOutput ? ", " + job.document.settings.outputName + " left as it was" : "") << "\n";
       return kExitSignalBase + signo;
     }
     case CompileOutcome::Status::Stopped:

@@ -47,12 +47,13 @@ std::string MonsterLines() {
     if (name == text::kMonsterItems[1]) {
       name = "(a dashed line)";
     }
-    std::string line = (index < 10 && index >= 0 ? "    " : "   ") + std::to_string(index) + " " +
-                       name;
+    std::string line =
+        (index < 10 && index >= 0 ? "    " : "   ") + std::to_string(index) + " " + name;
     line.resize(kNamesColumn, ' ');
-    lines += line + (index == kMonsterCustom ? "the --groups numbers, one per group"
-                                             : NumbersText(index)) +
-             "\n";
+    lines +=
+        line +
+        (index == kMonsterCustom ? "the --groups numbers, one per group" : NumbersText(index)) +
+        "\n";
   }
   return lines;
 }

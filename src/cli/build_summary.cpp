@@ -58,8 +58,8 @@ std::string SuccessLine(const std::string& path, const std::vector<DefGroup>& gr
   for (const DefGroup& group : groups) {
     frames += group.names.size();
   }
-  return "wrote " + path + ": " + Counted(frames, "frame") + " in " + Counted(groups.size(), "group") +
-         ", " + WithThousands(bytes) + " bytes";
+  return "wrote " + path + ": " + Counted(frames, "frame") + " in " +
+         Counted(groups.size(), "group") + ", " + WithThousands(bytes) + " bytes";
 }
 
 void WriteJsonSummary(std::ostream& out, const std::string& path,

@@ -79,8 +79,9 @@ void TypeWarnings(const BuildRequest& request, const FrameDocument& document,
     anyChecked = anyChecked || (list.Checked(i) && !list.IsSeparator(i));
   }
   if (settings.outline && !anyChecked) {
-    warnings.push_back("the outline is drawn on checked frames only, and none is checked"
-                       " (give --check)");
+    warnings.push_back(
+        "the outline is drawn on checked frames only, and none is checked"
+        " (give --check)");
   }
 }
 
@@ -134,24 +135,26 @@ std::optional<std::string> OutputHint(const std::string& output, const std::stri
   }
   const std::string folder = SplitPath(output).folder;
   if (!folder.empty() && !IsFolder(folder)) {
-    return "the folder " + Quoted(folder) + " does not exist: create it, or give -o a path in a"
-                                            " folder that does";
+    return "the folder " + Quoted(folder) +
+           " does not exist: create it, or give -o a path in a"
+           " folder that does";
   }
   return std::nullopt;
 }
 
 std::optional<std::string> ListHint(const FrameList& list, const std::string& message,
                                     const std::string& path) {
-  const bool separatorRead = path == kGroupSeparator ||
-                             message.rfind(text::kListIndexBefore, 0) == 0;
+  const bool separatorRead =
+      path == kGroupSeparator || message.rfind(text::kListIndexBefore, 0) == 0;
   if (list.IsEmpty() || !list.IsSeparator(0) || !separatorRead) {
     return std::nullopt;
   }
   if (list.SeparatorCount() == list.Count()) {
     return std::string("the list holds group separators (/) only: put BMP frames before each /");
   }
-  return std::string("the list starts with a group separator (/): the first entry must be a BMP"
-                     " frame, whose size and palette the DEF takes");
+  return std::string(
+      "the list starts with a group separator (/): the first entry must be a BMP"
+      " frame, whose size and palette the DEF takes");
 }
 
 std::optional<std::string> DocumentHint(const BuildRequest& request, const FrameList& list,
@@ -164,8 +167,9 @@ std::optional<std::string> DocumentHint(const BuildRequest& request, const Frame
     if (StartsWithBmpSignature(document)) {
       return Quoted(document) + " is a BMP frame, not a DefList: give it without --list";
     }
-    return Quoted(document) + " is not a DefList with settings lines (its first lines must be"
-                              " numbers); --list-type 1 reads a list without them";
+    return Quoted(document) +
+           " is not a DefList with settings lines (its first lines must be"
+           " numbers); --list-type 1 reads a list without them";
   }
   if (path.empty() && message == text::kInvalidFilename) {
     for (size_t i = 0; i < list.Count(); ++i) {
@@ -198,9 +202,9 @@ std::vector<std::string> BuildWarnings(const BuildRequest& request, const FrameD
 std::vector<std::string> FailureHints(const BuildRequest& request, const FrameDocument& document,
                                       const std::string& message, const std::string& path) {
   std::vector<std::string> hints;
-  for (auto hint : {OutputHint(document.settings.outputName, path),
-                    ListHint(document.list, message, path),
-                    DocumentHint(request, document.list, message, path)}) {
+  for (auto hint :
+       {OutputHint(document.settings.outputName, path), ListHint(document.list, message, path),
+        DocumentHint(request, document.list, message, path)}) {
     if (hint) {
       hints.push_back(*hint);
     }

@@ -100,9 +100,9 @@ TEST_F(BuildCommandTest, PaletteDifferenceNeedsYes) {
                                          Frame("a.bmp"), "/", dir.Bmp("b.bmp", odd)};
   const auto refused = Build(args);
   EXPECT_EQ(refused.status, 3);
-  EXPECT_EQ(refused.err,
-            "Atantion!: Wrong palette in 3 Frame (" + dir.File("b.bmp") + ")\n"
-            "!Atantion: Do you wnat continue? Cancel (no --yes)\n");
+  EXPECT_EQ(refused.err, "Atantion!: Wrong palette in 3 Frame (" + dir.File("b.bmp") +
+                             ")\n"
+                             "!Atantion: Do you wnat continue? Cancel (no --yes)\n");
   EXPECT_FALSE(testing_support::FileExists(out));
 
   auto withYes = args;

@@ -59,9 +59,9 @@ std::string ExpandText(const TempDir& dir, std::string text) {
 struct Case {
   std::vector<std::string> args;
   int status;
-  std::string err;          // found in stderr ("" for an empty stderr)
-  std::string out;          // found in stdout
-  std::string written;      // the file the build adds to the folder, if any
+  std::string err;           // found in stderr ("" for an empty stderr)
+  std::string out;           // found in stdout
+  std::string written;       // the file the build adds to the folder, if any
   std::string answers = {};  // typed at a terminal; none: no terminal
 };
 
@@ -69,9 +69,15 @@ const Case kCases[] = {
     // Numbers are checked and named before anything is read, also when unused.
     {{"--x", "abc", "@a.bmp"}, 2, "kelvane-cli: --x: 'abc' is not a valid integer value\n", "", ""},
     {{"--y", "1.5", "@a.bmp"}, 2, "kelvane-cli: --y: '1.5' is not a valid integer value\n", "", ""},
-    {{"--fixed", "10x", "@a.bmp"}, 2, "kelvane-cli: --fixed: '' is not a valid integer value\n",
-     "", ""},
-    {{"--fixed", "0x0", "@a.bmp"}, 2, "kelvane-cli: --fixed: Fixed Size must be at least 1 x 1", "",
+    {{"--fixed", "10x", "@a.bmp"},
+     2,
+     "kelvane-cli: --fixed: '' is not a valid integer value\n",
+     "",
+     ""},
+    {{"--fixed", "0x0", "@a.bmp"},
+     2,
+     "kelvane-cli: --fixed: Fixed Size must be at least 1 x 1",
+     "",
      ""},
     {{"--type", "3", "--x", "abc", "@a.bmp"}, 2, "--x: 'abc' is not a valid integer value", "", ""},
     {{"--type", "x", "@a.bmp"}, 2, "--type: 'x' is not a valid integer value", "", ""},
@@ -171,7 +177,8 @@ const Case kCases[] = {
      "both get the frame name Hero_.pcx in the DEF\n",
      "{\"path\":\"@out.def\",\"bytes\":2978,\"groups\":[{\"number\":0,\"frames\":[{\"name\":"
      "\"\\u00cd\\u00cd\\u00cdHero_.pcx\",\"bmp\":\"@a.bmp\"}]},{\"number\":1,\"frames\":[]},"
-     "{\"number\":2,\"frames\":[{\"name\":\"\\u00cd\\u00cd\\u00cdHero_.pcx\",\"bmp\":\"@b.bmp\"}]}]}\n",
+     "{\"number\":2,\"frames\":[{\"name\":\"\\u00cd\\u00cd\\u00cdHero_.pcx\",\"bmp\":\"@b.bmp\"}]}]"
+     "}\n",
      "out.def"},
 };
 

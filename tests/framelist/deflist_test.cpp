@@ -88,8 +88,12 @@ TEST(DefListWriterTest, WritesTheHeaderAndListLinesByteForByte) {
 
 TEST(DefListWriterTest, RefusesTextsThatWouldLoadBackDifferently) {
   const GroupNumbers numbers{};
-  for (const auto& texts : std::vector<std::vector<std::string>>{
-           {"a\rb.bmp"}, {"a\nb.bmp"}, {"a\x1A.bmp", "/"}, {"plus+"}, {"a", "plus  3+"}, {"", "/"}}) {
+  for (const auto& texts : std::vector<std::vector<std::string>>{{"a\rb.bmp"},
+                                                                 {"a\nb.bmp"},
+                                                                 {"a\x1A.bmp", "/"},
+                                                                 {"plus+"},
+                                                                 {"a", "plus  3+"},
+                                                                 {"", "/"}}) {
     EXPECT_THROW(DefListText(StartSettings(), ListOf(texts), numbers), Error) << texts[0];
   }
   WindowSettings settings = StartSettings();
