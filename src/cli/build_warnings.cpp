@@ -2,8 +2,10 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <fstream>
 #include <map>
+#include <set>
 
 #include "base/path_parts.h"
 #include "base/verbatim_texts.h"
@@ -14,6 +16,9 @@
 namespace kelvane::cli {
 
 namespace {
+
+// A long list of numbered frames can collide on every frame: name a few.
+constexpr size_t kCollisionsNamed = 5;
 
 // The settings options and the frame formats whose encoders read them.
 struct FormatUse {
@@ -98,7 +103,8 @@ void SeparatorCheckWarnings(const BuildRequest& request, const FrameList& list,
 void NameCollisionWarnings(const FrameDocument& document, std::vector<std::string>& warnings) {
   const FrameList& list = document.list;
   std::map<FrameName, std::string> firstWithName;
-  std::map<std::pair<std::string, std::string>, bool> told;
+  std::set<std::pair<std::string, std::string>> told;
+  size_t untold = 0;
   for (size_t i = 0; i < list.Count(); ++i) {
     if (list.IsSeparator(i)) {
       continue;
@@ -106,11 +112,19 @@ void NameCollisionWarnings(const FrameDocument& document, std::vector<std::strin
     const std::string& path = list.Text(i);
     const FrameName name = MakeFrameName(path, document.settings.nameMask);
     const auto [found, added] = firstWithName.emplace(name, path);
-    if (!added && found->second != path && !told[{found->second, path}]) {
-      told[{found->second, path}] = true;
-      warnings.push_back(Quoted(found->second) + " and " + Quoted(path) +
-                         " both get the frame name " + Displayed(name) + " in the DEF");
+    if (added || found->second == path || !told.insert({found->second, path}).second) {
+      continue;
     }
+    if (told.size() > kCollisionsNamed) {
+      ++untold;
+      continue;
+    }
+    warnings.push_back(Quoted(found->second) + " and " + Quoted(path) +
+                       " both get the frame name " + Displayed(name) + " in the DEF");
+  }
+  if (untold > 0) {
+    warnings.push_back(std::to_string(untold) +
+                       " more frames get a name that another frame has (see --mask)");
   }
 }
 
