@@ -153,7 +153,11 @@ Console ProcessConsole() {
 }
 
 int RunBuild(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  return RunBuild(args, out, err, ProcessConsole());
+  Console console = ProcessConsole();
+  // Only the process's own error stream is the terminal: a bar or a question
+  // on another stream would reach nobody.
+  console.errIsTerminal = console.errIsTerminal && &err == &std::cerr;
+  return RunBuild(args, out, err, console);
 }
 
 int RunBuild(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,

@@ -27,6 +27,7 @@ Console ProcessConsole();
 // `kelvane-cli build [options] ENTRY...`; `args` excludes "build" itself.
 int RunBuild(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
              const Console& console);
+// With the process's console when `err` is std::cerr, else with no terminal.
 int RunBuild(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 void PrintBuildHelp(std::ostream& out);
