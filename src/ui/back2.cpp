@@ -92,8 +92,18 @@ void TForm1::ConnectReactions() {
   connect(c.BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
 
   connect(listModel_, &FrameListModel::checkToggled, this, &TForm1::ListBox1ClickCheck);
+  // The preview runs when the user moves the selection, by mouse or keys, and
+  // when the user clicks the entry already selected (to apply a new stretch
+  // mode); selection changes made by the window's commands run none.
   connect(c.ListBox1->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
     if (!selectingFromCode_) {
+      clickHandled_ = true;
+      ListBox1Click();
+    }
+  });
+  connect(c.ListBox1, &QAbstractItemView::pressed, this, [this] { clickHandled_ = false; });
+  connect(c.ListBox1, &QAbstractItemView::clicked, this, [this] {
+    if (!clickHandled_) {
       ListBox1Click();
     }
   });

@@ -104,6 +104,7 @@ void TForm1::Button6Click() {
 }
 
 void TForm1::ListBox1ClickCheck(int row, bool checked) {
+  clickHandled_ = true;
   const QuietSelection quiet(*this);
   SelectFromCode(CheckMarkToggled(document_.list, size_t(row), checked, SelectedEntry()));
 }

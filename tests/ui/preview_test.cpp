@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QTest>
 
 #include "window_fixture.h"
 
@@ -45,6 +46,19 @@ TEST_F(WindowTest, StretchChangesAtTheNextPreviewOnly) {
   Click("CheckBox1");
   EXPECT_TRUE(Get<QLabel>("Image1")->hasScaledContents());
   SelectRow(1);
+  EXPECT_FALSE(Get<QLabel>("Image1")->hasScaledContents());
+}
+
+TEST_F(WindowTest, ClickingTheSelectedEntryAgainAppliesANewStretchMode) {
+  AddFiles(Frames(2));
+  window->show();
+  auto* list = Get<QListView>("ListBox1");
+  const QPoint first = list->visualRect(list->model()->index(0, 0)).center();
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, first);
+  EXPECT_EQ(Text("Label7"), "1");
+  EXPECT_TRUE(Get<QLabel>("Image1")->hasScaledContents());
+  Click("CheckBox1");
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, first);
   EXPECT_FALSE(Get<QLabel>("Image1")->hasScaledContents());
 }
 
