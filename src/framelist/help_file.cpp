@@ -99,7 +99,20 @@ std::optional<HelpFileText> ReadHelpFile(const std::string& startDirectory) {
   std::string bytes(static_cast<size_t>(std::min<uint64_t>(file.size(), kHelpFileReadCap)), '\0');
   file.ReadAt(0, bytes.data(), bytes.size());
   help.utf8 = DecodeHelpText(bytes, help.cut);
+  help.wrap = LinesFitWrapping(help.utf8);
   return help;
+}
+
+bool LinesFitWrapping(const std::string& text) {
+  size_t lineStart = 0;
+  while (lineStart <= text.size()) {
+    const size_t end = std::min(text.find('\n', lineStart), text.size());
+    if (end - lineStart > kHelpWrapLimit) {
+      return false;
+    }
+    lineStart = end + 1;
+  }
+  return true;
 }
 
 std::string DecodeHelpText(const std::string& bytes, bool cut) {

@@ -53,6 +53,7 @@ void TForm3::FormShow() {
   if (!help) {
     return;
   }
+  Memo1->setLineWrapMode(help->wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
   Memo1->setPlainText(QString::fromStdString(help->utf8));
   if (help->cut) {
     dialogs_.ShowMessage(QString(ui_text::kHelpFileCut)

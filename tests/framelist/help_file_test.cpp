@@ -32,6 +32,20 @@ TEST(HelpFileTest, DecodesUtf8AsItIsAndOtherBytesAsWindows1251) {
   }
 }
 
+TEST(HelpFileTest, OnlyLinesUpToTheLimitAreWrapped) {
+  const std::string limit(kHelpWrapLimit, 'x');
+  const struct {
+    std::string text;
+    bool wrap;
+  } cases[] = {{"", true},
+               {limit + "\n" + limit, true},
+               {"a\n" + limit + "x\nb", false},
+               {"a\n" + limit + "x", false}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(LinesFitWrapping(c.text), c.wrap) << c.text.size();
+  }
+}
+
 TEST(HelpFileTest, ReadsOnlyTheStartFoldersFileUpToTheCap) {
   testing_support::TempDir folder;
   EXPECT_EQ(HelpFilePath(folder.path()), folder.File("help.txt"));
@@ -43,6 +57,7 @@ TEST(HelpFileTest, ReadsOnlyTheStartFoldersFileUpToTheCap) {
   ASSERT_TRUE(help);
   EXPECT_TRUE(help->cut);
   EXPECT_EQ(help->utf8.size(), kHelpFileReadCap);
+  EXPECT_FALSE(help->wrap);
 }
 
 TEST(HelpFileTest, AFileThatCannotBeReadEndsWithItsError) {
