@@ -10,15 +10,9 @@
 namespace kelvane {
 namespace {
 
+using testing_support::ListOf;
 using testing_support::TempDir;
-
-std::vector<std::string> Texts(const FrameList& list) {
-  std::vector<std::string> texts;
-  for (size_t i = 0; i < list.Count(); ++i) {
-    texts.push_back(list.IsSeparator(i) ? "/" : list.Text(i));
-  }
-  return texts;
-}
+using testing_support::Texts;
 
 std::vector<bool> Marks(const FrameList& list) {
   std::vector<bool> marks;
@@ -26,14 +20,6 @@ std::vector<bool> Marks(const FrameList& list) {
     marks.push_back(list.Checked(i));
   }
   return marks;
-}
-
-FrameList ListOf(const std::vector<std::string>& texts) {
-  FrameList list;
-  for (const auto& text : texts) {
-    list.Append(text == "/" ? kGroupSeparator : text);
-  }
-  return list;
 }
 
 TEST(AddFilesTest, GoInAfterTheSelectionReversedWithMarksLeftInPlace) {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <utility>
 #include <vector>
@@ -8,6 +10,7 @@
 #include "base/bmp_frame.h"
 #include "bmpgen/bmp_writer.h"
 #include "compiler/compile_host.h"
+#include "framelist/frame_list.h"
 
 namespace testing_support {
 
@@ -34,6 +37,13 @@ void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes);
 bool FileExists(const std::string& path);
 int32_t Le32(const std::vector<uint8_t>& bytes, size_t at);
 uint16_t Le16(const std::vector<uint8_t>& bytes, size_t at);
+// The fields as consecutive little-endian 32-bit integers.
+std::vector<uint8_t> Le32Bytes(std::initializer_list<int32_t> fields);
+std::vector<uint8_t> Concat(std::initializer_list<std::vector<uint8_t>> parts);
+
+// A list from texts, "/" standing for a separator; and back.
+kelvane::FrameList ListOf(const std::vector<std::string>& texts);
+std::vector<std::string> Texts(const kelvane::FrameList& list);
 
 // Answers message boxes as a test tells it to, and records everything shown.
 class RecordingHost : public kelvane::CompileHost {
@@ -62,6 +72,19 @@ bmpgen::Bmp8 Tile32(int seed);
 
 // The picture as a working copy holds it in memory, padding bytes included.
 kelvane::BmpImage ImageOf(const bmpgen::Bmp8& drawn);
+
+// Fills columns a0..a1 of rows v0..v1, rows counted from the bottom from 0.
+void FillFromBottom(bmpgen::Bmp8& frame, int32_t a0, int32_t a1, int32_t v0, int32_t v1,
+                    uint8_t index);
+// A T of index 100 in a frame `width` x 24: a stem in columns 7-8 from row 1
+// to row 15 and a bar in columns 3-12 from row 16 to row 19, from the bottom.
+bmpgen::Bmp8 TFigure(int32_t width = 16);
+// A 3 x 3 block of index 100 in columns 5-7 and rows 3-5 (from the bottom) of 12 x 10.
+bmpgen::Bmp8 Block3x3();
+
+using PixelChanges = std::vector<std::array<int32_t, 3>>;  // column, row from the bottom, index
+// Every pixel (padding included) that differs, row by row from the bottom.
+PixelChanges ChangedPixels(const kelvane::BmpImage& before, const kelvane::BmpImage& after);
 
 }  // namespace testing_support
 

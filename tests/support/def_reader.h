@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace testing_support {
+
+// One frame data block: the 32-byte frame header, then DataSize bytes.
+struct FrameBlock {
+  size_t offset = 0;  // where the block starts in the bytes it was read from
+  int32_t dataSize = 0;
+  int32_t format = 0;
+  int32_t fullWidth = 0;
+  int32_t fullHeight = 0;
+  int32_t width = 0;
+  int32_t height = 0;
+  int32_t leftMargin = 0;
+  int32_t topMargin = 0;
+  std::vector<uint8_t> data;
+};
+
+struct DefGroup {
+  int32_t number = 0;
+  std::vector<std::string> names;  // up to the first zero byte
+  std::vector<int32_t> offsets;
+};
+
+struct DefFile {
+  int32_t type = 0;
+  int32_t width = 0;
+  int32_t height = 0;
+  std::vector<uint8_t> palette;  // 768 bytes: red, green, blue
+  std::vector<DefGroup> groups;
+  size_t firstBlock = 0;           // where the group entries end
+  std::vector<FrameBlock> frames;  // in the order the groups list them
+};
+
+// Reads the block at `at`. Throws std::runtime_error (failing the test) when
+// the header or its DataSize runs past the bytes.
+FrameBlock ReadFrameBlock(const std::vector<uint8_t>& bytes, size_t at = 0);
+
+// Reads a whole DEF. Throws std::runtime_error when anything runs past the
+// bytes, a name is not zero-padded, the reserved fields are not 0, or the
+// blocks do not follow one another from the group entries to the file's end.
+DefFile ReadDef(const std::vector<uint8_t>& bytes);
+DefFile ReadDefFile(const std::string& path);
+
+}  // namespace testing_support
