@@ -2,16 +2,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "compiler/compile_driver.h"
-#include "support/test_support.h"
+#include "support/compile_fixture.h"
 
 namespace kelvane {
 namespace {
 
 using testing_support::FileExists;
 using testing_support::ReadBytes;
-using testing_support::RecordingHost;
-using testing_support::TempDir;
 using testing_support::Tile32;
 using Status = CompileOutcome::Status;
 
@@ -19,17 +16,9 @@ const std::vector<uint8_t> kEarlierOutput = {'o', 'l', 'd', ' ', 'd', 'e', 'f'};
 
 // Every failure must leave an earlier DEF at the output path as it was, and
 // leave nothing else behind.
-class CompileFailureTest : public ::testing::Test {
+class CompileFailureTest : public testing_support::CompileTest {
  protected:
-  CompileFailureTest() {
-    options.typeIndex = 3;
-    options.formatsIndex = 4;
-    options.outputName = out.File("out.def");
-    testing_support::WriteBytes(options.outputName, kEarlierOutput);
-    frame = frames.Bmp("a.bmp", Tile32(1));
-  }
-
-  CompileOutcome Compile() { return CreateDefFile(state, document, host); }
+  CompileFailureTest() { testing_support::WriteBytes(options.outputName, kEarlierOutput); }
 
   void ExpectFailure(const std::string& message) {
     const auto outcome = Compile();
@@ -44,15 +33,8 @@ class CompileFailureTest : public ::testing::Test {
     EXPECT_EQ(frames.Names().size(), frameFiles);
   }
 
-  TempDir frames;
-  TempDir out;
-  std::string frame;
+  std::string frame = Frame("a.bmp", 1);
   size_t frameFiles = 1;
-  CompileState state;
-  FrameDocument document{FrameList{}, GroupNumbers{}, WindowSettings{}};
-  FrameList& list = document.list;
-  WindowSettings& options = document.settings;
-  RecordingHost host;
 };
 
 TEST_F(CompileFailureTest, EmptyListAsksForFiles) {

@@ -117,4 +117,12 @@ DefFile ReadDefFile(const std::string& path) {
   return ReadDef(ReadBytes(path));
 }
 
+std::vector<int32_t> GroupNumbersOf(const DefFile& def) {
+  std::vector<int32_t> numbers;
+  for (const DefGroup& group : def.groups) {
+    numbers.push_back(group.number);
+  }
+  return numbers;
+}
+
 }  // namespace testing_support

@@ -47,4 +47,7 @@ FrameBlock ReadFrameBlock(const std::vector<uint8_t>& bytes, size_t at = 0);
 DefFile ReadDef(const std::vector<uint8_t>& bytes);
 DefFile ReadDefFile(const std::string& path);
 
+// The number of every group, in file order.
+std::vector<int32_t> GroupNumbersOf(const DefFile& def);
+
 }  // namespace testing_support
