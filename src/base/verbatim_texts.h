@@ -116,6 +116,9 @@ inline constexpr const char* kWizardPreviousCaption = "Previous step";
 inline constexpr const char* kWizardAbortCaption = "Abort Wizard";
 inline constexpr const char* kWizardNextCaption = "Next step";
 inline constexpr const char* kWizardFinishCaption = "Finished";
+// The fixed frame size the wizard sets for a creature.
+inline constexpr const char* kWizardFixedWidth = "450";
+inline constexpr const char* kWizardFixedHeight = "400";
 
 struct WizardStepText {
   const char* description;

@@ -49,7 +49,7 @@ struct BuildJob {
 void GatherJob(const BuildRequest& request, BuildJob& job) {
   FrameDocument& document = job.document;
   if (request.listPath) {
-    ReadListDocument(request, document.list, document.numbers, document.settings);
+    ReadListDocument(request, document);
   } else {
     document.list = ListFromEntries(request.entries);
   }
@@ -173,7 +173,7 @@ int RunBuild(const std::vector<std::string>& args, std::ostream& out, std::ostre
       document.list.SetChecked(size_t(position - 1), true);
     }
     if (request.saveListPath) {
-      WriteListDocument(*request.saveListPath, document.list, document.numbers, document.settings);
+      WriteListDocument(*request.saveListPath, document);
     }
   } catch (const Error& error) {
     PrintFailure(error.what(), error.path(), err);

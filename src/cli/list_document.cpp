@@ -37,13 +37,12 @@ void ChangeFramePaths(FrameList& list, Change change) {
 
 }  // namespace
 
-void ReadListDocument(const BuildRequest& request, FrameList& list, GroupNumbers& numbers,
-                      WindowSettings& settings) {
+void ReadListDocument(const BuildRequest& request, FrameDocument& document) {
   const std::string& path = *request.listPath;
-  LoadDefList(path, request.listType, list, numbers,
-              [&settings](const HeaderLine& line) { ApplyHeaderLine(line, settings); });
+  LoadDefList(path, request.listType, document);
   const std::string folder = SplitPath(path).folder;
-  ChangeFramePaths(list, [&folder](const std::string& frame) { return RelativeTo(folder, frame); });
+  ChangeFramePaths(document.list,
+                   [&folder](const std::string& frame) { return RelativeTo(folder, frame); });
 }
 
 std::string OutputPathFor(const BuildRequest& request, const WindowSettings& settings) {
@@ -61,12 +60,10 @@ std::string OutputPathFor(const BuildRequest& request, const WindowSettings& set
   return RelativeTo(SplitPath(*request.listPath).folder, settings.outputName);
 }
 
-void WriteListDocument(const std::string& path, const FrameList& list, const GroupNumbers& numbers,
-                       WindowSettings settings) {
-  FrameList absolute = list;
-  ChangeFramePaths(absolute, Absolute);
-  settings.outputName = Absolute(settings.outputName);
-  SaveDefList(path, settings, absolute, numbers);
+void WriteListDocument(const std::string& path, FrameDocument document) {
+  ChangeFramePaths(document.list, Absolute);
+  document.settings.outputName = Absolute(document.settings.outputName);
+  SaveDefList(path, document);
 }
 
 }  // namespace kelvane::cli

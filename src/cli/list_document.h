@@ -3,18 +3,18 @@
 #include <string>
 
 #include "cli/build_request.h"
-#include "framelist/frame_list.h"
+#include "framelist/frame_document.h"
 #include "framelist/group_numbers.h"
 #include "framelist/window_settings.h"
 
 namespace kelvane::cli {
 
-// Reads the document of --list into the list and group numbers, and applies
-// its settings lines over `settings` as the window applies them. Relative
-// frame paths are taken relative to the document's folder, as the window does
-// by making that folder the current one. Throws the system's error.
-void ReadListDocument(const BuildRequest& request, FrameList& list, GroupNumbers& numbers,
-                      WindowSettings& settings);
+// Reads the document of --list into `document`: its list and group numbers,
+// and its settings lines applied over the document's settings as the window
+// applies them. Relative frame paths are taken relative to the document's
+// folder, as the window does by making that folder the current one. Throws
+// the system's error.
+void ReadListDocument(const BuildRequest& request, FrameDocument& document);
 
 // Where the DEF goes: -o as given; else, for a document with settings lines,
 // its output name taken relative to the document's folder; else the output
@@ -25,7 +25,6 @@ std::string OutputPathFor(const BuildRequest& request, const WindowSettings& set
 // settings.outputName as the output name. Frame paths and the output name are
 // written absolute, so that the document names the same files from wherever
 // it is read.
-void WriteListDocument(const std::string& path, const FrameList& list, const GroupNumbers& numbers,
-                       WindowSettings settings);
+void WriteListDocument(const std::string& path, FrameDocument document);
 
 }  // namespace kelvane::cli

@@ -26,7 +26,7 @@ struct RowRange {
 RowRange CroppedRows(const BmpImage& image) {
   const ContentBounds bounds =
       ClampContentBounds(FindContentBounds(image, kTransparentIndex), image);
-  return {bounds.Top, bounds.Bottom};
+  return {bounds.top, bounds.bottom};
 }
 
 size_t BlockCount(const BmpImage& image, RowRange rows) {
@@ -81,14 +81,14 @@ void EncodeBlockFrame(EncoderScratch& scratch, const BmpImage& image, int32_t fo
   const size_t dataSize = tableSize + scratch.codedPixels.size();
 
   FrameHeader header;
-  header.DataSize = int32_t(dataSize);
-  header.Format = format;
-  header.FullWidth = header.Width = image.width;
-  header.FullHeight = image.height;
-  header.Height = rows.bottom - rows.top;
-  header.LeftMargin = 0;
-  header.TopMargin = rows.top;
-  ApplyPlacementOffsets(offsets, header.LeftMargin, header.TopMargin, bmpPath);
+  header.dataSize = int32_t(dataSize);
+  header.format = format;
+  header.fullWidth = header.width = image.width;
+  header.fullHeight = image.height;
+  header.height = rows.bottom - rows.top;
+  header.leftMargin = 0;
+  header.topMargin = rows.top;
+  ApplyPlacementOffsets(offsets, header.leftMargin, header.topMargin, bmpPath);
   header.AppendTo(block);
   block.insert(block.end(), scratch.offsetTable.begin(), scratch.offsetTable.end());
   block.insert(block.end(), scratch.codedPixels.begin(), scratch.codedPixels.end());

@@ -38,10 +38,10 @@ class Progress {
 };
 
 void RefuseCustomNumbersBeyondTable(const CompileState& state, const WindowSettings& options) {
-  if (options.monsterIndex == kMonsterCustom && state.GroupCount > int(kGroupNumberSlots)) {
+  if (options.monsterIndex == kMonsterCustom && state.groupCount > int(kGroupNumberSlots)) {
     ThrowInputError("Type of monster \"Custom\" numbers at most " +
                     std::to_string(kGroupNumberSlots) + " groups; this list has " +
-                    std::to_string(state.GroupCount));
+                    std::to_string(state.groupCount));
   }
 }
 
@@ -54,8 +54,8 @@ BmpFrameHeader ReadFirstFrame(CompileState& state, const FrameList& list) {
   BmpFrameHeader header;
   BmpPalette palette{};
   ReadBmpHeader(list.Text(0), header, &palette);
-  state.FrameWidth = header.biWidth;
-  state.FrameHeight = header.biHeight;
+  state.frameWidth = header.biWidth;
+  state.frameHeight = header.biHeight;
   state.rgbPalette = BuildRgbPalette(palette);
   return header;
 }
@@ -64,8 +64,8 @@ FrameSettings ResolveSettings(CompileState& state, const WindowSettings& options
                               const BmpFrameHeader& first) {
   FrameSettings frame = ResolveFrameSettings(options, format);
   if (frame.fixedSize) {
-    state.FrameWidth = frame.fixedSize->width;
-    state.FrameHeight = frame.fixedSize->height;
+    state.frameWidth = frame.fixedSize->width;
+    state.frameHeight = frame.fixedSize->height;
   }
   frame.firstFrameWidth = static_cast<uint16_t>(first.biWidth);
   frame.firstFrameHeight = static_cast<uint16_t>(first.biHeight);
@@ -75,7 +75,7 @@ FrameSettings ResolveSettings(CompileState& state, const WindowSettings& options
 void EncodeFrame(CompileState& state, const FrameSettings& settings, int32_t format,
                  const FrameList& list, size_t index) {
   FrameEntryRef entry{list.Text(index), static_cast<int>(index) + 1, list.Checked(index)};
-  std::vector<uint8_t>& blocks = state.FrameBlocks;
+  std::vector<uint8_t>& blocks = state.frameBlocks;
   switch (format) {
     case 0:
       ConverFileBMPtoPCX0(state.scratch, entry.bmpPath, blocks);
@@ -87,15 +87,15 @@ void EncodeFrame(CompileState& state, const FrameSettings& settings, int32_t for
       ConverFileBMPtoPCX3(state.scratch, settings, entry, blocks);
       break;
   }
-  state.FrameBlockEnds.push_back(blocks.size());
+  state.frameBlockEnds.push_back(blocks.size());
 }
 
 // First pass: encodes every frame and returns where the first frame block
 // starts: 784 + 16 per separator + 17 per frame.
 int64_t EncodeAllFrames(CompileState& state, const FrameSettings& settings, int32_t format,
                         const FrameList& list, Progress& progress) {
-  state.FrameBlocks.clear();
-  state.FrameBlockEnds.clear();
+  state.frameBlocks.clear();
+  state.frameBlockEnds.clear();
   const int step = list.Count() < 80 ? 2 : 1;
   int64_t firstBlock = kDefHeaderSize;
   for (size_t index = 0; index < list.Count(); ++index) {
@@ -111,17 +111,17 @@ int64_t EncodeAllFrames(CompileState& state, const FrameSettings& settings, int3
 }
 
 void ComputeFrameOffsets(CompileState& state, int64_t firstBlock) {
-  const size_t frames = state.FrameBlockEnds.size();
-  const int64_t fileSize = firstBlock + int64_t(state.FrameBlocks.size());
+  const size_t frames = state.frameBlockEnds.size();
+  const int64_t fileSize = firstBlock + int64_t(state.frameBlocks.size());
   if (fileSize > INT32_MAX) {
     ThrowInputError("The DEF would be " + std::to_string(fileSize) +
                     " bytes long; its offsets reach at most 2147483647");
   }
-  state.FrameOffsets.assign(frames + 1, 0);
+  state.frameOffsets.assign(frames + 1, 0);
   size_t blockStart = 0;
   for (size_t n = 1; n <= frames; ++n) {
-    state.FrameOffsets[n] = static_cast<int32_t>(firstBlock + int64_t(blockStart));
-    blockStart = state.FrameBlockEnds[n - 1];
+    state.frameOffsets[n] = static_cast<int32_t>(firstBlock + int64_t(blockStart));
+    blockStart = state.frameBlockEnds[n - 1];
   }
 }
 
@@ -145,7 +145,7 @@ std::vector<uint8_t> BuildGroupEntries(const CompileState& state, const FrameDoc
       out.insert(out.end(), name.begin(), name.end());
     }
     for (int32_t i = 0; i < frameCount; ++i) {
-      PutLe32(out, state.FrameOffsets[frameNumber++]);
+      PutLe32(out, state.frameOffsets[frameNumber++]);
     }
     groupStart = index + 1;
   }
@@ -159,8 +159,8 @@ void Compile(CompileState& state, FrameDocument& document, Progress& progress) {
   if (!list.IsSeparator(list.Count() - 1)) {
     AddSeparator(list);
   }
-  state.DefTypeCode = kDefTypeTable[size_t(options.formatsIndex)];
-  state.GroupCount = SeparatorRefresh(list);
+  state.defTypeCode = kDefTypeTable[size_t(options.formatsIndex)];
+  state.groupCount = SeparatorRefresh(list);
   RefuseCustomNumbersBeyondTable(state, options);
   // The first group's end is looked for from the second entry on: a list that
   // is a lone separator ends here with the list's index error.
@@ -183,7 +183,7 @@ void Compile(CompileState& state, FrameDocument& document, Progress& progress) {
   ComputeFrameOffsets(state, firstBlock);
   output.Write(BuildGroupEntries(state, document));
   progress.Advance(10);
-  output.Write(state.FrameBlocks);
+  output.Write(state.frameBlocks);
   output.Commit();
   for (int closingStep = 0; closingStep < 3; ++closingStep) {
     progress.Advance(10);

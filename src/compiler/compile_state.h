@@ -20,20 +20,20 @@ struct EncoderScratch {
 // never reset as a whole: each compilation sets the DEF header values afresh.
 struct CompileState {
   // The DEF header, in file order.
-  int32_t DefTypeCode = 0;
-  int32_t FrameWidth = 0;
-  int32_t FrameHeight = 0;
-  int32_t GroupCount = 0;
+  int32_t defTypeCode = 0;
+  int32_t frameWidth = 0;
+  int32_t frameHeight = 0;
+  int32_t groupCount = 0;
   RgbPalette rgbPalette{};
 
   EncoderScratch scratch;
 
   // Start of each frame's data block in the DEF, by frame number from 1.
-  std::vector<int32_t> FrameOffsets;
+  std::vector<int32_t> frameOffsets;
   // Every encoded frame data block of the compilation, in frame order, and the
   // end of each block in it.
-  std::vector<uint8_t> FrameBlocks;
-  std::vector<size_t> FrameBlockEnds;
+  std::vector<uint8_t> frameBlocks;
+  std::vector<size_t> frameBlockEnds;
 };
 
 }  // namespace kelvane

@@ -6,16 +6,16 @@ namespace kelvane {
 
 void FrameHeader::AppendTo(std::vector<uint8_t>& out) const {
   for (const int32_t field :
-       {DataSize, Format, FullWidth, FullHeight, Width, Height, LeftMargin, TopMargin}) {
+       {dataSize, format, fullWidth, fullHeight, width, height, leftMargin, topMargin}) {
     PutLe32(out, field);
   }
 }
 
 void AppendDefHeader(const CompileState& state, std::vector<uint8_t>& out) {
-  PutLe32(out, state.DefTypeCode);
-  PutLe32(out, state.FrameWidth);
-  PutLe32(out, state.FrameHeight);
-  PutLe32(out, state.GroupCount);
+  PutLe32(out, state.defTypeCode);
+  PutLe32(out, state.frameWidth);
+  PutLe32(out, state.frameHeight);
+  PutLe32(out, state.groupCount);
   out.insert(out.end(), state.rgbPalette.begin(), state.rgbPalette.end());
 }
 

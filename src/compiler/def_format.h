@@ -22,14 +22,14 @@ constexpr std::array<int32_t, 4> kFrameFormatByType = {1, 0, 3, 0};
 
 // The 32 bytes in front of every frame's encoded pixels.
 struct FrameHeader {
-  int32_t DataSize = 0;
-  int32_t Format = 0;
-  int32_t FullWidth = 0;
-  int32_t FullHeight = 0;
-  int32_t Width = 0;
-  int32_t Height = 0;
-  int32_t LeftMargin = 0;
-  int32_t TopMargin = 0;
+  int32_t dataSize = 0;
+  int32_t format = 0;
+  int32_t fullWidth = 0;
+  int32_t fullHeight = 0;
+  int32_t width = 0;
+  int32_t height = 0;
+  int32_t leftMargin = 0;
+  int32_t topMargin = 0;
 
   void AppendTo(std::vector<uint8_t>& out) const;
 };

@@ -20,10 +20,10 @@ void ConverFileBMPtoPCX0(EncoderScratch& scratch, const std::string& bmpPath,
                     bmpPath);
   }
   FrameHeader header;
-  header.DataSize = kTileSide * kTileSide;
-  header.Format = 0;
-  header.FullWidth = header.Width = kTileSide;
-  header.FullHeight = header.Height = kTileSide;
+  header.dataSize = kTileSide * kTileSide;
+  header.format = 0;
+  header.fullWidth = header.width = kTileSide;
+  header.fullHeight = header.height = kTileSide;
   header.AppendTo(block);
   for (int32_t y = 0; y < kTileSide; ++y) {
     const uint8_t* row = image.RowFromTop(y);

@@ -46,12 +46,12 @@ void EncodeRows(const BmpImage& image, const ContentBounds& box, EncoderScratch&
   std::vector<uint8_t>& table = scratch.offsetTable;
   rows.clear();
   table.clear();
-  const size_t tableSize = kRowOffsetSize * size_t(box.Bottom - box.Top);
-  for (int32_t y = box.Top; y < box.Bottom; ++y) {
+  const size_t tableSize = kRowOffsetSize * size_t(box.bottom - box.top);
+  for (int32_t y = box.top; y < box.bottom; ++y) {
     // Wraps only for a frame that RefuseDataTheHeaderCannotHold turns away.
     PutLe32(table, static_cast<uint32_t>(tableSize + rows.size()));
     const uint8_t* row = image.RowFromTop(y);
-    AppendFormat1Row(row + box.Left, row + box.Right, rows);
+    AppendFormat1Row(row + box.left, row + box.right, rows);
   }
 }
 
@@ -66,15 +66,15 @@ void RefuseDataTheHeaderCannotHold(size_t dataSize, const std::string& path) {
 FrameHeader MakeHeader(const FrameSettings& settings, const ContentBounds& box, size_t dataSize,
                        const std::string& bmpPath) {
   FrameHeader header;
-  header.DataSize = static_cast<int32_t>(dataSize);
-  header.Format = kFormat;
-  header.FullWidth = settings.firstFrameWidth;
-  header.FullHeight = settings.firstFrameHeight;
-  header.Width = box.Right - box.Left;
-  header.Height = box.Bottom - box.Top;
-  header.LeftMargin = box.Left;
-  header.TopMargin = box.Top;
-  ApplyPlacementOffsets(settings.offsets, header.LeftMargin, header.TopMargin, bmpPath);
+  header.dataSize = static_cast<int32_t>(dataSize);
+  header.format = kFormat;
+  header.fullWidth = settings.firstFrameWidth;
+  header.fullHeight = settings.firstFrameHeight;
+  header.width = box.right - box.left;
+  header.height = box.bottom - box.top;
+  header.leftMargin = box.left;
+  header.topMargin = box.top;
+  ApplyPlacementOffsets(settings.offsets, header.leftMargin, header.topMargin, bmpPath);
   return header;
 }
 

@@ -126,6 +126,12 @@ void LoadDefList(const std::string& path, DefListType type, FrameList& list, Gro
   ReadDefList(std::string(bytes.begin(), bytes.end()), type, list, numbers, applyHeader, path);
 }
 
+void LoadDefList(const std::string& path, DefListType type, FrameDocument& document) {
+  WindowSettings& settings = document.settings;
+  LoadDefList(path, type, document.list, document.numbers,
+              [&settings](const HeaderLine& line) { ApplyHeaderLine(line, settings); });
+}
+
 int FinishLoad(const FrameList& list, WindowSettings& settings) {
   settings.outputName = text::kDefaultOutputName;
   if (!list.IsEmpty()) {

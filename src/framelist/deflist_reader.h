@@ -4,6 +4,7 @@
 #include <string>
 
 #include "framelist/deflist_header.h"
+#include "framelist/frame_document.h"
 #include "framelist/frame_list.h"
 #include "framelist/group_numbers.h"
 #include "framelist/window_settings.h"
@@ -32,6 +33,10 @@ void ReadDefList(const std::string& bytes, DefListType type, FrameList& list, Gr
 // be opened ends the command before anything changes.
 void LoadDefList(const std::string& path, DefListType type, FrameList& list, GroupNumbers& numbers,
                  const HeaderSink& applyHeader);
+
+// Load DefList into a document: the header lines go to its settings as the
+// window applies them (ApplyHeaderLine), the list lines to its list and numbers.
+void LoadDefList(const std::string& path, DefListType type, FrameDocument& document);
 
 // The steps that end Load DefList, whether a file was read or the dialog was
 // cancelled, in this order: the output name becomes "Temp.def"; the fixed-size

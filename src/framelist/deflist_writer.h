@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "framelist/frame_document.h"
 #include "framelist/frame_list.h"
 #include "framelist/group_numbers.h"
 #include "framelist/window_settings.h"
@@ -32,5 +33,10 @@ std::string DefListText(const WindowSettings& settings, const FrameList& list,
 // only once the whole document is written.
 void SaveDefList(const std::string& path, const WindowSettings& settings, const FrameList& list,
                  const GroupNumbers& numbers);
+
+// Save As DefList for a whole document.
+inline void SaveDefList(const std::string& path, const FrameDocument& document) {
+  SaveDefList(path, document.settings, document.list, document.numbers);
+}
 
 }  // namespace kelvane

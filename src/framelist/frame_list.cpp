@@ -11,6 +11,61 @@ bool IsGroupSeparator(const std::string& text) {
   return text == kGroupSeparator;
 }
 
+FrameList::FrameList(const FrameList& other) : texts_(other.texts_), checks_(other.checks_) {}
+
+FrameList::FrameList(FrameList&& other) {
+  auto entries = other.TakeEntries();
+  texts_ = std::move(entries.first);
+  checks_ = std::move(entries.second);
+}
+
+FrameList& FrameList::operator=(const FrameList& other) {
+  if (this != &other) {
+    ReplaceEntries(other.texts_, other.checks_);
+  }
+  return *this;
+}
+
+FrameList& FrameList::operator=(FrameList&& other) {
+  if (this != &other) {
+    auto entries = other.TakeEntries();
+    ReplaceEntries(std::move(entries.first), std::move(entries.second));
+  }
+  return *this;
+}
+
+std::pair<std::vector<std::string>, std::vector<bool>> FrameList::TakeEntries() {
+  std::pair<std::vector<std::string>, std::vector<bool>> entries;
+  const size_t count = texts_.size();
+  if (listener_ && count > 0) {
+    listener_->RowsAboutToBeRemoved(0, count);
+  }
+  entries.first.swap(texts_);
+  entries.second.swap(checks_);
+  if (listener_ && count > 0) {
+    listener_->RowsRemoved(0, count);
+  }
+  return entries;
+}
+
+void FrameList::ReplaceEntries(std::vector<std::string> texts, std::vector<bool> checks) {
+  TakeEntries();
+  if (listener_ && !texts.empty()) {
+    listener_->RowsAboutToBeInserted(0, texts.size());
+  }
+  texts_ = std::move(texts);
+  checks_ = std::move(checks);
+  if (listener_ && !texts_.empty()) {
+    listener_->RowsInserted(0, texts_.size());
+  }
+}
+
+void FrameList::ReportChanged(size_t first, size_t last) {
+  if (listener_) {
+    listener_->RowsChanged(first, last);
+  }
+}
+
 void FrameList::RequireIndex(size_t index) const {
   if (index >= texts_.size()) {
     ThrowListIndexError(static_cast<int>(index));
@@ -28,35 +83,65 @@ bool FrameList::Checked(size_t index) const {
 }
 
 void FrameList::Append(std::string text, bool checked) {
+  const size_t row = texts_.size();
+  if (listener_) {
+    listener_->RowsAboutToBeInserted(row, 1);
+  }
   texts_.push_back(std::move(text));
   checks_.push_back(checked);
+  if (listener_) {
+    listener_->RowsInserted(row, 1);
+  }
 }
 
 void FrameList::SetText(size_t index, std::string text) {
   RequireIndex(index);
-  texts_[index] = std::move(text);
+  if (texts_[index] != text) {
+    texts_[index] = std::move(text);
+    ReportChanged(index, index);
+  }
 }
 
 void FrameList::SetChecked(size_t index, bool checked) {
   RequireIndex(index);
-  checks_[index] = checked;
+  if (checks_[index] != checked) {
+    checks_[index] = checked;
+    ReportChanged(index, index);
+  }
 }
 
 void FrameList::ExchangeTexts(size_t a, size_t b) {
   RequireIndex(a);
   RequireIndex(b);
+  if (texts_[a] == texts_[b]) {
+    return;
+  }
   std::swap(texts_[a], texts_[b]);
+  const size_t low = std::min(a, b);
+  const size_t high = std::max(a, b);
+  // Neighbours make one range; rows in between of a wider exchange did not change.
+  if (high - low == 1) {
+    ReportChanged(low, high);
+  } else {
+    ReportChanged(low, low);
+    ReportChanged(high, high);
+  }
 }
 
 void FrameList::Remove(size_t index) {
   RequireIndex(index);
+  if (listener_) {
+    listener_->RowsAboutToBeRemoved(index, 1);
+  }
   texts_.erase(texts_.begin() + static_cast<std::ptrdiff_t>(index));
   checks_.erase(checks_.begin() + static_cast<std::ptrdiff_t>(index));
+  if (listener_) {
+    listener_->RowsRemoved(index, 1);
+  }
 }
 
 void FrameList::Clear() {
-  texts_.clear();
-  checks_.clear();
+  TakeEntries();
 }
 
 size_t FrameList::SeparatorCount() const {

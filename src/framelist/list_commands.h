@@ -42,9 +42,6 @@ struct CutOutcome {
 // for the returned selection.
 CutOutcome CutFile(FrameList& list, Selection selected);
 
-// Windows' virtual key code of Delete, whatever the modifiers.
-constexpr int kCutFileKey = 46;
-
 // New, first half: the question to ask, or none when the list is empty and
 // New does nothing at all.
 std::optional<Question> NewListQuestion(const FrameList& list);

@@ -4,7 +4,7 @@
 
 namespace kelvane {
 
-// SeparatorRefresh: counts the group separators in the list, the GroupCount
+// SeparatorRefresh: counts the group separators in the list, the group count
 // that the window shows and the compile writes into the DEF header.
 int SeparatorRefresh(const FrameList& list);
 

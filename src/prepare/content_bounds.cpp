@@ -42,13 +42,13 @@ ContentBounds FindContentBounds(const BmpImage& image, uint8_t transparentIndex)
     const int32_t lead = LeadingTransparent(row, width, transparentIndex);
     const bool visible = lead < width;
     if (!visible && !found) {
-      ++bounds.Top;
+      ++bounds.top;
     }
     if (visible && !found) {
-      bounds.Left = lead;
+      bounds.left = lead;
       found = true;
-    } else if (lead < bounds.Left) {
-      bounds.Left = lead;
+    } else if (lead < bounds.left) {
+      bounds.left = lead;
     }
     if (found) {
       bottom = visible ? height : bottom - 1;
@@ -60,16 +60,16 @@ ContentBounds FindContentBounds(const BmpImage& image, uint8_t transparentIndex)
   }
   // One past the frame; saturated so that a frame of the largest size gives
   // bounds its callers can refuse rather than an overflow.
-  bounds.Right = OnePast(right);
-  bounds.Bottom = OnePast(bottom);
+  bounds.right = OnePast(right);
+  bounds.bottom = OnePast(bottom);
   return bounds;
 }
 
 ContentBounds ClampContentBounds(ContentBounds bounds, const BmpImage& image) {
-  bounds.Right = int32_t(std::min<int64_t>(bounds.Right, image.stride));
-  bounds.Bottom = std::min(bounds.Bottom, image.height);
-  bounds.Left = std::max(bounds.Left, 0);
-  bounds.Top = std::max(bounds.Top, 0);
+  bounds.right = int32_t(std::min<int64_t>(bounds.right, image.stride));
+  bounds.bottom = std::min(bounds.bottom, image.height);
+  bounds.left = std::max(bounds.left, 0);
+  bounds.top = std::max(bounds.top, 0);
   return bounds;
 }
 

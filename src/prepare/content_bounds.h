@@ -11,10 +11,10 @@ namespace kelvane {
 // more than one past the last visible row. A frame with nothing visible gives
 // Left 0, Top height, Right width + 1 and Bottom height + 1.
 struct ContentBounds {
-  int32_t Left = 0;
-  int32_t Top = 0;
-  int32_t Right = 0;
-  int32_t Bottom = 0;
+  int32_t left = 0;
+  int32_t top = 0;
+  int32_t right = 0;
+  int32_t bottom = 0;
 };
 
 // Measures the image's first `width` columns, row by row from the top; pixels

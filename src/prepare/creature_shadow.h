@@ -4,6 +4,8 @@
 
 namespace kelvane {
 
+// showdowCreture: draws a creature's shadow and selection outline.
+//
 // Draws into a frame's working copy, in place.
 //
 // The shadow (index 4): every visible pixel casts onto a shadow row in its own

@@ -4,6 +4,8 @@
 
 namespace kelvane {
 
+// showdowObjects: draws a map object's shadow.
+//
 // Draws a map object's slanted shadow (index 4) into its working copy: every
 // visible pixel casts onto a shadow row that starts at the object's lowest
 // row and climbs four rows in six, shifted left by the casting row's shear.

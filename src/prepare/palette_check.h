@@ -19,6 +19,8 @@ struct PaletteCheckEntry {
 // Sum of the 1024 bytes of a colour table, reserved bytes included.
 uint32_t PaletteByteSum(const BmpPalette& colourTable);
 
+// SolidColorCheck: checks that every frame has the first frame's colours.
+//
 // Compares every entry's palette sum with the first entry's; an entry more than
 // 1024 away is reported in its own message box ("Wrong palette in N Frame",
 // N its list position). True when any entry failed.

@@ -13,6 +13,8 @@ constexpr uint64_t kLargestFixedSizeBytes = uint64_t{1} << 28;
 // Refuses a fixed size below 1 x 1 or above kLargestFixedSizeBytes.
 void CheckFixedSize(int32_t width, int32_t height);
 
+// SizePicture: cuts or pads a working copy to the fixed size.
+//
 // Brings a working copy to the fixed size, keeping its top-left corner: rows
 // are dropped at the bottom and columns at the right. Each kept row keeps its
 // bytes as they stand, so where the new row is padded the padding holds the

@@ -76,7 +76,7 @@ TEST_F(CompileDriverTest, AppendsTheMissingSeparatorAndKeepsIt) {
   const DefFile def = Written();
   ASSERT_EQ(list.Count(), 4u);
   EXPECT_TRUE(list.IsSeparator(3));
-  EXPECT_EQ(state.GroupCount, 1);
+  EXPECT_EQ(state.groupCount, 1);
   ASSERT_EQ(def.groups.size(), 1u);
   EXPECT_EQ(def.groups[0].number, 0);
   const int32_t d = 784 + 16 + 17 * 3;

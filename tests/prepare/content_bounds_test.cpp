@@ -12,10 +12,10 @@ using testing_support::ImageOf;
 void ExpectBounds(const bmpgen::Bmp8& drawn, int32_t left, int32_t top, int32_t right,
                   int32_t bottom) {
   const ContentBounds b = FindContentBounds(ImageOf(drawn), 0);
-  EXPECT_EQ(b.Left, left);
-  EXPECT_EQ(b.Top, top);
-  EXPECT_EQ(b.Right, right);
-  EXPECT_EQ(b.Bottom, bottom);
+  EXPECT_EQ(b.left, left);
+  EXPECT_EQ(b.top, top);
+  EXPECT_EQ(b.right, right);
+  EXPECT_EQ(b.bottom, bottom);
 }
 
 TEST(FindContentBounds, MeasuresTheTenByEightCases) {
@@ -49,7 +49,7 @@ TEST(FindContentBounds, IgnoresPaddingAndOtherTransparentIndices) {
   frame.At(2, 1) = 4;
   ExpectBounds(frame, 2, 1, 3, 3);
   const ContentBounds b = FindContentBounds(ImageOf(bmpgen::Bmp8(5, 3, 4)), 4);
-  EXPECT_EQ(b.Top, 3);
+  EXPECT_EQ(b.top, 3);
 }
 
 }  // namespace

@@ -56,7 +56,7 @@ DecodedFrame DecodeFormat1(const std::vector<uint8_t>& bytes, size_t at) {
             "row " + std::to_string(y) + " does not start where the row above ends");
     rowStart = DecodeRow(bytes, rowStart, end, frame);
   }
-  Require(rowStart == end, "data does not end at DataSize");
+  Require(rowStart == end, "data does not end at dataSize");
   return frame;
 }
 

@@ -20,7 +20,7 @@ struct DecodedFrame : FrameBlock {
 // Decodes the block that starts at `at`. Throws std::runtime_error when the
 // block breaks the format: a table that does not start right after itself,
 // rows that do not follow one another, an unknown code, a row of the wrong
-// length or data that does not end at DataSize.
+// length or data that does not end at dataSize.
 DecodedFrame DecodeFormat1(const std::vector<uint8_t>& bytes, size_t at = 0);
 
 }  // namespace testing_support
