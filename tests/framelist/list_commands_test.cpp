@@ -14,23 +14,10 @@ using testing_support::ListOf;
 using testing_support::TempDir;
 using testing_support::Texts;
 
-std::vector<bool> Marks(const FrameList& list) {
-  std::vector<bool> marks;
-  for (size_t i = 0; i < list.Count(); ++i) {
-    marks.push_back(list.Checked(i));
-  }
-  return marks;
-}
-
 TEST(AddFilesTest, GoInAfterTheSelectionReversedWithMarksLeftInPlace) {
-  FrameList list = ListOf({"1", "2", "3", "4", "5"});
-  for (size_t i = 2; i < 5; ++i) {
-    list.SetChecked(i, true);
-  }
-  const bool refresh = AddFiles(list, Selection(1), {"A", "B"});
-  EXPECT_FALSE(refresh);
-  EXPECT_EQ(Texts(list), (std::vector<std::string>{"1", "2", "B", "A", "3", "4", "5"}));
-  EXPECT_EQ(Marks(list), (std::vector<bool>{false, false, true, true, true, false, false}));
+  FrameList list = ListOf({"1", "2", "3*", "4*", "5*"});
+  EXPECT_FALSE(AddFiles(list, Selection(1), {"A", "B"}));
+  EXPECT_EQ(Texts(list), (std::vector<std::string>{"1", "2", "B*", "A*", "3*", "4", "5"}));
 }
 
 TEST(AddFilesTest, WithoutSelectionOrAfterTheLastEntryTheyAreAppended) {
@@ -52,8 +39,7 @@ TEST(AddFilesTest, AsksForTheFirstFrameSizeOnlyWhenOneEntryStands) {
 }
 
 TEST(CutFileTest, KeepsThePositionSelectedAndClearsAtTheEnd) {
-  FrameList list = ListOf({"a", "/", "b"});
-  list.SetChecked(2, true);
+  FrameList list = ListOf({"a", "/", "b*"});
 
   EXPECT_FALSE(CutFile(list, std::nullopt).cut);
   EXPECT_EQ(list.Count(), 3u);
@@ -62,8 +48,7 @@ TEST(CutFileTest, KeepsThePositionSelectedAndClearsAtTheEnd) {
   EXPECT_TRUE(middle.cut);
   EXPECT_EQ(middle.selection, Selection(1));
   EXPECT_FALSE(middle.listEmptied);
-  EXPECT_EQ(Texts(list), (std::vector<std::string>{"a", "b"}));
-  EXPECT_TRUE(list.Checked(1));  // the mark moved up with its entry
+  EXPECT_EQ(Texts(list), (std::vector<std::string>{"a", "b*"}));  // the mark moved up with it
   EXPECT_EQ(middle.separatorCount, 0);
 
   CutOutcome last = CutFile(list, Selection(1));

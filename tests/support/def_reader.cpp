@@ -8,108 +8,73 @@ namespace testing_support {
 
 namespace {
 
-void Require(bool condition, const std::string& what) {
+// Le32 itself refuses a field past the end; this checks what sizes and counts claim.
+void Require(bool condition, const std::string& what, size_t at) {
   if (!condition) {
-    throw std::runtime_error("bad DEF: " + what);
+    throw std::runtime_error("bad DEF: " + what + " at " + std::to_string(at));
   }
 }
 
-// Reads fields from `at` on, each checked to lie inside the bytes.
-class Cursor {
- public:
-  Cursor(const std::vector<uint8_t>& bytes, size_t at) : bytes_(bytes), at_(at) {}
+bool Holds(const std::vector<uint8_t>& bytes, size_t at, size_t count) {
+  return at <= bytes.size() && count <= bytes.size() - at;
+}
 
-  void Need(size_t count, const std::string& what) const {
-    Require(at_ <= bytes_.size() && count <= bytes_.size() - at_,
-            what + " at " + std::to_string(at_) + " runs past the " +
-                std::to_string(bytes_.size()) + " bytes");
-  }
-  int32_t Next32(const std::string& what) {
-    Need(4, what);
-    at_ += 4;
-    return Le32(bytes_, at_ - 4);
-  }
-  std::vector<uint8_t> Take(size_t count, const std::string& what) {
-    Need(count, what);
-    at_ += count;
-    return {bytes_.begin() + long(at_ - count), bytes_.begin() + long(at_)};
-  }
-  size_t at() const { return at_; }
-
- private:
-  const std::vector<uint8_t>& bytes_;
-  size_t at_;
-};
-
-std::string ReadName(Cursor& in) {
-  const std::vector<uint8_t> stored = in.Take(13, "frame name");
-  std::string name;
-  size_t i = 0;
-  for (; i < stored.size() && stored[i] != 0; ++i) {
-    name.push_back(char(stored[i]));
-  }
-  Require(i < stored.size(), "name without a zero byte");
-  for (; i < stored.size(); ++i) {
-    Require(stored[i] == 0, "name \"" + name + "\" not padded with zero bytes");
-  }
+std::string ReadName(const std::vector<uint8_t>& bytes, size_t at) {
+  const std::string stored(bytes.begin() + long(at), bytes.begin() + long(at + 13));
+  const std::string name = stored.substr(0, stored.find('\0'));
+  Require(name.size() < 13 && stored == name + std::string(13 - name.size(), '\0'),
+          "name not padded with zero bytes", at);
   return name;
-}
-
-DefGroup ReadGroup(Cursor& in) {
-  DefGroup group;
-  group.number = in.Next32("group number");
-  const int32_t count = in.Next32("frame count");
-  Require(count >= 0, "negative frame count");
-  Require(in.Next32("reserved") == 0 && in.Next32("reserved") == 0, "reserved field not 0");
-  in.Need(size_t(count) * 17, "names and offsets");
-  for (int32_t i = 0; i < count; ++i) {
-    group.names.push_back(ReadName(in));
-  }
-  for (int32_t i = 0; i < count; ++i) {
-    group.offsets.push_back(in.Next32("frame offset"));
-  }
-  return group;
 }
 
 }  // namespace
 
 FrameBlock ReadFrameBlock(const std::vector<uint8_t>& bytes, size_t at) {
-  Cursor in(bytes, at);
   FrameBlock block;
   block.offset = at;
-  for (int32_t* field : {&block.dataSize, &block.format, &block.fullWidth, &block.fullHeight,
-                         &block.width, &block.height, &block.leftMargin, &block.topMargin}) {
-    *field = in.Next32("frame header");
+  int32_t* fields[] = {&block.dataSize, &block.format, &block.fullWidth,  &block.fullHeight,
+                       &block.width,    &block.height, &block.leftMargin, &block.topMargin};
+  for (size_t i = 0; i < 8; ++i) {
+    *fields[i] = Le32(bytes, at + 4 * i);
   }
-  Require(block.dataSize >= 0, "negative DataSize");
-  block.data = in.Take(size_t(block.dataSize), "frame data");
+  const size_t size = size_t(uint32_t(block.dataSize));
+  Require(block.dataSize >= 0 && Holds(bytes, at + 32, size), "dataSize past the end", at);
+  block.data.assign(bytes.begin() + long(at + 32), bytes.begin() + long(at + 32 + size));
   return block;
 }
 
 DefFile ReadDef(const std::vector<uint8_t>& bytes) {
-  Cursor in(bytes, 0);
   DefFile def;
-  def.type = in.Next32("type");
-  def.width = in.Next32("width");
-  def.height = in.Next32("height");
-  const int32_t groupCount = in.Next32("group count");
-  Require(groupCount >= 0, "negative group count");
-  def.palette = in.Take(768, "palette");
+  def.type = Le32(bytes, 0);
+  def.width = Le32(bytes, 4);
+  def.height = Le32(bytes, 8);
+  const int32_t groupCount = Le32(bytes, 12);
+  Require(groupCount >= 0 && Holds(bytes, 16, 768), "group count or palette", 12);
+  def.palette.assign(bytes.begin() + 16, bytes.begin() + 784);
+  size_t at = 784;
   for (int32_t g = 0; g < groupCount; ++g) {
-    def.groups.push_back(ReadGroup(in));
+    DefGroup group;
+    group.number = Le32(bytes, at);
+    const int32_t frames = Le32(bytes, at + 4);
+    Require(Le32(bytes, at + 8) == 0 && Le32(bytes, at + 12) == 0, "reserved field not 0", at);
+    Require(frames >= 0 && Holds(bytes, at + 16, 17 * size_t(uint32_t(frames))),
+            "frame count past the end", at);
+    for (at += 16; group.names.size() < size_t(frames); at += 13) {
+      group.names.push_back(ReadName(bytes, at));
+    }
+    for (; group.offsets.size() < size_t(frames); at += 4) {
+      group.offsets.push_back(Le32(bytes, at));
+    }
+    def.groups.push_back(group);
   }
-  def.firstBlock = in.at();
-  size_t next = def.firstBlock;
   for (const DefGroup& group : def.groups) {
     for (const int32_t offset : group.offsets) {
-      Require(size_t(uint32_t(offset)) == next, "frame block at " + std::to_string(offset) +
-                                                    " where " + std::to_string(next) + " was due");
-      def.frames.push_back(ReadFrameBlock(bytes, next));
-      next += 32 + def.frames.back().data.size();
+      Require(size_t(uint32_t(offset)) == at, "frame block not where the last one ends", at);
+      def.frames.push_back(ReadFrameBlock(bytes, at));
+      at += 32 + def.frames.back().data.size();
     }
   }
-  Require(next == bytes.size(), "the last block ends at " + std::to_string(next) +
-                                    ", the file at " + std::to_string(bytes.size()));
+  Require(at == bytes.size(), "the last block does not end the file", at);
   return def;
 }
 

@@ -33,17 +33,16 @@ struct DefFile {
   int32_t height = 0;
   std::vector<uint8_t> palette;  // 768 bytes: red, green, blue
   std::vector<DefGroup> groups;
-  size_t firstBlock = 0;           // where the group entries end
   std::vector<FrameBlock> frames;  // in the order the groups list them
 };
 
-// Reads the block at `at`. Throws std::runtime_error (failing the test) when
-// the header or its DataSize runs past the bytes.
+// Reads the block at `at`. Throws (failing the test) when the header or its
+// data runs past the bytes.
 FrameBlock ReadFrameBlock(const std::vector<uint8_t>& bytes, size_t at = 0);
 
-// Reads a whole DEF. Throws std::runtime_error when anything runs past the
-// bytes, a name is not zero-padded, the reserved fields are not 0, or the
-// blocks do not follow one another from the group entries to the file's end.
+// Reads a whole DEF. Throws when anything runs past the bytes, a name is not
+// zero-padded, a reserved field is not 0, or the blocks do not follow one
+// another from the end of the group entries to the end of the file.
 DefFile ReadDef(const std::vector<uint8_t>& bytes);
 DefFile ReadDefFile(const std::string& path);
 

@@ -88,7 +88,9 @@ std::vector<uint8_t> Concat(std::initializer_list<std::vector<uint8_t>> parts) {
 kelvane::FrameList ListOf(const std::vector<std::string>& texts) {
   kelvane::FrameList list;
   for (const auto& text : texts) {
-    list.Append(text == "/" ? kelvane::kGroupSeparator : text);
+    const bool checked = !text.empty() && text.back() == '*';
+    const std::string entry = checked ? text.substr(0, text.size() - 1) : text;
+    list.Append(entry == "/" ? kelvane::kGroupSeparator : entry, checked);
   }
   return list;
 }
@@ -96,7 +98,7 @@ kelvane::FrameList ListOf(const std::vector<std::string>& texts) {
 std::vector<std::string> Texts(const kelvane::FrameList& list) {
   std::vector<std::string> texts;
   for (size_t i = 0; i < list.Count(); ++i) {
-    texts.push_back(list.IsSeparator(i) ? "/" : list.Text(i));
+    texts.push_back((list.IsSeparator(i) ? "/" : list.Text(i)) + (list.Checked(i) ? "*" : ""));
   }
   return texts;
 }

@@ -41,7 +41,8 @@ uint16_t Le16(const std::vector<uint8_t>& bytes, size_t at);
 std::vector<uint8_t> Le32Bytes(std::initializer_list<int32_t> fields);
 std::vector<uint8_t> Concat(std::initializer_list<std::vector<uint8_t>> parts);
 
-// A list from texts, "/" standing for a separator; and back.
+// A list from texts, "/" standing for a separator and a trailing '*' for a
+// check mark; and back.
 kelvane::FrameList ListOf(const std::vector<std::string>& texts);
 std::vector<std::string> Texts(const kelvane::FrameList& list);
 
