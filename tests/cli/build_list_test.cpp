@@ -18,10 +18,6 @@ using testing_support::ReadDefFile;
 using testing_support::TempDir;
 using testing_support::Tile32;
 
-int32_t FirstGroupNumber(const std::string& path) {
-  return ReadDefFile(path).groups.at(0).number;
-}
-
 void WriteText(const std::string& path, const std::string& text) {
   testing_support::WriteBytes(path, {text.begin(), text.end()});
 }
@@ -132,7 +128,7 @@ TEST_F(BuildListTest, CommandLineOptionsOverrideTheDocument) {
   EXPECT_EQ(ReadDefFile(dir.File("b.def")).type, 0x45);
   ASSERT_EQ(Build({"--list", dir.File("doc.h3l"), "--groups", "5", "-o", dir.File("c.def")}).status,
             0);
-  EXPECT_EQ(FirstGroupNumber(dir.File("c.def")), 5);
+  EXPECT_EQ(ReadDefFile(dir.File("c.def")).groups.at(0).number, 5);
 }
 
 TEST_F(BuildListTest, PathsInADocumentAreTakenFromItsFolder) {
@@ -155,7 +151,7 @@ TEST_F(BuildListTest, ListTypes) {
   const auto asOne = Build({"--list", dir.File("one.h3l"), "--list-type", "1", "--type", "3", "-o",
                             dir.File("one.def")});
   ASSERT_EQ(asOne.status, 0) << asOne.err;
-  EXPECT_EQ(FirstGroupNumber(dir.File("one.def")), 4);
+  EXPECT_EQ(ReadDefFile(dir.File("one.def")).groups.at(0).number, 4);
 
   const auto asTwo = Build({"--list", dir.File("one.h3l"), "-o", dir.File("two.def")});
   EXPECT_EQ(asTwo.status, 1);

@@ -47,6 +47,17 @@ std::vector<Bytes> DecodeBlockFrame(const Bytes& block) {
   return rows;
 }
 
+// The block holds the source's rows from its top margin down, all of its width.
+void ExpectSourceRows(const Bytes& block, const bmpgen::Bmp8& drawn) {
+  const auto rows = DecodeBlockFrame(block);
+  const int32_t top = ReadFrameBlock(block).topMargin;
+  for (size_t y = 0; y < rows.size(); ++y) {
+    for (int32_t x = 0; x < drawn.width; ++x) {
+      ASSERT_EQ(rows[y][size_t(x)], drawn.At(x, top + int32_t(y))) << x << "," << y;
+    }
+  }
+}
+
 class BlockFrameTest : public ::testing::Test {
  protected:
   Bytes Encode3(const bmpgen::Bmp8& drawn) {
@@ -122,15 +133,9 @@ TEST_F(BlockFrameTest, EveryFrameIsReadWithItsOwnSize) {
   wide.FillRect(40, 0, 90, 0, 7);
   for (const auto* drawn : {&small, &wide}) {
     const Bytes block = Encode3(*drawn);
-    EXPECT_EQ(Le32(block, 8), drawn->width);
-    EXPECT_EQ(Le32(block, 12), drawn->height);
-    const auto rows = DecodeBlockFrame(block);
-    const int32_t top = Le32(block, 28);
-    for (size_t y = 0; y < rows.size(); ++y) {
-      for (int32_t x = 0; x < drawn->width; ++x) {
-        ASSERT_EQ(rows[y][size_t(x)], drawn->At(x, top + int32_t(y)));
-      }
-    }
+    EXPECT_EQ(ReadFrameBlock(block).fullWidth, drawn->width);
+    EXPECT_EQ(ReadFrameBlock(block).fullHeight, drawn->height);
+    ExpectSourceRows(block, *drawn);
   }
 }
 
@@ -143,14 +148,8 @@ TEST_F(BlockFrameTest, BothFormatsDecodeBackToTheSourcePixels) {
     }
   }
   for (const Bytes& block : {Encode3(drawn), Encode2(drawn)}) {
-    const auto rows = DecodeBlockFrame(block);
-    const int32_t top = Le32(block, 28);
-    ASSERT_EQ(Le32(block, 0) + 32, int32_t(block.size()));
-    for (size_t y = 0; y < rows.size(); ++y) {
-      for (int32_t x = 0; x < 70; ++x) {
-        ASSERT_EQ(rows[y][size_t(x)], drawn.At(x, top + int32_t(y))) << x << "," << y;
-      }
-    }
+    ASSERT_EQ(ReadFrameBlock(block).dataSize + 32, int32_t(block.size()));
+    ExpectSourceRows(block, drawn);
   }
 }
 
@@ -166,15 +165,12 @@ TEST_F(BlockFrameTest, FrameBeyondSixteenBitOffsetsIsRefused) {
   }
   EXPECT_EQ(Le32(Encode3(fits), 0), 2 * (29 * 64 + 1) + 29 * 64 * 33);
   Bytes block = {1, 2, 3};
-  try {
-    ConverFileBMPtoPCX3(scratch, options, {dir.Bmp("big.bmp", tooBig), 1, false}, block);
-    ADD_FAILURE();
-  } catch (const Error& error) {
-    EXPECT_EQ(std::string(error.what()),
-              "\"" + dir.File("big.bmp") +
-                  "\" (2048 x 30) is too large for its frame type: its coded blocks and their "
-                  "table need more than 65535 bytes");
-  }
+  EXPECT_EQ(testing_support::ErrorText([&] {
+              ConverFileBMPtoPCX3(scratch, options, {dir.Bmp("big.bmp", tooBig), 1, false}, block);
+            }),
+            "\"" + dir.File("big.bmp") +
+                "\" (2048 x 30) is too large for its frame type: its coded blocks and their "
+                "table need more than 65535 bytes");
   EXPECT_EQ(block, (Bytes{1, 2, 3}));
 }
 

@@ -13,8 +13,6 @@ using testing_support::Concat;
 using testing_support::DefFile;
 using testing_support::GroupNumbersOf;
 using testing_support::Le32Bytes;
-using testing_support::ReadBytes;
-using testing_support::ReadDefFile;
 using testing_support::TempDir;
 using testing_support::Tile32;
 using Bytes = std::vector<uint8_t>;
@@ -24,11 +22,7 @@ class CompileDriverTest : public testing_support::CompileTest {
  protected:
   void Add(const std::string& entry) { list.Append(entry); }
   void AddSeparator() { list.Append(kGroupSeparator); }
-  DefFile Written() {
-    const auto outcome = Compile();
-    EXPECT_EQ(outcome.status, CompileOutcome::Status::Written) << outcome.message;
-    return ReadDefFile(options.outputName);
-  }
+  DefFile Written() { return testing_support::ReadDef(CompiledBytes()); }
 };
 
 Bytes Name13(const std::string& name) {
@@ -47,9 +41,7 @@ TEST_F(CompileDriverTest, ReproducesTheTwoGroupLayoutByteForByte) {
   Add(Frame("w.bmp", 3));
   AddSeparator();
 
-  const auto outcome = Compile();
-  ASSERT_EQ(outcome.status, CompileOutcome::Status::Written) << outcome.message;
-  const auto bytes = ReadBytes(options.outputName);
+  const auto bytes = CompiledBytes();
   ASSERT_EQ(bytes.size(), 4035u);
   EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 16), Le32Bytes({0x45, 32, 32, 2}));
   // Colour table entry 10 was stored as blue 10, green 20, red 30.
@@ -61,6 +53,9 @@ TEST_F(CompileDriverTest, ReproducesTheTwoGroupLayoutByteForByte) {
 
   const DefFile def = testing_support::ReadDef(bytes);
   ASSERT_EQ(def.frames.size(), 3u);
+  for (size_t cut = 0; cut < bytes.size(); cut += 5) {  // the reader stays inside the bytes
+    EXPECT_ANY_THROW(testing_support::ReadDef(Bytes(bytes.begin(), bytes.begin() + long(cut))));
+  }
   for (const auto& frame : def.frames) {
     EXPECT_EQ(frame.dataSize, 1024);
     EXPECT_EQ(frame.format, 0);
@@ -147,11 +142,9 @@ TEST_F(CompileDriverTest, ProgressStepIsOneFromEightyEntries) {
 TEST_F(CompileDriverTest, TypesTwoAndFourBothGiveFormatZero) {
   Add(Frame("a.bmp"));
   options.typeIndex = 1;
-  ASSERT_EQ(Compile().status, CompileOutcome::Status::Written);
-  const auto roads = ReadBytes(options.outputName);
+  const auto roads = CompiledBytes();
   options.typeIndex = 3;
-  ASSERT_EQ(Compile().status, CompileOutcome::Status::Written);
-  EXPECT_EQ(ReadBytes(options.outputName), roads);
+  EXPECT_EQ(CompiledBytes(), roads);
   EXPECT_EQ(roads.size(), 784u + 16 + 17 + 1056);
 }
 
@@ -160,8 +153,7 @@ TEST_F(CompileDriverTest, FixedSizeGoesToTheDefHeaderOnly) {
   options.fixedSize = true;
   options.fixedWidth = "64";
   options.fixedHeight = " 48";
-  ASSERT_EQ(Compile().status, CompileOutcome::Status::Written);
-  const DefFile def = ReadDefFile(options.outputName);
+  const DefFile def = Written();
   EXPECT_EQ(def.width, 64);
   EXPECT_EQ(def.height, 48);
   EXPECT_EQ(def.frames.at(0).fullWidth, 32);  // the frame still says 32 x 32
@@ -171,14 +163,12 @@ TEST_F(CompileDriverTest, FixedSizeGoesToTheDefHeaderOnly) {
 TEST_F(CompileDriverTest, OptionsOfOtherFormatsLeaveFormatZeroUnchanged) {
   Add(Frame("a.bmp"));
   Add(Frame("b.bmp", 4));
-  ASSERT_EQ(Compile().status, CompileOutcome::Status::Written);
-  const auto plain = ReadBytes(options.outputName);
+  const auto plain = CompiledBytes();
   list.SetChecked(0, true);
   options.shadow = options.outline = options.useX = options.useY = true;
   options.xText = "5";
   options.yText = "-3";
-  ASSERT_EQ(Compile().status, CompileOutcome::Status::Written);
-  EXPECT_EQ(ReadBytes(options.outputName), plain);
+  EXPECT_EQ(CompiledBytes(), plain);
 }
 
 TEST_F(CompileDriverTest, RelativeOutputGoesToTheCurrentFolderAndNothingElseIsLeft) {

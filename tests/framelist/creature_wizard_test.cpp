@@ -10,6 +10,7 @@ namespace kelvane {
 namespace {
 
 using testing_support::Texts;
+
 // A document the wizard opens on: an entry to throw away and numbers to keep.
 FrameDocument UsedDocument() {
   FrameDocument document;

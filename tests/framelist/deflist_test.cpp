@@ -282,12 +282,10 @@ TEST(DefListLoadTest, LoadsAFileAndFinishesAsTheWindowDoes) {
   EXPECT_EQ(FinishLoad(empty, settings), 0);
   EXPECT_EQ(settings.fixedWidth, "40");
 
-  try {
-    LoadDefList(dir.File("none.h3l"), DefListType::ListOnly, list, loaded, {});
-    FAIL();
-  } catch (const Error& error) {
-    EXPECT_STREQ(error.what(), "File not found");
-  }
+  EXPECT_EQ(testing_support::ErrorText([&] {
+              LoadDefList(dir.File("none.h3l"), DefListType::ListOnly, list, loaded, {});
+            }),
+            "File not found");
   EXPECT_EQ(list.Count(), 2u);
 }
 

@@ -10,6 +10,7 @@
 namespace kelvane {
 namespace {
 
+using testing_support::ErrorText;
 using testing_support::ListOf;
 using testing_support::TempDir;
 using testing_support::Texts;
@@ -98,21 +99,10 @@ TEST(FirstFrameSizeTest, ReadsTheFirstEntrysSizeAsUnsignedTexts) {
   EXPECT_EQ(size.height, "52");
 
   // A NUL would cut the name short and open the first frame again.
-  FrameList cut = ListOf({list.Text(0) + std::string(1, '\0') + "x"});
-  try {
-    FirstFrameSizeRefresh(cut);
-    FAIL();
-  } catch (const Error& error) {
-    EXPECT_STREQ(error.what(), "Invalid filename");
-  }
-
-  FrameList missing = ListOf({dir.File("missing.bmp")});
-  try {
-    FirstFrameSizeRefresh(missing);
-    FAIL();
-  } catch (const Error& error) {
-    EXPECT_STREQ(error.what(), "File not found");
-  }
+  const FrameList cut = ListOf({list.Text(0) + std::string(1, '\0') + "x"});
+  EXPECT_EQ(ErrorText([&] { FirstFrameSizeRefresh(cut); }), "Invalid filename");
+  const FrameList missing = ListOf({dir.File("missing.bmp")});
+  EXPECT_EQ(ErrorText([&] { FirstFrameSizeRefresh(missing); }), "File not found");
 }
 
 }  // namespace

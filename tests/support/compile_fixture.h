@@ -23,6 +23,12 @@ class CompileTest : public ::testing::Test {
     return frames.Bmp(name, Tile32(seed));
   }
   kelvane::CompileOutcome Compile() { return kelvane::CreateDefFile(state, document, host); }
+  // Compiles, expecting the DEF written, and returns its bytes.
+  std::vector<uint8_t> CompiledBytes() {
+    const auto outcome = Compile();
+    EXPECT_EQ(outcome.status, kelvane::CompileOutcome::Status::Written) << outcome.message;
+    return ReadBytes(options.outputName);
+  }
 
   TempDir frames;
   TempDir out;

@@ -64,6 +64,10 @@ class RecordingHost : public kelvane::CompileHost {
   std::vector<std::pair<std::string, std::string>> questions;  // caption, text
 };
 
+// The text of the Error `body` throws, or "no error".
+template <typename Body>
+std::string ErrorText(Body body);
+
 // Runs `body` with the process's current folder set to `folder`.
 template <typename Body>
 void InFolder(const std::string& folder, Body body);
