@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-
 #include "support/test_support.h"
 
 namespace kelvane {
@@ -12,6 +10,7 @@ namespace {
 using testing_support::Block3x3;
 using testing_support::FillFromBottom;
 using testing_support::ImageOf;
+using testing_support::PixelsOf;
 using testing_support::TFigure;
 using Changes = testing_support::PixelChanges;
 using Frame = bmpgen::Bmp8;
@@ -23,25 +22,13 @@ uint8_t At(const BmpImage& image, int32_t a, int32_t v) {
 
 // Runs the passes and lists every pixel they changed, row by row.
 Changes Draw(const Frame& frame, bool shadow, bool outline) {
-  const BmpImage before = ImageOf(frame);
-  BmpImage after = before;
-  showdowCreture(after, shadow, outline);
-  return testing_support::ChangedPixels(before, after);
-}
-
-Changes Pixels(std::initializer_list<int32_t> columns, std::initializer_list<int32_t> rows,
-               int32_t index) {
-  Changes pixels;
-  for (const int32_t v : rows) {
-    for (const int32_t a : columns) {
-      pixels.push_back({a, v, index});
-    }
-  }
-  return pixels;
+  return testing_support::ChangesBy(
+      frame, [&](BmpImage& image) { showdowCreture(image, shadow, outline); });
 }
 
 TEST(CreatureShadow, TShapeCastsItsBarOntoRowsNineAndTen) {
-  EXPECT_EQ(Draw(TFigure(), true, false), Pixels({3, 4, 5, 6, 9, 10, 11, 12}, {9, 10}, 4));
+  const std::vector<int32_t> bar = {3, 4, 5, 6, 9, 10, 11, 12};
+  EXPECT_EQ(Draw(TFigure(), true, false), PixelsOf({{9, bar}, {10, bar}}, 4));
 }
 
 TEST(CreatureShadow, BlockAndEmptyFrameGetNoShadow) {
@@ -59,14 +46,8 @@ TEST(CreatureShadow, ShadowStaysInsideAFigureThatReachesTheTop) {
 }
 
 TEST(CreatureOutline, SurroundsTheBlockWithoutDiagonalCorners) {
-  Changes expected = Pixels({5, 6, 7}, {2}, 5);
-  for (const int32_t v : {3, 4, 5}) {
-    expected.push_back({4, v, 5});
-    expected.push_back({8, v, 5});
-  }
-  const Changes top = Pixels({5, 6, 7}, {6}, 5);
-  expected.insert(expected.end(), top.begin(), top.end());
-  EXPECT_EQ(Draw(Block3x3(), false, true), expected);
+  EXPECT_EQ(Draw(Block3x3(), false, true),
+            PixelsOf({{2, {5, 6, 7}}, {3, {4, 8}}, {4, {4, 8}}, {5, {4, 8}}, {6, {5, 6, 7}}}, 5));
 }
 
 TEST(CreatureOutline, EdgesAreNeverVisitedButStillReceiveTheOutline) {

@@ -12,21 +12,11 @@ using testing_support::PixelChanges;
 
 // Rows are counted from the bottom, as the shadow routine sees them.
 PixelChanges Draw(const bmpgen::Bmp8& frame) {
-  const BmpImage before = testing_support::ImageOf(frame);
-  BmpImage after = before;
-  showdowObjects(after);
-  return testing_support::ChangedPixels(before, after);
+  return testing_support::ChangesBy(frame, showdowObjects);
 }
 
-// The shadow pixels (index 4) as rows from the bottom, each with its columns.
 PixelChanges Shadow(std::initializer_list<std::pair<int32_t, std::vector<int32_t>>> rows) {
-  PixelChanges pixels;
-  for (const auto& [v, columns] : rows) {
-    for (const int32_t a : columns) {
-      pixels.push_back({a, v, 4});
-    }
-  }
-  return pixels;
+  return testing_support::PixelsOf(rows, 4);
 }
 
 TEST(ObjectShadow, TwoPixelBarCastsItsSlantedShadow) {

@@ -147,7 +147,11 @@ bmpgen::Bmp8 Block3x3() {
   return block;
 }
 
-PixelChanges ChangedPixels(const kelvane::BmpImage& before, const kelvane::BmpImage& after) {
+PixelChanges ChangesBy(const bmpgen::Bmp8& frame,
+                       const std::function<void(kelvane::BmpImage&)>& pass) {
+  const kelvane::BmpImage before = ImageOf(frame);
+  kelvane::BmpImage after = before;
+  pass(after);
   PixelChanges changes;
   for (int32_t v = 0; v < before.height; ++v) {
     for (int32_t a = 0; a < int32_t(before.stride); ++a) {
@@ -158,6 +162,17 @@ PixelChanges ChangedPixels(const kelvane::BmpImage& before, const kelvane::BmpIm
     }
   }
   return changes;
+}
+
+PixelChanges PixelsOf(std::initializer_list<std::pair<int32_t, std::vector<int32_t>>> rows,
+                      int32_t index) {
+  PixelChanges pixels;
+  for (const auto& [v, columns] : rows) {
+    for (const int32_t a : columns) {
+      pixels.push_back({a, v, index});
+    }
+  }
+  return pixels;
 }
 
 }  // namespace testing_support

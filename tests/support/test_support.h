@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <utility>
@@ -88,8 +89,13 @@ bmpgen::Bmp8 TFigure(int32_t width = 16);
 bmpgen::Bmp8 Block3x3();
 
 using PixelChanges = std::vector<std::array<int32_t, 3>>;  // column, row from the bottom, index
-// Every pixel (padding included) that differs, row by row from the bottom.
-PixelChanges ChangedPixels(const kelvane::BmpImage& before, const kelvane::BmpImage& after);
+// Every pixel (padding included) that `pass` changes in the frame's working
+// copy, row by row from the bottom.
+PixelChanges ChangesBy(const bmpgen::Bmp8& frame,
+                       const std::function<void(kelvane::BmpImage&)>& pass);
+// Pixels set to `index`: rows from the bottom, each with its columns.
+PixelChanges PixelsOf(std::initializer_list<std::pair<int32_t, std::vector<int32_t>>> rows,
+                      int32_t index);
 
 }  // namespace testing_support
 
