@@ -36,7 +36,7 @@ TEST_F(BuildCommandTest, FormatAndGroupOptionsReachTheDef) {
   const std::string out = dir.File("out.def");
   const std::string a = Frame("a.bmp");
   const auto run = Build({"--type", "1", "--format", "9", "--monster", "14", "--groups", "9,4",
-                          "-o", out, a, "/", a, "/", "-q"});
+                          "-o", out, a, "/", a, "/"});
   ASSERT_EQ(run.status, 0) << run.err;
   const auto def = ReadDefFile(out);
   EXPECT_EQ(def.type, 0x40);

@@ -73,27 +73,21 @@ TEST_F(CompileFailureTest, SeparatorFirstIsReadAsAMissingFile) {
   EXPECT_TRUE(list.IsSeparator(2));  // the appended separator stays
 }
 
-TEST_F(CompileFailureTest, EmptyOutputPathIsAnInvalidName) {
+TEST_F(CompileFailureTest, OutputPathsThatCannotBeWritten) {
   list.Append(frame);
-  options.outputName = "";
-  const auto outcome = Compile();
-  EXPECT_EQ(outcome.status, Status::Failed);
-  EXPECT_EQ(outcome.message, "Invalid filename");
-}
-
-TEST_F(CompileFailureTest, OutputInAMissingFolderIsAnInvalidName) {
-  list.Append(frame);
-  const std::string good = options.outputName;
-  options.outputName = out.File("no-such-folder/out.def");
-  EXPECT_EQ(Compile().message, "Invalid filename");
-  options.outputName = good;
+  const std::pair<std::string, std::string> cases[] = {
+      {"", "Invalid filename"},
+      {out.File("no-such-folder/out.def"), "Invalid filename"},
+      {out.path(), "File access denied"},
+  };
+  for (const auto& [path, message] : cases) {
+    options.outputName = path;
+    const auto outcome = Compile();
+    EXPECT_EQ(outcome.status, Status::Failed);
+    EXPECT_EQ(outcome.message, message) << path;
+  }
+  options.outputName = out.File("out.def");
   ExpectOutputUntouched();
-}
-
-TEST_F(CompileFailureTest, OutputThatIsAFolderIsRefused) {
-  list.Append(frame);
-  options.outputName = out.path();
-  EXPECT_EQ(Compile().message, "File access denied");
 }
 
 TEST_F(CompileFailureTest, ReadOnlyOutputIsNotReplaced) {

@@ -65,7 +65,7 @@ class RecordingHost : public kelvane::CompileHost {
   std::vector<std::pair<std::string, std::string>> questions;  // caption, text
 };
 
-// The text of the Error `body` throws, or "no error".
+// The text of the Error `body` throws; empty when it throws none.
 template <typename Body>
 std::string ErrorText(Body body);
 

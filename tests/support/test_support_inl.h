@@ -15,7 +15,7 @@ std::string ErrorText(Body body) {
   } catch (const kelvane::Error& error) {
     return error.what();
   }
-  return "no error";
+  return {};
 }
 
 template <typename Body>
