@@ -126,29 +126,22 @@ TEST_F(CompileFailureTest, MissingFrameFileAfterGoodOnes) {
   EXPECT_EQ(Compile().path, frames.File("missing.bmp"));
 }
 
-TEST_F(CompileFailureTest, FrameThatIsNotABmp) {
+TEST_F(CompileFailureTest, FramesThatCannotBeTaken) {
   const std::string text = frames.File("notes.bmp");
   testing_support::WriteBytes(text, std::vector<uint8_t>(2000, 'x'));
-  ++frameFiles;
-  list.Append(frame);
-  list.Append(text);
-  ExpectFailure("\"" + text + "\" is not a 256-colour BMP: it does not start with \"BM\"");
-}
-
-TEST_F(CompileFailureTest, FrameShorterThanAHeader) {
   const std::string stub = frames.File("stub.bmp");
   testing_support::WriteBytes(stub, {'B', 'M', 0, 0});
-  ++frameFiles;
-  list.Append(stub);
-  ExpectFailure("Read beyond end of file");
-}
-
-TEST_F(CompileFailureTest, TerrainFrameOfAnotherSize) {
   const std::string big = frames.Bmp("big.bmp", bmpgen::Bmp8(64, 32));
-  ++frameFiles;
-  list.Append(frame);
-  list.Append(big);
-  ExpectFailure("\"" + big + "\" is 64 x 32 pixels; frames of this type must be 32 x 32");
+  frameFiles = 4;
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {{frame, text}, "\"" + text + "\" is not a 256-colour BMP: it does not start with \"BM\""},
+      {{stub}, "Read beyond end of file"},  // the first frame's header
+      {{frame, big}, "\"" + big + "\" is 64 x 32 pixels; frames of this type must be 32 x 32"},
+  };
+  for (const auto& [entries, message] : cases) {
+    list = testing_support::ListOf(entries);
+    ExpectFailure(message);
+  }
 }
 
 TEST_F(CompileFailureTest, CancelAfterThePaletteCheckChangesNothing) {
