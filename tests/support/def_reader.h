@@ -5,19 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "compiler/def_format.h"
+
 namespace testing_support {
 
-// One frame data block: the 32-byte frame header, then DataSize bytes.
-struct FrameBlock {
+// One frame data block: the 32-byte frame header, read field by field from
+// its offset, then dataSize bytes.
+struct FrameBlock : kelvane::FrameHeader {
   size_t offset = 0;  // where the block starts in the bytes it was read from
-  int32_t dataSize = 0;
-  int32_t format = 0;
-  int32_t fullWidth = 0;
-  int32_t fullHeight = 0;
-  int32_t width = 0;
-  int32_t height = 0;
-  int32_t leftMargin = 0;
-  int32_t topMargin = 0;
   std::vector<uint8_t> data;
 };
 
