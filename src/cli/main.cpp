@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "cli/build_command.h"
+#include "cli/def_commands.h"
 
 namespace {
 
@@ -22,6 +23,9 @@ int main(int argc, char** argv) {
   if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
     PrintUsage(std::cout);
     return kelvane::cli::kExitOk;
+  }
+  if (const auto run = kelvane::cli::DefCommand(args[0])) {
+    return run({args.begin() + 1, args.end()}, std::cout, std::cerr);
   }
   if (args[0] != "build") {
     std::cerr << "kelvane-cli: unknown command '" << args[0] << "'\n";

@@ -147,7 +147,7 @@ void FillList(Lcg& random, const Combo& c, const std::string& folder, int32_t wi
       kelvane::AddSeparator(list);
     }
   }
-  list.Append(list.Text(0), true);
+  list.Append(list.Text(0), list.Checked(0));
 }
 
 SampleDef BuildOne(Lcg& random, const Combo& c, int number, const std::string& folder) {
