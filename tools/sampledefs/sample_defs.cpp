@@ -166,7 +166,8 @@ SampleDef BuildOne(Lcg& random, const Combo& c, int number, const std::string& f
   sample.path = dir + "/sample.def";
   doc.settings.outputName = sample.path;
   sample.label = Label(c, formatsIndex, doc.settings.monsterIndex);
-  sample.plainDriverBuild = !c.offsets;
+  sample.plainDriverBuild =
+      !c.offsets || c.typeIndex == 1 || c.typeIndex == 3;  // format 0 has no offsets
   kelvane::CompileState state;
   SilentHost host;
   FrameDocument building = doc;

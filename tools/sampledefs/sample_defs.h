@@ -12,8 +12,8 @@ struct SampleDef {
   std::string path;
   std::string label;  // Type, Formats and options, for test messages
   kelvane::FrameDocument document;
-  // Built by the compile driver without X and Y offsets: what extract and
-  // rebuild must reproduce byte for byte.
+  // Built by the compile driver without X and Y offsets (or in format 0,
+  // which has none): what extract and rebuild must reproduce byte for byte.
   bool plainDriverBuild = false;
 };
 
