@@ -5,6 +5,7 @@
 #include "cli/build_command.h"
 #include "cli/extract_command.h"
 #include "cli/frame_file_names.h"
+#include "cli/info_command.h"
 #include "compiler/frame_naming.h"
 #include "sampledefs/sample_defs.h"
 #include "support/test_support.h"
@@ -66,6 +67,22 @@ TEST(ExtractRebuild, RefusesToOverwriteWithoutForce) {
   EXPECT_EQ(ReadBytes(folder + "/sample.h3l"), std::vector<uint8_t>{'x'});
   EXPECT_EQ(RunCommand(RunExtract, {samples[0].path, folder, "--force"}).status, kExitOk);
   EXPECT_NE(ReadBytes(folder + "/sample.h3l"), std::vector<uint8_t>{'x'});
+}
+
+TEST(Info, ShowsTypeGroupsAndFillerBytesReadably) {
+  testing_support::TempDir dir;
+  const auto samples = sampledefs::BuildSampleDefs(dir.path(), 3);
+  const CommandRun text = RunCommand(RunInfo, {samples[5].path});
+  ASSERT_EQ(text.status, kExitOk) << text.err;
+  EXPECT_NE(text.out.find("Type: $44 (Map object)\n"), std::string::npos) << text.out;
+  EXPECT_NE(text.out.find("  2 \"\\xcd\\xcdfr_001.pcx\" format 1, full "), std::string::npos)
+      << text.out;
+  const CommandRun json = RunCommand(RunInfo, {samples[5].path, "--json"});
+  EXPECT_NE(json.out.find("\"name\": \"\\\\xcd\\\\xcdfr_001.pcx\", \"nameBytes\": "
+                          "\"cdcd66725f3030312e70637800\""),
+            std::string::npos)
+      << json.out;
+  EXPECT_EQ(RunCommand(RunInfo, {dir.File("none.def")}).status, kExitFailed);
 }
 
 DefFrameName Name(const std::string& bytes) {
