@@ -2,9 +2,9 @@
 # Fails when a source file includes a header of a folder above its own. The
 # core's folders stand in this order, each using only those before it:
 #   base < prepare, framelist < compiler < cli, ui
-#   base < defread < cli, ui
+#   base < defread < sheet < cli, ui
 # prepare and framelist stand side by side and may not use each other; defread
-# reads DEF files on base alone.
+# reads DEF files on base alone; sheet draws them with Qt's image classes.
 #   tests/layering_check.sh SRC_DIR
 set -euo pipefail
 src=${1:?usage: layering_check.sh SRC_DIR}
@@ -15,14 +15,15 @@ allowed() {  # allowed FROM_FOLDER TO_FOLDER
     prepare:base | prepare:prepare) return 0 ;;
     framelist:base | framelist:framelist) return 0 ;;
     defread:base | defread:defread) return 0 ;;
+    sheet:base | sheet:defread | sheet:sheet) return 0 ;;
     compiler:base | compiler:prepare | compiler:framelist | compiler:compiler) return 0 ;;
-    cli:base | cli:prepare | cli:framelist | cli:compiler | cli:defread | cli:cli) return 0 ;;
-    ui:base | ui:prepare | ui:framelist | ui:compiler | ui:defread | ui:ui) return 0 ;;
+    cli:base | cli:prepare | cli:framelist | cli:compiler | cli:defread | cli:sheet | cli:cli) return 0 ;;
+    ui:base | ui:prepare | ui:framelist | ui:compiler | ui:defread | ui:sheet | ui:ui) return 0 ;;
   esac
   return 1
 }
 
-known=" base prepare framelist defread compiler cli ui "
+known=" base prepare framelist defread sheet compiler cli ui "
 bad=0
 while IFS= read -r file; do
   from=${file#"$src"/}

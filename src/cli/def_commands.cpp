@@ -2,6 +2,7 @@
 
 #include "cli/extract_command.h"
 #include "cli/info_command.h"
+#include "cli/sheet_command.h"
 
 namespace kelvane::cli {
 
@@ -11,6 +12,9 @@ CommandRunner DefCommand(const std::string& name) {
   }
   if (name == "extract") {
     return RunExtract;
+  }
+  if (name == "sheet") {
+    return RunSheet;
   }
   return nullptr;
 }

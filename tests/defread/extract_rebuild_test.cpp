@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <sstream>
 
 #include "cli/build_command.h"
@@ -83,6 +84,8 @@ TEST(Info, ShowsTypeGroupsAndFillerBytesReadably) {
             std::string::npos)
       << json.out;
   EXPECT_EQ(RunCommand(RunInfo, {dir.File("none.def")}).status, kExitFailed);
+  const std::string program = std::string(KELVANE_CLI_PATH) + " info '" + samples[5].path + "'";
+  EXPECT_EQ(std::system((program + " --json >/dev/null").c_str()), 0);
 }
 
 DefFrameName Name(const std::string& bytes) {
