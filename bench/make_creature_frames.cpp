@@ -70,14 +70,22 @@ bmpgen::Bmp8 DrawFrame(const Request& request, int index) {
   return frame;
 }
 
+void PrintUsage(std::ostream& out) {
+  out << "Usage: kelvane-bench-frames FOLDER [COUNT [WIDTH [HEIGHT]]]\n"
+         "Writes COUNT frames (default 60 of 450 x 400) named frame001.bmp ...\n"
+         "into FOLDER, which must exist.\n";
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 2 && (std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h")) {
+    PrintUsage(std::cout);
+    return 0;
+  }
   Request request;
-  if (!Parse(argc, argv, request)) {
-    std::cerr << "Usage: kelvane-bench-frames FOLDER [COUNT [WIDTH [HEIGHT]]]\n"
-                 "Writes COUNT frames (default 60 of 450 x 400) named frame001.bmp ...\n"
-                 "into FOLDER, which must exist.\n";
+  if (!Parse(argc, argv, request) || request.folder.rfind("-", 0) == 0) {
+    PrintUsage(std::cerr);
     return 2;
   }
   try {

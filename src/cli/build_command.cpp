@@ -1,18 +1,21 @@
 #include "cli/build_command.h"
 
+#include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
-#include <array>
-#include <ostream>
+#include <iostream>
+#include <optional>
 
 #include "base/errors.h"
-#include "base/verbatim_texts.h"
 #include "cli/build_request.h"
+#include "cli/build_summary.h"
+#include "cli/build_warnings.h"
 #include "cli/list_document.h"
+#include "cli/stop_signals.h"
 #include "cli/terminal_host.h"
-#include "cli/width_warnings.h"
 #include "compiler/compile_driver.h"
+#include "compiler/def_groups.h"
 #include "framelist/frame_document.h"
 
 namespace kelvane::cli {
@@ -27,12 +30,25 @@ FrameList ListFromEntries(const std::vector<std::string>& entries) {
   return list;
 }
 
-void PrintFailure(const std::string& message, const std::string& path, std::ostream& err) {
-  err << "kelvane-cli: " << message;
-  if (!path.empty() && message.find(path) == std::string::npos) {
-    err << " (" << path << ")";
+std::string SignalName(int signo) {
+  switch (signo) {
+    case SIGINT:
+      return "SIGINT";
+    case SIGTERM:
+      return "SIGTERM";
+    case SIGHUP:
+      return "SIGHUP";
+    default:
+      return "signal " + std::to_string(signo);
   }
-  err << "\n";
+}
+
+std::optional<uint64_t> FileSize(const std::string& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) {
+    return std::nullopt;
+  }
+  return uint64_t(info.st_size);
 }
 
 int UsageError(const std::string& text, std::ostream& err) {
@@ -42,11 +58,29 @@ int UsageError(const std::string& text, std::ostream& err) {
 
 // Everything a build works on, gathered from the command line and a document.
 struct BuildJob {
+  const BuildRequest& request;
+  std::ostream& err;
   CompileState state;
   FrameDocument document;
 };
 
-void GatherJob(const BuildRequest& request, BuildJob& job) {
+// The system's message as it is, with the file it concerns (a separator read
+// as a file shows as the / it was given as), then any hints.
+int Failure(const BuildJob& job, const std::string& message, const std::string& path) {
+  std::ostream& err = job.err;
+  err << "kelvane-cli: " << message;
+  if (!path.empty() && message.find(path) == std::string::npos) {
+    err << " (" << (IsGroupSeparator(path) ? "/" : path) << ")";
+  }
+  err << "\n";
+  for (const auto& hint : FailureHints(job.request, job.document, message, path)) {
+    err << "kelvane-cli: hint: " << hint << "\n";
+  }
+  return kExitFailed;
+}
+
+void GatherJob(BuildJob& job) {
+  const BuildRequest& request = job.request;
   FrameDocument& document = job.document;
   if (request.listPath) {
     ReadListDocument(request, document);
@@ -58,26 +92,52 @@ void GatherJob(const BuildRequest& request, BuildJob& job) {
   if (request.groupNumbers) {
     document.numbers = *request.groupNumbers;
   }
+  for (const int position : request.checkedPositions) {
+    if (size_t(position) <= document.list.Count()) {
+      document.list.SetChecked(size_t(position - 1), true);
+    }
+  }
 }
 
-int Compile(const BuildRequest& request, BuildJob& job, std::ostream& err) {
-  const FrameDocument& document = job.document;
-  for (const auto& warning : MapObjectWidthWarnings(document.settings, document.list)) {
-    err << "kelvane-cli: warning: " << warning << "\n";
+int ReportWritten(BuildJob& job, std::ostream& out) {
+  const std::string& path = job.document.settings.outputName;
+  const auto groups = DefGroupsOf(job.document);
+  const uint64_t bytes = FileSize(path).value_or(0);
+  if (job.request.json) {
+    WriteJsonSummary(out, path, groups, job.document.list, bytes);
+  } else if (!job.request.quiet) {
+    out << SuccessLine(path, groups, bytes) << "\n";
   }
-  const bool drawProgress = !request.quiet && ::isatty(STDERR_FILENO);
-  TerminalHost host(err, drawProgress, request.answerYes);
+  return kExitOk;
+}
+
+int Compile(BuildJob& job, const Console& console, const StopSignals& signals, std::ostream& out) {
+  const BuildRequest& request = job.request;
+  std::ostream& err = job.err;
+  TerminalOptions options;
+  options.drawProgress = !request.quiet && console.errIsTerminal;
+  options.askUser = console.in && console.inIsTerminal && console.errIsTerminal;
+  options.answerYes = request.answerYes;
+  std::istream& in = console.in ? *console.in : std::cin;
+  TerminalHost host(err, in, options, &signals);
+  const bool hadOutput = FileSize(job.document.settings.outputName).has_value();
   const CompileOutcome outcome = CreateDefFile(job.state, job.document, host);
+  host.EndProgressLine();
   switch (outcome.status) {
     case CompileOutcome::Status::Written:
-      return kExitOk;
+      return ReportWritten(job, out);
     case CompileOutcome::Status::Cancelled:
       return kExitPaletteRefused;
     case CompileOutcome::Status::Failed:
-      PrintFailure(outcome.message, outcome.path, err);
-      return kExitFailed;
+      return Failure(job, outcome.message, outcome.path);
+    case CompileOutcome::Status::Interrupted: {
+      const int signo = host.StopSignal().value_or(SIGINT);
+      err << "kelvane-cli: stopped by " << SignalName(signo) << ": nothing written"
+          << (hadOutput ? ", " + job.document.settings.outputName + " left as it was" : "") << "\n";
+      return kExitSignalBase + signo;
+    }
     case CompileOutcome::Status::Stopped:
-      if (!document.list.IsEmpty()) {
+      if (!job.document.list.IsEmpty()) {
         err << "kelvane-cli: nothing built: no Type or no Formats entry is chosen"
                " (give --type or --format)\n";
       }
@@ -88,98 +148,45 @@ int Compile(const BuildRequest& request, BuildJob& job, std::ostream& err) {
 
 }  // namespace
 
-namespace {
-
-// The items of one of the window's boxes, by position, two to a line.
-template <size_t N>
-std::string ItemLines(const std::string& heading, const std::array<const char*, N>& items) {
-  std::string lines = "  " + heading + "\n";
-  for (size_t i = 0; i < N; ++i) {
-    std::string item = (i < 10 ? " " : "") + std::to_string(i) + " " + items[i];
-    if (i % 2 == 0 && i + 1 < N) {
-      item.resize(std::max<size_t>(item.size() + 2, 32), ' ');
-    }
-    lines +=
-        (i % 2 == 0 ? "                  " : "") + item + (i % 2 == 1 || i + 1 == N ? "\n" : "");
-  }
-  return lines;
-}
-
-}  // namespace
-
-void PrintBuildHelp(std::ostream& out) {
-  out << R"(Usage: kelvane-cli build [options] ENTRY...
-       kelvane-cli build [options] --list DOC
-
-Builds a DEF file from 256-colour BMP frames. Each ENTRY is the path of a BMP
-frame, or / alone for a group separator, which closes a group (an animation).
-A separator is added after the last frame when the list does not end with one.
-
-Options:
-  -o PATH          output DEF file (default: Temp.def in the current folder)
-)" << ItemLines("--type N         frame type (default 0):", text::kTypeItems)
-      << ItemLines("--format N       DEF type (default: the type's own, as in the window):",
-                   text::kFormatsItems)
-      << ItemLines("--monster N      type of monster (default -1, none):", text::kMonsterItems)
-      << R"(  --groups A,B,..  group numbers by group (at most 22, default all 0); the first
-                   starts the numbering, "Custom" (--monster 14) uses them all
-  --shadow         generate a shadow
-  --outline        draw the selection outline on checked frames
-  --check P,P,..   check the entries at these 1-based positions (separators count)
-  --fixed WxH      fixed frame size, e.g. --fixed 450x400
-  --x N, --y N     placement offsets subtracted from every frame's margins
-  --mask TEXT      frame-name mask: TEXT plus the two characters before the
-                   extension (runner10.bmp with Hero_A gives Hero_A10.pcx)
-  --check-palette  check that every frame's palette matches the first frame's
-  --yes            go on when the palette check finds a difference
-  -q, --quiet      no progress bar
-  -h, --help       this text
-
-DefList documents (*.h3l):
-  --list DOC       build the frames and group numbers of the document DOC, with
-                   its settings (fixed size and output name included); the
-                   options above override them. Relative paths in DOC are
-                   taken from DOC's folder; without -o the DEF goes to DOC's
-                   output name
-  --list-type N    2 (default): DOC starts with its 15 settings lines;
-                   1: DOC holds the list lines alone (settings as without DOC)
-  --save-list DOC  also write the DefList for this command: its frames, group
-                   numbers and settings, with every path made absolute
-  --no-build       with --save-list: write the document only
-
-Exit status: 0 the DEF (or document) was written; 1 it was not (the reason is
-on stderr, and an earlier file at the output path is left as it was); 2 usage
-error; 3 the palette check found a difference and --yes was not given.
-)";
+Console ProcessConsole() {
+  return {&std::cin, ::isatty(STDERR_FILENO) == 1, ::isatty(STDIN_FILENO) == 1};
 }
 
 int RunBuild(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  Console console = ProcessConsole();
+  // Only the process's own error stream is the terminal: a bar or a question
+  // on another stream would reach nobody.
+  console.errIsTerminal = console.errIsTerminal && &err == &std::cerr;
+  return RunBuild(args, out, err, console);
+}
+
+int RunBuild(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+             const Console& console) {
   BuildRequest request;
   if (auto usage = ParseBuildArguments(args, request)) {
     return UsageError(*usage, err);
   }
-  if (request.help) {
-    PrintBuildHelp(out);
+  if (request.help || request.version) {
+    request.help ? PrintBuildHelp(out) : PrintVersion(out);
     return kExitOk;
   }
-  BuildJob job;
+  const StopSignals signals;
+  BuildJob job{request, err, {}, {}};
   try {
-    GatherJob(request, job);
-    FrameDocument& document = job.document;
-    if (auto usage = CheckPositionsFit(request, document.list.Count())) {
+    GatherJob(job);
+    if (auto usage = CheckPositionsFit(request, job.document.list.Count())) {
       return UsageError(*usage, err);
     }
-    for (const int position : request.checkedPositions) {
-      document.list.SetChecked(size_t(position - 1), true);
+    for (const auto& warning : BuildWarnings(request, job.document)) {
+      err << "kelvane-cli: warning: " << warning << "\n";
     }
     if (request.saveListPath) {
-      WriteListDocument(*request.saveListPath, document);
+      WriteListDocument(*request.saveListPath, job.document);
     }
   } catch (const Error& error) {
-    PrintFailure(error.what(), error.path(), err);
-    return kExitFailed;
+    return Failure(job, error.what(), error.path());
   }
-  return request.noBuild ? kExitOk : Compile(request, job, err);
+  return request.noBuild ? kExitOk : Compile(job, console, signals, out);
 }
 
 }  // namespace kelvane::cli

@@ -4,8 +4,11 @@
 #include <functional>
 #include <map>
 
+#include "base/errors.h"
 #include "base/int_text.h"
+#include "base/verbatim_texts.h"
 #include "framelist/frame_list.h"
+#include "prepare/size_picture.h"
 
 namespace kelvane::cli {
 
@@ -23,14 +26,27 @@ std::vector<std::string> SplitCommas(const std::string& text) {
   return parts;
 }
 
+// The system's conversion message, named after the option that gave the text.
+Error ParseInteger(const std::string& option, const std::string& text, int& into) {
+  const auto value = TryParseInt(text);
+  if (!value) {
+    return option + ": " + text::kNotAnIntegerBefore + text + text::kNotAnIntegerAfter;
+  }
+  into = *value;
+  return std::nullopt;
+}
+
 Error ParseRanged(const std::string& option, const std::string& text, int low, int high,
                   int& into) {
-  const auto value = TryParseInt(text);
-  if (!value || *value < low || *value > high) {
+  int value = 0;
+  if (auto error = ParseInteger(option, text, value)) {
+    return error;
+  }
+  if (value < low || value > high) {
     return option + " takes a number from " + std::to_string(low) + " to " + std::to_string(high) +
            ", not '" + text + "'";
   }
-  into = *value;
+  into = value;
   return std::nullopt;
 }
 
@@ -67,6 +83,19 @@ Error ParseFixed(const std::string& text, WindowSettings& options) {
   if (cross == std::string::npos) {
     return "--fixed takes WIDTHxHEIGHT, not '" + text + "'";
   }
+  int width = 0;
+  int height = 0;
+  for (auto error : {ParseInteger("--fixed", text.substr(0, cross), width),
+                     ParseInteger("--fixed", text.substr(cross + 1), height)}) {
+    if (error) {
+      return error;
+    }
+  }
+  try {
+    CheckFixedSize(width, height);
+  } catch (const kelvane::Error& error) {
+    return std::string("--fixed: ") + error.what();
+  }
   options.fixedSize = true;
   options.fixedWidth = text.substr(0, cross);
   options.fixedHeight = text.substr(cross + 1);
@@ -96,6 +125,29 @@ Handler<Target> Flag(std::function<void(Target&)> set) {
           }};
 }
 
+// --x and --y: checked here even when the chosen Type will not use the offset.
+Handler<WindowSettings> Offset(const std::string& option, bool WindowSettings::*use,
+                               std::string WindowSettings::*field) {
+  return {true, [=](const std::string& value, WindowSettings& o) -> Error {
+            int checked = 0;
+            if (auto error = ParseInteger(option, value, checked)) {
+              return error;
+            }
+            o.*use = true;
+            o.*field = value;
+            return std::nullopt;
+          }};
+}
+
+// --no-x and --no-y: the box unchecked, as its reaction leaves the field.
+Handler<WindowSettings> NoOffset(bool WindowSettings::*use, std::string WindowSettings::*field) {
+  return {false, [=](const std::string&, WindowSettings& o) -> Error {
+            o.*use = false;
+            o.*field = text::kOffsetOff;
+            return std::nullopt;
+          }};
+}
+
 template <typename Target>
 Handler<Target> Text(std::function<void(const std::string&, Target&)> set) {
   return {true, [set](const std::string& value, Target& target) -> Error {
@@ -119,18 +171,18 @@ const std::map<std::string, Handler<WindowSettings>>& SettingOptions() {
        {true, [](const std::string& v,
                  O& o) { return ParseRanged("--monster", v, -1, 14, o.monsterIndex); }}},
       {"--fixed", {true, ParseFixed}},
-      {"--x", Text<O>([](const std::string& v, O& o) {
-         o.useX = true;
-         o.xText = v;
-       })},
-      {"--y", Text<O>([](const std::string& v, O& o) {
-         o.useY = true;
-         o.yText = v;
-       })},
+      {"--x", Offset("--x", &O::useX, &O::xText)},
+      {"--y", Offset("--y", &O::useY, &O::yText)},
       {"--mask", Text<O>([](const std::string& v, O& o) { o.nameMask = v; })},
       {"--shadow", Flag<O>([](O& o) { o.shadow = true; })},
       {"--outline", Flag<O>([](O& o) { o.outline = true; })},
       {"--check-palette", Flag<O>([](O& o) { o.checkPalette = true; })},
+      {"--no-shadow", Flag<O>([](O& o) { o.shadow = false; })},
+      {"--no-outline", Flag<O>([](O& o) { o.outline = false; })},
+      {"--no-fixed", Flag<O>([](O& o) { o.fixedSize = false; })},
+      {"--no-x", NoOffset(&O::useX, &O::xText)},
+      {"--no-y", NoOffset(&O::useY, &O::yText)},
+      {"--no-check-palette", Flag<O>([](O& o) { o.checkPalette = false; })},
   };
   return handlers;
 }
@@ -146,6 +198,8 @@ const std::map<std::string, Handler<BuildRequest>>& CommandOptions() {
       {"--save-list", Text<R>([](const std::string& v, R& r) { r.saveListPath = v; })},
       {"--no-build", Flag<R>([](R& r) { r.noBuild = true; })},
       {"--yes", Flag<R>([](R& r) { r.answerYes = true; })},
+      {"--json", Flag<R>([](R& r) { r.json = true; })},
+      {"--version", Flag<R>([](R& r) { r.version = true; })},
       {"-q", Flag<R>([](R& r) { r.quiet = true; })},
       {"--quiet", Flag<R>([](R& r) { r.quiet = true; })},
       {"-h", Flag<R>([](R& r) { r.help = true; })},
@@ -191,6 +245,9 @@ Error CheckCombinations(const BuildRequest& request) {
   }
   if (request.noBuild && !request.saveListPath) {
     return "--no-build goes with --save-list";
+  }
+  if (request.noBuild && request.json) {
+    return "--json describes a DEF that is built: not with --no-build";
   }
   return request.listPath ? std::nullopt : CheckPositionsFit(request, request.entries.size());
 }
@@ -243,7 +300,7 @@ std::optional<std::string> ParseBuildArguments(const std::vector<std::string>& a
       return error;
     }
   }
-  return request.help ? std::nullopt : CheckCombinations(request);
+  return request.help || request.version ? std::nullopt : CheckCombinations(request);
 }
 
 }  // namespace kelvane::cli

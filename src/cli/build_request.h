@@ -30,7 +30,9 @@ struct BuildRequest {
   bool noBuild = false;
   bool quiet = false;
   bool answerYes = false;
+  bool json = false;  // a summary for scripts on stdout in place of the line
   bool help = false;
+  bool version = false;
 
   bool Gave(const std::string& option) const;
   // `base` with the given settings applied over it.

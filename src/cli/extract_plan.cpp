@@ -168,7 +168,7 @@ class Planner {
 
   // A running number from the first group's on, or the 22 slots of "Custom".
   void ChooseNumbering() {
-    const std::vector<DefGroup>& groups = def_.groups();
+    const std::vector<DefGroupEntry>& groups = def_.groups();
     FrameDocument& doc = plan_.document;
     if (groups[0].number >= 0 && groups[0].number <= 255) {
       doc.numbers[0] = uint8_t(groups[0].number);
@@ -200,7 +200,7 @@ class Planner {
   void CheckLayout() {
     uint64_t next = def_.framesStart();
     for (size_t g = 0; g < def_.groups().size(); ++g) {
-      const DefGroup& group = def_.groups()[g];
+      const DefGroupEntry& group = def_.groups()[g];
       if (group.reserved[0] != 0 || group.reserved[1] != 0) {
         reasons_.Add("a group entry's reserved fields are not zero",
                      "group " + std::to_string(g + 1));

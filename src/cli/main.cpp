@@ -8,29 +8,43 @@
 namespace {
 
 void PrintUsage(std::ostream& out) {
-  out << "Usage: kelvane-cli build [options] ENTRY...\n"
-         "Run 'kelvane-cli build --help' for the options.\n";
+  out << "Usage: kelvane-cli COMMAND [options]\n"
+         "\n"
+         "Commands:\n"
+         "  build      build a DEF file from BMP frames or a DefList document\n"
+         "  info       describe a DEF file: FILE.def [--json]\n"
+         "  extract    its frames as BMPs and a DefList: FILE.def DIR [--force]\n"
+         "  sheet      a contact sheet of its groups: FILE.def OUT.png\n"
+         "  help       this text\n"
+         "\n"
+         "Options: --version prints the version; -h, --help this text.\n"
+         "Run 'kelvane-cli build --help' for the options of build.\n";
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  using namespace kelvane::cli;
   const std::vector<std::string> args(argv + 1, argv + argc);
   if (args.empty()) {
     PrintUsage(std::cerr);
-    return kelvane::cli::kExitUsage;
+    return kExitUsage;
   }
   if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
     PrintUsage(std::cout);
-    return kelvane::cli::kExitOk;
+    return kExitOk;
   }
-  if (const auto run = kelvane::cli::DefCommand(args[0])) {
+  if (args[0] == "--version") {
+    PrintVersion(std::cout);
+    return kExitOk;
+  }
+  if (const auto run = DefCommand(args[0])) {
     return run({args.begin() + 1, args.end()}, std::cout, std::cerr);
   }
   if (args[0] != "build") {
     std::cerr << "kelvane-cli: unknown command '" << args[0] << "'\n";
     PrintUsage(std::cerr);
-    return kelvane::cli::kExitUsage;
+    return kExitUsage;
   }
-  return kelvane::cli::RunBuild({args.begin() + 1, args.end()}, std::cout, std::cerr);
+  return RunBuild({args.begin() + 1, args.end()}, std::cout, std::cerr);
 }

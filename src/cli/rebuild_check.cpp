@@ -81,8 +81,8 @@ std::string Difference(const DefFile& original, const DefFile& rebuilt) {
     return "it has another number of groups";
   }
   for (size_t g = 0; g < original.groups().size(); ++g) {
-    const DefGroup& x = original.groups()[g];
-    const DefGroup& y = rebuilt.groups()[g];
+    const DefGroupEntry& x = original.groups()[g];
+    const DefGroupEntry& y = rebuilt.groups()[g];
     if (x.number != y.number || x.frames.size() != y.frames.size()) {
       return "group " + std::to_string(g + 1) + " has another number or frame count";
     }

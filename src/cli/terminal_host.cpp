@@ -1,34 +1,47 @@
 #include "cli/terminal_host.h"
 
-#include <algorithm>
+#include <istream>
 #include <ostream>
 #include <string>
+
+#include "compiler/frame_naming.h"
 
 namespace kelvane::cli {
 
 namespace {
-constexpr int kBarWidth = 40;
+
+constexpr size_t kBarWidth = 30;
+constexpr size_t kLineWidth = 79;  // one short of 80, so that no terminal wraps
+
+std::string ProgressLine(size_t encoded, size_t total, const std::string& nextFrame) {
+  const size_t filled = total == 0 ? kBarWidth : encoded * kBarWidth / total;
+  std::string line = "[" + std::string(filled, '#') + std::string(kBarWidth - filled, ' ') + "] " +
+                     std::to_string(encoded) + "/" + std::to_string(total) + " frames";
+  if (!nextFrame.empty()) {
+    line += "  " + FileNamePart(nextFrame);
+  }
+  if (line.size() > kLineWidth) {
+    line.resize(kLineWidth);
+  }
+  return line;
 }
 
-TerminalHost::TerminalHost(std::ostream& err, bool drawProgress, bool answerOk)
-    : err_(err), drawProgress_(drawProgress), answerOk_(answerOk) {}
+}  // namespace
+
+TerminalHost::TerminalHost(std::ostream& err, std::istream& in, const TerminalOptions& options,
+                           const StopSignals* signals)
+    : err_(err), in_(in), options_(options), signals_(signals) {}
 
 TerminalHost::~TerminalHost() {
   EndProgressLine();
 }
 
-void TerminalHost::SetProgress(int value) {
-  if (!drawProgress_) {
+void TerminalHost::FrameProgress(size_t encoded, size_t total, const std::string& nextFrame) {
+  if (!options_.drawProgress) {
     return;
   }
-  if (value == 0 && barShown_) {
-    EndProgressLine();  // the gauge's reset at the end: leave the finished bar standing
-    return;
-  }
-  const int percent = std::clamp(value, 0, 100);
-  const int filled = percent * kBarWidth / 100;
-  err_ << "\r[" << std::string(size_t(filled), '#') << std::string(size_t(kBarWidth - filled), ' ')
-       << "] " << percent << "%" << std::flush;
+  // "\033[K" clears what a longer earlier line left to the right.
+  err_ << "\r" << ProgressLine(encoded, total, nextFrame) << "\033[K" << std::flush;
   barShown_ = true;
 }
 
@@ -37,10 +50,36 @@ void TerminalHost::ShowMessage(const std::string& text, const std::string& capti
   err_ << caption << ": " << text << "\n";
 }
 
+void TerminalHost::ShowFrameMessage(const std::string& text, const std::string& caption,
+                                    const std::string& framePath) {
+  ShowMessage(text + " (" + framePath + ")", caption);
+}
+
 bool TerminalHost::AskOkCancel(const std::string& text, const std::string& caption) {
   EndProgressLine();
-  err_ << caption << ": " << text << (answerOk_ ? " OK (--yes)" : " Cancel (no --yes)") << "\n";
-  return answerOk_;
+  err_ << caption << ": " << text;
+  if (options_.answerYes || !options_.askUser) {
+    err_ << (options_.answerYes ? " OK (--yes)" : " Cancel (no --yes)") << "\n";
+    return options_.answerYes;
+  }
+  err_ << " [y/N] " << std::flush;
+  std::string answer;
+  {
+    // Nothing is written yet: Ctrl-C at the question may end the program at once.
+    std::optional<StopSignals::Released> released;
+    if (signals_) {
+      released.emplace(*signals_);
+    }
+    std::getline(in_, answer);
+  }
+  return answer == "y" || answer == "Y" || answer == "yes";
+}
+
+bool TerminalHost::StopRequested() {
+  if (!stopSignal_ && signals_) {
+    stopSignal_ = signals_->Pending();
+  }
+  return stopSignal_.has_value();
 }
 
 void TerminalHost::EndProgressLine() {

@@ -8,8 +8,8 @@
 #include "base/little_endian.h"
 #include "base/verbatim_texts.h"
 #include "compiler/def_format.h"
+#include "compiler/def_groups.h"
 #include "compiler/frame_encoders.h"
-#include "compiler/frame_naming.h"
 #include "compiler/group_numbering.h"
 #include "framelist/separators.h"
 #include "prepare/palette_check.h"
@@ -23,6 +23,11 @@ bool TypesChosen(const WindowSettings& options) {
          options.formatsIndex >= 0 && options.formatsIndex < int(kDefTypeTable.size());
 }
 
+// Thrown when the host asks the compilation to stop; the replacing writer's
+// unwinding removes the temporary file.
+struct StopRequested {};
+
+// The gauge's steps and the frame count, and the host's stop request.
 class Progress {
  public:
   explicit Progress(CompileHost& host) : host_(host) {}
@@ -31,6 +36,14 @@ class Progress {
     host_.SetProgress(value_);
   }
   void Advance(int step) { Set(value_ + step); }
+  void Frames(size_t encoded, size_t total, const std::string& nextFrame) {
+    host_.FrameProgress(encoded, total, nextFrame);
+  }
+  void StopIfRequested() {
+    if (host_.StopRequested()) {
+      throw StopRequested{};
+    }
+  }
 
  private:
   CompileHost& host_;
@@ -97,16 +110,22 @@ int64_t EncodeAllFrames(CompileState& state, const FrameSettings& settings, int3
   state.frameBlocks.clear();
   state.frameBlockEnds.clear();
   const int step = list.Count() < 80 ? 2 : 1;
+  const size_t total = list.Count() - list.SeparatorCount();
+  size_t encoded = 0;
   int64_t firstBlock = kDefHeaderSize;
   for (size_t index = 0; index < list.Count(); ++index) {
     progress.Advance(step);
     if (list.IsSeparator(index)) {
       firstBlock += kGroupEntryHeadSize;
     } else {
+      progress.StopIfRequested();
+      progress.Frames(encoded, total, list.Text(index));
       EncodeFrame(state, settings, format, list, index);
       firstBlock += kFrameIndexEntrySize;
+      ++encoded;
     }
   }
+  progress.Frames(encoded, total, {});
   return firstBlock;
 }
 
@@ -127,27 +146,16 @@ void ComputeFrameOffsets(CompileState& state, int64_t firstBlock) {
 
 // Second pass: one entry per group with its number, frame names and offsets.
 std::vector<uint8_t> BuildGroupEntries(const CompileState& state, const FrameDocument& document) {
-  const FrameList& list = document.list;
-  const WindowSettings& options = document.settings;
   std::vector<uint8_t> out;
-  GroupNumbering numbering(document.numbers, options.monsterIndex);
-  size_t groupStart = 0;
   size_t frameNumber = 1;
-  int ordinal = 0;
-  for (size_t index = 0; index < list.Count(); ++index) {
-    if (!list.IsSeparator(index)) {
-      continue;
-    }
-    const auto frameCount = static_cast<int32_t>(index - groupStart);
-    AppendGroupEntryHead(numbering.Next(ordinal++), frameCount, out);
-    for (size_t i = groupStart; i < index; ++i) {
-      const FrameName name = MakeFrameName(list.Text(i), options.nameMask);
+  for (const DefGroup& group : DefGroupsOf(document)) {
+    AppendGroupEntryHead(group.number, static_cast<int32_t>(group.names.size()), out);
+    for (const FrameName& name : group.names) {
       out.insert(out.end(), name.begin(), name.end());
     }
-    for (int32_t i = 0; i < frameCount; ++i) {
+    for (size_t i = 0; i < group.names.size(); ++i) {
       PutLe32(out, state.frameOffsets[frameNumber++]);
     }
-    groupStart = index + 1;
   }
   return out;
 }
@@ -183,6 +191,7 @@ void Compile(CompileState& state, FrameDocument& document, Progress& progress) {
   ComputeFrameOffsets(state, firstBlock);
   output.Write(BuildGroupEntries(state, document));
   progress.Advance(10);
+  progress.StopIfRequested();
   output.Write(state.frameBlocks);
   output.Commit();
   for (int closingStep = 0; closingStep < 3; ++closingStep) {
@@ -222,6 +231,8 @@ CompileOutcome CreateDefFile(CompileState& state, FrameDocument& document, Compi
     Progress progress(host);
     Compile(state, document, progress);
     return {Status::Written, {}, {}};
+  } catch (const StopRequested&) {
+    return {Status::Interrupted, {}, {}};
   } catch (const Error& error) {
     return {Status::Failed, error.what(), error.path()};
   } catch (const std::bad_alloc&) {

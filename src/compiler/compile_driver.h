@@ -11,10 +11,11 @@ namespace kelvane {
 
 struct CompileOutcome {
   enum class Status {
-    Written,    // the DEF is complete at the output path
-    Stopped,    // nothing to do: empty list (after its message) or no type chosen
-    Cancelled,  // the user answered Cancel after the palette check
-    Failed,     // an error ended the compilation; `message` holds its text
+    Written,      // the DEF is complete at the output path
+    Stopped,      // nothing to do: empty list (after its message) or no type chosen
+    Cancelled,    // the user answered Cancel after the palette check
+    Failed,       // an error ended the compilation; `message` holds its text
+    Interrupted,  // the host asked to stop; nothing was written
   };
   Status status = Status::Stopped;
   std::string message;

@@ -57,7 +57,7 @@ void DecodeBlock(const FrameData& data, BlockPlace at, uint64_t pos, uint64_t en
 
 // Block offsets are 16-bit and count from the table's start; one closing entry
 // follows them and equals DataSize.
-void DecodeBlockFrame(const DefFrameHeader& header, const FrameData& data, DefImage& into) {
+void DecodeBlocks(const DefFrameHeader& header, const FrameData& data, DefImage& into) {
   const uint64_t blocksPerRow = (uint64_t(header.width) + kBlockPixels - 1) / kBlockPixels;
   const uint64_t blocks = blocksPerRow * uint64_t(header.height);
   const uint64_t tableSize = kBlockOffsetSize * (blocks + 1);

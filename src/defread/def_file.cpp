@@ -78,7 +78,7 @@ void DefFile::ReadGroups() {
   groups_.reserve(size_t(count));
   uint64_t pos = kHeaderSize;
   for (int32_t g = 0; g < count; ++g) {
-    DefGroup group;
+    DefGroupEntry group;
     group.entryOffset = pos;
     const DefPlace place{name_, size_t(g), 0, {}};
     if (pos + kGroupHeadSize > bytes_.size()) {
@@ -109,7 +109,7 @@ void DefFile::ReadGroups() {
 
 size_t DefFile::FrameCount() const {
   size_t count = 0;
-  for (const DefGroup& group : groups_) {
+  for (const DefGroupEntry& group : groups_) {
     count += group.frames.size();
   }
   return count;
@@ -124,7 +124,7 @@ void DefFile::CheckFrameHeaders() const {
 }
 
 DefFrameHeader DefFile::FrameHeaderOf(size_t group, size_t frame) const {
-  const DefGroup& entry = groups_.at(group);
+  const DefGroupEntry& entry = groups_.at(group);
   const DefPlace place{name_, group, entry.number, frame};
   const uint64_t at = entry.frames.at(frame).offset;
   const uint64_t offsetField =
@@ -164,13 +164,13 @@ void DefFile::DecodeFrame(size_t group, size_t frame, DefImage& into) const {
   const FrameData data{bytes_.data() + at, uint64_t(header.dataSize), at, &place};
   switch (header.format) {
     case 0:
-      DecodeRawFrame(header, data, into);
+      DecodeRawPixels(header, data, into);
       break;
     case 1:
-      DecodeRowFrame(header, data, into);
+      DecodeRows(header, data, into);
       break;
     default:
-      DecodeBlockFrame(header, data, into);
+      DecodeBlocks(header, data, into);
       break;
   }
 }

@@ -27,7 +27,7 @@ struct DefFrameRef {
   uint32_t offset = 0;
 };
 
-struct DefGroup {
+struct DefGroupEntry {
   int32_t number = 0;
   std::array<int32_t, 2> reserved{};  // 0 in every DEF this tool writes
   uint64_t entryOffset = 0;           // where the group's entry starts
@@ -80,7 +80,7 @@ class DefFile {
   int32_t width() const { return width_; }
   int32_t height() const { return height_; }
   const RgbPalette& palette() const { return palette_; }
-  const std::vector<DefGroup>& groups() const { return groups_; }
+  const std::vector<DefGroupEntry>& groups() const { return groups_; }
   // Where the group entries end and the frame data region begins.
   uint64_t framesStart() const { return framesStart_; }
   size_t FrameCount() const;
@@ -102,7 +102,7 @@ class DefFile {
   int32_t width_ = 0;
   int32_t height_ = 0;
   RgbPalette palette_{};
-  std::vector<DefGroup> groups_;
+  std::vector<DefGroupEntry> groups_;
   uint64_t framesStart_ = 0;
 };
 

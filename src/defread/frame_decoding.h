@@ -22,8 +22,8 @@ struct FrameData {
 
 // Decodes the pixels of a frame whose header has been checked. Each checks
 // that its data covers exactly the stored image and ends exactly at DataSize.
-void DecodeRawFrame(const DefFrameHeader& header, const FrameData& data, DefImage& into);
-void DecodeRowFrame(const DefFrameHeader& header, const FrameData& data, DefImage& into);
-void DecodeBlockFrame(const DefFrameHeader& header, const FrameData& data, DefImage& into);
+void DecodeRawPixels(const DefFrameHeader& header, const FrameData& data, DefImage& into);
+void DecodeRows(const DefFrameHeader& header, const FrameData& data, DefImage& into);
+void DecodeBlocks(const DefFrameHeader& header, const FrameData& data, DefImage& into);
 
 }  // namespace kelvane

@@ -53,7 +53,7 @@ uint64_t DecodeRow(const DefFrameHeader& header, const FrameData& data, int64_t 
 
 }  // namespace
 
-void DecodeRawFrame(const DefFrameHeader& header, const FrameData& data, DefImage& into) {
+void DecodeRawPixels(const DefFrameHeader& header, const FrameData& data, DefImage& into) {
   const uint64_t pixels = uint64_t(header.width) * uint64_t(header.height);
   if (pixels != data.size) {
     data.Fail(0, "DataSize " + std::to_string(data.size) + " does not hold the " +
@@ -68,7 +68,7 @@ void DecodeRawFrame(const DefFrameHeader& header, const FrameData& data, DefImag
 
 // Row offsets count from the table's start; rows follow the table and one
 // another with nothing between them, and the last one ends at DataSize.
-void DecodeRowFrame(const DefFrameHeader& header, const FrameData& data, DefImage& into) {
+void DecodeRows(const DefFrameHeader& header, const FrameData& data, DefImage& into) {
   const uint64_t tableSize = kRowOffsetSize * uint64_t(header.height);
   if (tableSize > data.size) {
     data.Fail(0, "a table of " + std::to_string(header.height) + " row offsets does not fit in " +

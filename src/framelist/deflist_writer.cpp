@@ -16,8 +16,8 @@ const char* const kLineEnd = "\r\n";
 }
 
 void CheckLineText(const std::string& text) {
-  if (text.find_first_of("\r\x1A") != std::string::npos) {
-    RefuseText(text, "it holds a CR or a character 26, which end a line or the file");
+  if (text.find_first_of("\r\n\x1A") != std::string::npos) {
+    RefuseText(text, "it holds a CR, an LF or a character 26, which end a line or the file");
   }
 }
 

@@ -25,8 +25,8 @@ TextFileReader::TextFileReader(std::string bytes, std::string name)
 }
 
 std::string TextFileReader::ReadLine() {
-  const size_t cr = text_.find('\r', at_);
-  const size_t end = cr == std::string::npos ? text_.size() : cr;
+  const size_t lineEnd = text_.find_first_of("\r\n", at_);
+  const size_t end = lineEnd == std::string::npos ? text_.size() : lineEnd;
   std::string line = text_.substr(at_, end - at_);
   at_ = end;
   SkipRestOfLine();
@@ -34,13 +34,13 @@ std::string TextFileReader::ReadLine() {
 }
 
 void TextFileReader::SkipRestOfLine() {
-  const size_t cr = text_.find('\r', at_);
-  if (cr == std::string::npos) {
+  const size_t lineEnd = text_.find_first_of("\r\n", at_);
+  if (lineEnd == std::string::npos) {
     at_ = text_.size();
     return;
   }
-  at_ = cr + 1;
-  if (at_ < text_.size() && text_[at_] == '\n') {
+  at_ = lineEnd + 1;
+  if (text_[lineEnd] == '\r' && at_ < text_.size() && text_[at_] == '\n') {
     ++at_;
   }
 }

@@ -8,8 +8,9 @@ namespace kelvane {
 
 // Reads a text document by the rules DefLists have always been read with, so
 // that every existing document keeps its meaning:
-// - a line's text runs up to its first CR; that CR and one LF right after it
-//   end the line, while an LF anywhere else is part of the text;
+// - a line's text runs up to its first CR or LF; a CR and one LF right after
+//   it end the line, and so does an LF alone (documents written by hand on
+//   this system end their lines so; no document keeps an LF inside a path);
 // - a character 26 (Ctrl-Z) ends the file just as the real end does;
 // - reading at the end of the file gives an empty line, or 0 for an integer.
 class TextFileReader {

@@ -32,9 +32,9 @@ bool SolidColorCheck(const std::vector<PaletteCheckEntry>& entries, MessageHost&
   for (size_t i = 1; i < entries.size(); ++i) {
     const int64_t sum = PaletteSumOf(entries[i].bmpPath);
     if (sum < reference - kPaletteTolerance || sum > reference + kPaletteTolerance) {
-      host.ShowMessage(text::kWrongPaletteBefore + std::to_string(entries[i].listPosition) +
-                           text::kWrongPaletteAfter,
-                       text::kPaletteCaption);
+      host.ShowFrameMessage(text::kWrongPaletteBefore + std::to_string(entries[i].listPosition) +
+                                text::kWrongPaletteAfter,
+                            text::kPaletteCaption, entries[i].bmpPath);
       failed = true;
     }
   }

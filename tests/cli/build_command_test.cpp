@@ -86,8 +86,10 @@ TEST_F(BuildCommandTest, FailuresExitWithOneAndTheMessage) {
   EXPECT_FALSE(testing_support::FileExists(out));
 
   const auto fixed = Build({"-o", out, "--type", "3", "--fixed", "axb", Frame("a.bmp")});
-  EXPECT_EQ(fixed.status, 1);
-  EXPECT_EQ(fixed.err, "kelvane-cli: 'a' is not a valid integer value\n");
+  EXPECT_EQ(fixed.status, 2);  // checked before anything is read
+  EXPECT_EQ(fixed.err,
+            "kelvane-cli: --fixed: 'a' is not a valid integer value\n"
+            "Try 'kelvane-cli build --help'.\n");
 }
 
 TEST_F(BuildCommandTest, PaletteDifferenceNeedsYes) {
@@ -98,9 +100,9 @@ TEST_F(BuildCommandTest, PaletteDifferenceNeedsYes) {
                                          Frame("a.bmp"), "/", dir.Bmp("b.bmp", odd)};
   const auto refused = Build(args);
   EXPECT_EQ(refused.status, 3);
-  EXPECT_EQ(refused.err,
-            "Atantion!: Wrong palette in 3 Frame\n"
-            "!Atantion: Do you wnat continue? Cancel (no --yes)\n");
+  EXPECT_EQ(refused.err, "Atantion!: Wrong palette in 3 Frame (" + dir.File("b.bmp") +
+                             ")\n"
+                             "!Atantion: Do you wnat continue? Cancel (no --yes)\n");
   EXPECT_FALSE(testing_support::FileExists(out));
 
   auto withYes = args;

@@ -76,7 +76,7 @@ struct Target {
 
 Target TargetOf(const std::vector<uint8_t>& bytes) {
   const DefFile def(bytes, "t.def");
-  const DefGroup& group = def.groups()[0];
+  const DefGroupEntry& group = def.groups()[0];
   Target t;
   t.entry = group.entryOffset;
   t.offsetField = t.entry + 16 + 13 * group.frames.size() + 4;

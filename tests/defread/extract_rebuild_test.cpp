@@ -40,7 +40,10 @@ TEST(ExtractRebuild, DriverBuiltDefsOfEveryTypeRebuildByteForByte) {
     const std::string folder = dir.File("out" + std::to_string(index++));
     const CommandRun extract = RunCommand(RunExtract, {sample.path, folder});
     ASSERT_EQ(extract.status, kExitOk) << extract.err;
-    const CommandRun build = RunCommand(RunBuild, {"--list", folder + "/sample.h3l"});
+    const CommandRun build = RunCommand(
+        static_cast<int (*)(const std::vector<std::string>&, std::ostream&, std::ostream&)>(
+            RunBuild),
+        {"--list", folder + "/sample.h3l"});
     ASSERT_EQ(build.status, kExitOk) << build.err;
     const bool same = ReadBytes(folder + "/sample.def") == ReadBytes(sample.path);
     EXPECT_EQ(same, extract.out.find("' rebuilds the DEF byte for byte") != std::string::npos)

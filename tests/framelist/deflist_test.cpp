@@ -88,15 +88,19 @@ TEST(DefListWriterTest, WritesTheHeaderAndListLinesByteForByte) {
 
 TEST(DefListWriterTest, RefusesTextsThatWouldLoadBackDifferently) {
   const GroupNumbers numbers{};
-  for (const auto& texts : std::vector<std::vector<std::string>>{
-           {"a\rb.bmp"}, {"a\x1A.bmp", "/"}, {"plus+"}, {"a", "plus  3+"}, {"", "/"}}) {
+  for (const auto& texts : std::vector<std::vector<std::string>>{{"a\rb.bmp"},
+                                                                 {"a\nb.bmp"},
+                                                                 {"a\x1A.bmp", "/"},
+                                                                 {"plus+"},
+                                                                 {"a", "plus  3+"},
+                                                                 {"", "/"}}) {
     EXPECT_THROW(DefListText(StartSettings(), ListOf(texts), numbers), Error) << texts[0];
   }
   WindowSettings settings = StartSettings();
   settings.nameMask = "two\rlines";
   EXPECT_THROW(DefListText(settings, ListOf({"a"}), numbers), Error);
-  // What the reader does take back: a "+" before a separator's mark, an LF, an empty line.
-  EXPECT_NO_THROW(DefListText(StartSettings(), ListOf({"plus+", "/", "a\nb", ""}), numbers));
+  // What the reader does take back: a "+" before a separator's mark, an empty line.
+  EXPECT_NO_THROW(DefListText(StartSettings(), ListOf({"plus+", "/", ""}), numbers));
 }
 
 TEST(DefListWriterTest, SaveNameTakesTheH3lExtension) {
@@ -192,8 +196,20 @@ TEST(DefListReaderTest, AnyTextBeforeAMarkAndAMarkAlone) {
 }
 
 TEST(DefListReaderTest, LineRules) {
-  EXPECT_EQ(Texts(Loaded("a\nb\r\nc\rd\r\r\ne", DefListType::ListOnly).list),
-            (std::vector<std::string>{"a\nb", "c", "d", "", "e"}));
+  // CR LF, CR alone and LF alone each end a line; LF CR is two line ends.
+  EXPECT_EQ(Texts(Loaded("a\nb\r\nc\rd\r\r\ne\n\rf", DefListType::ListOnly).list),
+            (std::vector<std::string>{"a", "b", "c", "d", "", "e", "", "f"}));
+  // A document written by hand with LF line ends reads as the one with CR LF.
+  std::string handWritten = std::string(kStartHeader) + "7\r\nx/a.bmp  3+\r\n";
+  for (size_t cr; (cr = handWritten.find('\r')) != std::string::npos;) {
+    handWritten.erase(cr, 1);
+  }
+  Loaded lf(handWritten, DefListType::WithHeader);
+  ASSERT_EQ(lf.error, "");
+  EXPECT_EQ(lf.settings.typeIndex, 0);
+  EXPECT_EQ(lf.settings.yText, "Auto");
+  EXPECT_EQ(Texts(lf.list), (std::vector<std::string>{"7", "x/a.bmp", "/"}));
+  EXPECT_EQ(lf.numbers[0], 3);
   EXPECT_EQ(Texts(Loaded("a\r\nb\x1A\r\nc\r\n", DefListType::ListOnly).list),
             (std::vector<std::string>{"a", "b"}));
   // At least one line is read, so an empty file gives one empty entry.

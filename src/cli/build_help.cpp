@@ -1,0 +1,146 @@
+// The texts of `build --help` and `--version`.
+
+#include <ostream>
+#include <string>
+
+#include "base/verbatim_texts.h"
+#include "cli/build_command.h"
+#include "compiler/group_numbering.h"
+
+#ifndef KELVANE_VERSION
+#define KELVANE_VERSION "unknown"
+#endif
+
+namespace kelvane::cli {
+
+namespace {
+
+constexpr size_t kNamesColumn = 26;
+
+// "0-5, 7-16, 20-24": the numbers the first 22 groups get, as ranges.
+std::string NumbersText(int monsterIndex) {
+  const GroupNumbers startingAtZero{};
+  GroupNumbering numbering(startingAtZero, monsterIndex);
+  std::string text;
+  int32_t first = numbering.Next(0);
+  int32_t last = first;
+  const auto close = [&] {
+    text += (text.empty() ? "" : ", ") + std::to_string(first) +
+            (last > first ? "-" + std::to_string(last) : "");
+  };
+  for (int ordinal = 1; ordinal < int(kGroupNumberSlots); ++ordinal) {
+    const int32_t number = numbering.Next(ordinal);
+    if (number != last + 1) {
+      close();
+      first = number;
+    }
+    last = number;
+  }
+  close();
+  return text + ", ...";
+}
+
+std::string MonsterLines() {
+  std::string lines;
+  for (int index = -1; index < int(text::kMonsterItems.size()); ++index) {
+    std::string name = index < 0 ? "no creature" : text::kMonsterItems[size_t(index)];
+    if (name == text::kMonsterItems[1]) {
+      name = "(a dashed line)";
+    }
+    std::string line =
+        (index < 10 && index >= 0 ? "    " : "   ") + std::to_string(index) + " " + name;
+    line.resize(kNamesColumn, ' ');
+    lines +=
+        line +
+        (index == kMonsterCustom ? "the --groups numbers, one per group" : NumbersText(index)) +
+        "\n";
+  }
+  return lines;
+}
+
+}  // namespace
+
+void PrintVersion(std::ostream& out) {
+  out << "kelvane-cli " << KELVANE_VERSION << "\n";
+}
+
+void PrintBuildHelp(std::ostream& out) {
+  out << R"(Usage: kelvane-cli build [options] ENTRY...
+       kelvane-cli build [options] --list DOC
+
+Builds a DEF file from 256-colour BMP frames. Each ENTRY is the path of a BMP
+frame, or / alone for a group separator, which closes a group (an animation).
+A separator is added after the last frame when the list does not end with one.
+The first entry must be a frame: the DEF takes its size and palette.
+
+Options:
+  -o PATH          output DEF file (default: Temp.def in the current folder)
+  --type N         frame type (default 0):
+                    0 buttons, backgrounds and creatures: frame format 1, rows
+                      of colour runs; uses --shadow, --outline, --x, --y
+                    1 roads and shadows: frame format 0, plain pixels
+                    2 map objects: frame format 3, rows of 32-pixel blocks;
+                      uses --shadow (the object's), --x, --y
+                    3 terrain: frame format 0, plain pixels
+  --format N       the DEF's type code, by how the engine uses the file
+                   (default: 2 for Type 0, 4 for Types 1 and 3, 6 for Type 2):
+                    0 $49 heroes on the map    5 $44 map objects
+                    1 $48 (use not known)      6 $43 map objects
+                    2 $47 buildings, buttons   7 $42 creatures
+                    3 $46 (use not known)      8 $41 (use not known)
+                    4 $45 terrain              9 $40 spells in battle
+  --monster N      how groups are numbered (default -1); see Group numbers
+  --groups A,B,..  group numbers (0 to 255, at most 22): the first starts the
+                   numbering; with --monster 14 each group takes its own
+  --shadow         generate a shadow               (--no-shadow: none)
+  --outline        draw the selection outline on checked frames
+                                                   (--no-outline: none)
+  --check P,P,..   check the entries at these 1-based positions (separators
+                   count); only checked frames get the outline
+  --fixed WxH      fixed frame size, e.g. --fixed 450x400
+                                                   (--no-fixed: each its own)
+  --x N, --y N     placement offsets subtracted from every frame's margins
+                                                   (--no-x, --no-y: none)
+  --mask TEXT      frame-name mask: TEXT plus the two characters before the
+                   extension (runner10.bmp with Hero_A gives Hero_A10.pcx)
+  --check-palette  check that every frame's palette matches the first frame's,
+                   and ask whether to go on when one does not
+                                                   (--no-check-palette)
+  --yes            go on without asking when the palette check finds a
+                   difference; without --yes and a terminal, the answer is no
+  --json           print the DEF's path, size, groups and frame names as JSON
+                   on stdout instead of the line "wrote ..."
+  -q, --quiet      no progress bar and no "wrote ..." line
+  --version        the program's version
+  -h, --help       this text
+
+Group numbers:
+  The groups are numbered in list order. Without --monster 14 ("Custom") the
+  numbers run on from the first --groups number (default 0) and skip those the
+  chosen creature layout leaves out; starting from 0 they are:
+)" << MonsterLines()
+      << R"(
+DefList documents (*.h3l):
+  --list DOC       build the frames and group numbers of the document DOC, with
+                   its settings; the options above override them. Relative
+                   paths in DOC are taken from DOC's folder; without -o the
+                   DEF goes to DOC's output name, taken from DOC's folder too
+  --list-type N    2 (default): DOC starts with its 15 settings lines;
+                   1: DOC holds the list lines alone (settings as without DOC)
+  --save-list DOC  also write the DefList for this command: its frames, group
+                   numbers and settings, with every path made absolute. A
+                   DefList keeps no check marks: --check is not saved
+  --no-build       with --save-list: write the document only
+
+Exit status: 0 the DEF (or document) was written; 1 it was not (the reason is
+on stderr, and an earlier file at the output path is left as it was); 2 usage
+error; 3 the palette check found a difference and the answer was no; 130, 143
+or 129 stopped by SIGINT, SIGTERM or SIGHUP: nothing written.
+
+The DEF is written to a hidden file .NAME.PID.N.part beside the output and
+renamed over it once complete. Only a build killed outright (SIGKILL, a power
+cut) leaves that file behind: it is an incomplete DEF, safe to delete.
+)";
+}
+
+}  // namespace kelvane::cli
