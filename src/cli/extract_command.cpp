@@ -54,6 +54,22 @@ std::string Stem(const std::string& fileName) {
   return dot == std::string::npos || dot == 0 ? fileName : fileName.substr(0, dot);
 }
 
+std::string Counted(size_t count, const std::string& what) {
+  return std::to_string(count) + " " + what + (count == 1 ? "" : "s");
+}
+
+// The DefList rebuilds into its own folder; beside the DEF itself it takes
+// another name, so that a rebuild never replaces the DEF it came from.
+std::string RebuildName(const ExtractRequest& request, const std::string& defName) {
+  std::error_code error;
+  std::filesystem::path defFolder = std::filesystem::path(request.defPath).parent_path();
+  if (defFolder.empty()) {
+    defFolder = ".";
+  }
+  const bool besideTheDef = std::filesystem::equivalent(defFolder, request.folder, error);
+  return besideTheDef ? Stem(defName) + "-rebuilt.def" : defName;
+}
+
 void PrepareFolder(const ExtractRequest& request, const ExtractPlan& plan,
                    const std::string& listName) {
   namespace fs = std::filesystem;
@@ -97,14 +113,16 @@ void WriteFiles(const ExtractRequest& request, const DefFile& def, const Extract
 
 void Report(const ExtractRequest& request, const DefFile& def, const ExtractPlan& plan,
             const std::string& listName, const RebuildCheck& check, std::ostream& out) {
-  out << "Extracted " << def.FrameCount() << " frames of " << def.groups().size() << " groups into "
-      << request.folder << ": " << plan.files.size() << " BMP files and " << listName << "\n";
-  const std::string listPath = request.folder + "/" + listName;
+  out << "Extracted " << Counted(def.FrameCount(), "frame") << " of "
+      << Counted(def.groups().size(), "group") << " into " << request.folder << ": "
+      << Counted(plan.files.size(), "BMP file") << " and " << listName << "\n";
+  const std::string build = "'kelvane-cli build --list " + request.folder + "/" + listName +
+                            "' (writing " + plan.document.settings.outputName + " there)";
   if (check.identical) {
-    out << "'kelvane-cli build --list " << listPath << "' rebuilds the DEF byte for byte\n";
+    out << build << " rebuilds the DEF byte for byte\n";
     return;
   }
-  out << "'kelvane-cli build --list " << listPath << "' does not rebuild the DEF byte for byte:\n";
+  out << build << " does not rebuild the DEF byte for byte:\n";
   for (const std::string& reason : plan.reasons) {
     out << "  - " << reason << "\n";
   }
@@ -127,7 +145,7 @@ int RunExtract(const std::vector<std::string>& args, std::ostream& out, std::ost
     const DefFile def = DefFile::Open(request.defPath);
     const std::string defName = SplitPath(request.defPath).name;
     const std::string listName = Stem(defName) + ".h3l";
-    const ExtractPlan plan = PlanExtraction(def, defName, listName);
+    const ExtractPlan plan = PlanExtraction(def, RebuildName(request, defName), listName);
     const FrameDocument& doc = plan.document;
     const std::string listText = DefListText(doc.settings, doc.list, doc.numbers);
     PrepareFolder(request, plan, listName);

@@ -27,8 +27,8 @@ struct ExtractPlan {
 
 // Plans the extraction of every frame of `def`, already checked by decoding
 // each frame. Frames with one name and the same pixels share one file, as a
-// frame listed twice does; others get unique names. `defName` is the DEF's
-// file name, `listName` the DefList's, neither taken by a frame.
+// frame listed twice does; others get unique names. `defName` is the name the
+// DefList builds to, `listName` the DefList's own; no frame takes either.
 ExtractPlan PlanExtraction(const DefFile& def, const std::string& defName,
                            const std::string& listName);
 

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <sstream>
 
+#include "base/path_parts.h"
 #include "cli/build_command.h"
 #include "cli/extract_command.h"
 #include "cli/frame_file_names.h"
@@ -46,7 +47,7 @@ TEST(ExtractRebuild, DriverBuiltDefsOfEveryTypeRebuildByteForByte) {
         {"--list", folder + "/sample.h3l"});
     ASSERT_EQ(build.status, kExitOk) << build.err;
     const bool same = ReadBytes(folder + "/sample.def") == ReadBytes(sample.path);
-    EXPECT_EQ(same, extract.out.find("' rebuilds the DEF byte for byte") != std::string::npos)
+    EXPECT_EQ(same, extract.out.find(" there) rebuilds the DEF byte for byte") != std::string::npos)
         << extract.out;
     if (sample.plainDriverBuild) {
       ++plain;
@@ -71,6 +72,12 @@ TEST(ExtractRebuild, RefusesToOverwriteWithoutForce) {
   EXPECT_EQ(ReadBytes(folder + "/sample.h3l"), std::vector<uint8_t>{'x'});
   EXPECT_EQ(RunCommand(RunExtract, {samples[0].path, folder, "--force"}).status, kExitOk);
   EXPECT_NE(ReadBytes(folder + "/sample.h3l"), std::vector<uint8_t>{'x'});
+
+  // Beside the DEF itself, the list builds to another name.
+  const std::string besideDef = SplitPath(samples[0].path).folder;
+  const CommandRun beside = RunCommand(RunExtract, {samples[0].path, besideDef, "--force"});
+  EXPECT_NE(beside.out.find("(writing sample-rebuilt.def there) rebuilds"), std::string::npos)
+      << beside.out;
 }
 
 TEST(Info, ShowsTypeGroupsAndFillerBytesReadably) {
