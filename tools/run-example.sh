@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 
 tools/bootstrap.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j"$(nproc)"
+cmake --build build -j"$(nproc)" --target kelvane-cli kelvane
 
 mkdir -p build/examples
 build/kelvane-cli build --list examples/terrain.h3l -o build/examples/terrain.def

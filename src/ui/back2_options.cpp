@@ -13,7 +13,7 @@
 #include "compiler/compile_driver.h"
 #include "framelist/separators.h"
 #include "ui/back2.h"
-#include "ui/core_adapter.h"
+#include "framelist/preview_rule.h"
 #include "ui/dialog_compile_host.h"
 #include "ui/file_filters.h"
 #include "ui/preview_picture.h"

@@ -1,8 +1,8 @@
-#include "ui/core_adapter.h"
+#include "framelist/preview_rule.h"
 
 #include "base/verbatim_texts.h"
 
-namespace kelvane::ui {
+namespace kelvane {
 
 PreviewStep PreviewFor(const FrameList& list, Selection selected, int addFilterIndex) {
   PreviewStep step;
@@ -15,4 +15,4 @@ PreviewStep PreviewFor(const FrameList& list, Selection selected, int addFilterI
   return step;
 }
 
-}  // namespace kelvane::ui
+}  // namespace kelvane

@@ -1,14 +1,11 @@
 #pragma once
 
-// A rule the window needs that the core does not offer yet, written here in
-// the shape asked of the core, until it moves there.
-
 #include <optional>
 #include <string>
 
 #include "framelist/frame_list.h"
 
-namespace kelvane::ui {
+namespace kelvane {
 
 // What the preview shows for a selection: Label7's text, whether the stretch
 // mode is taken from "Stretch On/Off", and the picture to load, when one is to
@@ -26,4 +23,4 @@ struct PreviewStep {
 // separators included, 0 without a selection.
 PreviewStep PreviewFor(const FrameList& list, Selection selected, int addFilterIndex);
 
-}  // namespace kelvane::ui
+}  // namespace kelvane
