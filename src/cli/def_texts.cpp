@@ -51,22 +51,6 @@ std::string HexName(const DefFrameName& name) {
   return out;
 }
 
-std::string JsonString(const std::string& text) {
-  std::string out = "\"";
-  for (const char c : text) {
-    const auto byte = uint8_t(c);
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += c;
-    } else if (byte < 0x20 || byte >= 0x7F) {
-      out += "\\u00" + HexByte(byte);
-    } else {
-      out += c;
-    }
-  }
-  return out + "\"";
-}
-
 }  // namespace kelvane::cli
 
 namespace kelvane::cli {

@@ -19,10 +19,6 @@ std::string ReadableName(const DefFrameName& name);
 // The 13 bytes as 26 hex digits.
 std::string HexName(const DefFrameName& name);
 
-// `text` as a JSON string literal; bytes above 127 stand for the characters
-// of the same codes (Latin-1).
-std::string JsonString(const std::string& text);
-
 }  // namespace kelvane::cli
 
 namespace kelvane {

@@ -7,6 +7,7 @@
 #include "base/errors.h"
 #include "cli/build_command.h"
 #include "cli/def_texts.h"
+#include "cli/json_text.h"
 #include "defread/def_file.h"
 
 namespace kelvane::cli {
