@@ -12,11 +12,10 @@ namespace kelvane {
 
 namespace {
 
-constexpr uint64_t kHeaderSize = 784;
+constexpr uint64_t kHeaderSize = kDefHeaderSize;
 constexpr uint64_t kPaletteAt = 16;
-constexpr uint64_t kGroupHeadSize = 16;
-constexpr uint64_t kFrameRefSize = kDefNameBytes + 4;
-constexpr uint64_t kFrameHeaderSize = 32;
+constexpr uint64_t kGroupHeadSize = kGroupEntryHeadSize;
+constexpr uint64_t kFrameRefSize = kFrameIndexEntrySize;
 constexpr int32_t kLastFormat = 3;
 
 int32_t Le32At(const std::vector<uint8_t>& bytes, uint64_t at) {

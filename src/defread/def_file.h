@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "base/bmp_frame.h"
+#include "base/def_layout.h"
 
 namespace kelvane {
 
@@ -17,7 +18,7 @@ struct DefReadLimits {
   uint64_t maxFramePixels = uint64_t{64} << 20;  // full width x full height
 };
 
-constexpr size_t kDefNameBytes = 13;
+constexpr size_t kDefNameBytes = kFrameNameSize;
 using DefFrameName = std::array<uint8_t, kDefNameBytes>;
 
 // One frame of a group: its 13 name bytes as stored, filler bytes and all,
@@ -35,16 +36,7 @@ struct DefGroupEntry {
 };
 
 // The 32 bytes in front of a frame's pixel data.
-struct DefFrameHeader {
-  int32_t dataSize = 0;
-  int32_t format = 0;
-  int32_t fullWidth = 0;
-  int32_t fullHeight = 0;
-  int32_t width = 0;
-  int32_t height = 0;
-  int32_t leftMargin = 0;
-  int32_t topMargin = 0;
-};
+using DefFrameHeader = FrameHeader;
 
 // A frame decoded into its full frame area, margins applied, top row first.
 struct DefImage {
