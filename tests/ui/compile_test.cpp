@@ -1,41 +1,25 @@
 // "Create Def File" from the window: the same bytes as kelvane-cli, the
 // message and error boxes, the palette check, and a usable window afterwards.
 
-#include <sys/wait.h>
-
 #include <QCheckBox>
 #include <QProgressBar>
-#include <cstdlib>
 
+#include "support/cli_run.h"
 #include "window_fixture.h"
 
 namespace {
-
-int RunCli(const std::string& arguments) {
-  const std::string command =
-      std::string("'") + KELVANE_CLI_PATH + "' " + arguments + " >/dev/null 2>&1";
-  const int status = std::system(command.c_str());
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-std::string Quoted(const std::vector<std::string>& paths) {
-  std::string joined;
-  for (const std::string& path : paths) {
-    joined += " '" + path + "'";
-  }
-  return joined;
-}
 
 TEST_F(WindowTest, BuildsTheSameBytesAsTheCommandLine) {
   const struct {
     int type;
     const char* box;  // an option check box to click, or nullptr
-    const char* cliOptions;
-  } builds[] = {
-      {3, nullptr, "--type 3"}, {0, "CB2", "--type 0 --shadow"}, {2, nullptr, "--type 2"}};
+    std::vector<std::string> cliOptions;
+  } builds[] = {{3, nullptr, {"--type", "3"}},
+                {0, "CB2", {"--type", "0", "--shadow"}},
+                {2, nullptr, {"--type", "2"}}};
   const auto frames = Frames(3);
   for (const auto& build : builds) {
-    SCOPED_TRACE(build.cliOptions);
+    SCOPED_TRACE(build.type);
     dialogs.shown.clear();
     const std::string fromWindow = folder.File("window.def");
     const std::string fromCli = folder.File("cli.def");
@@ -50,9 +34,11 @@ TEST_F(WindowTest, BuildsTheSameBytesAsTheCommandLine) {
     EXPECT_EQ(Entries().back(), Separator());
     EXPECT_EQ(Text("Label8"), "1");
     EXPECT_EQ(Get<QProgressBar>("Gauge1")->value(), 0);
-    ASSERT_EQ(RunCli(std::string("build ") + build.cliOptions + " -q -o '" + fromCli + "'" +
-                     Quoted(frames)),
-              0);
+    auto args = build.cliOptions;
+    args.insert(args.end(), {"-o", fromCli});
+    args.insert(args.end(), frames.begin(), frames.end());
+    const auto cli = testing_support::Build(args);
+    ASSERT_EQ(cli.status, 0) << cli.err;
     EXPECT_EQ(testing_support::ReadBytes(fromWindow), testing_support::ReadBytes(fromCli));
     dialogs.answers.push_back(true);
     Click("Button6");
