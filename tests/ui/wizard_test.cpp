@@ -1,17 +1,15 @@
 // The creature wizard opened from the main window: its steps, its buttons, the
 // groups and options it leaves, and the DEF built from them.
 
-#include <sys/wait.h>
-
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
 #include <QDir>
 #include <QTimer>
-#include <cstdlib>
 #include <functional>
 
+#include "support/cli_run.h"
 #include "window_fixture.h"
 
 namespace {
@@ -264,13 +262,6 @@ TEST_F(WizardTest, BitmapsDroppedOnTheListJoinTheCurrentStep) {
   });
 }
 
-int RunCli(const std::string& arguments) {
-  const std::string command =
-      std::string("'") + KELVANE_CLI_PATH + "' " + arguments + " >/dev/null 2>&1";
-  const int status = std::system(command.c_str());
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
 TEST_F(WizardTest, TheWizardsListBuildsTheSameDefAsTheCommandLine) {
   const auto frames = Frames(3, 450, 400);
   FillAndFinish({{0, {frames[0]}}, {2, {frames[1]}}, {5, {frames[2]}}});
@@ -280,10 +271,11 @@ TEST_F(WizardTest, TheWizardsListBuildsTheSameDefAsTheCommandLine) {
   dialogs.shown.clear();
   Click("Button1");
   ASSERT_TRUE(dialogs.shown.empty()) << dialogs.shown[0].text;
-  ASSERT_EQ(RunCli("build --type 0 --format 7 --monster 14 --groups 0,2,5 --shadow --outline "
-                   "--check 3 --fixed 450x400 -q -o '" +
-                   fromCli + "' '" + frames[0] + "' / '" + frames[1] + "' / '" + frames[2] + "' /"),
-            0);
+  const auto cli = testing_support::Build(
+      {"--type",   "0",         "--format", "7", "--monster", "14",      "--groups", "0,2,5",
+       "--shadow", "--outline", "--check",  "3", "--fixed",   "450x400", "-o",       fromCli,
+       frames[0],  "/",         frames[1],  "/", frames[2],   "/"});
+  ASSERT_EQ(cli.status, 0) << cli.err;
   EXPECT_EQ(testing_support::ReadBytes(fromWindow), testing_support::ReadBytes(fromCli));
 }
 
