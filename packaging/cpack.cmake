@@ -1,0 +1,22 @@
+# `cpack` in the build folder: a Debian package of what packaging/ installs,
+# its dependencies found by dpkg-shlibdeps (package dpkg-dev) from the binaries.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME kelvane)
+set(CPACK_PACKAGE_VENDOR "Kelvane developers")
+set(CPACK_PACKAGE_CONTACT "Kelvane developers <kelvane@example.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "DEF sprite builder for 256-colour BMP frames")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Kelvane turns lists of 256-colour BMP frames into DEF files, the animated
+sprite containers of a tile-based strategy game's engine: creatures,
+buttons, backgrounds, spells, map objects and terrain.
+
+The package holds the Qt window, kelvane, with its frame lists, DefList
+documents and creature wizard, and the command-line builder, kelvane-cli,
+which also describes DEF files, extracts their frames as BMPs and draws
+contact sheets of them.")
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
+include(CPack)
