@@ -2,10 +2,13 @@
 # Installs what a fresh Debian 12 machine lacks to build, test and show Kelvane:
 # the compiler and CMake, GoogleTest, Qt 6 Widgets (with the OpenGL headers its
 # CMake files ask for, and a font for the window), and a virtual X server for
-# the screenshots of tools/screenshots.sh.
+# the screenshots of tools/screenshots.sh; and what the Debian package and the
+# install test use: dpkg-dev (dpkg-shlibdeps computes the package's
+# dependencies), desktop-file-utils and appstream (the validators).
 set -euo pipefail
 
-packages=(build-essential cmake libgtest-dev qt6-base-dev libgl-dev fonts-dejavu-core xvfb xauth)
+packages=(build-essential cmake libgtest-dev qt6-base-dev libgl-dev fonts-dejavu-core xvfb xauth
+  dpkg-dev desktop-file-utils appstream)
 
 missing=()
 for package in "${packages[@]}"; do
