@@ -19,8 +19,8 @@ run("${CMAKE_COMMAND}" --install "${BUILD}" --prefix "${prefix}")
 set(share "${prefix}/share")
 set(expected
   bin/kelvane bin/kelvane-cli
-  share/man/man1/kelvane.1 share/man/man1/kelvane-cli.1
-  share/doc/kelvane/README.md
+  share/man/man1/kelvane.1.gz share/man/man1/kelvane-cli.1.gz
+  share/doc/kelvane/README.md share/doc/kelvane/changelog.Debian.gz
   share/applications/org.kelvane.Kelvane.desktop
   share/metainfo/org.kelvane.Kelvane.metainfo.xml
   share/mime/packages/kelvane.xml
