@@ -31,6 +31,8 @@ int main(int argc, char* argv[]) {
   application.setApplicationName(ui_text::kProgramName);
   application.setApplicationVersion(KELVANE_VERSION);
   application.setWindowIcon(kelvane::ui::ProgramIcon());
+  // Wayland shells find the menu entry, and so the icon, by this name.
+  application.setDesktopFileName("org.kelvane.Kelvane");
 
   const ProgramArguments arguments =
       kelvane::ui::ParseProgramArguments(ProgramArgumentsOf(QApplication::arguments()));
