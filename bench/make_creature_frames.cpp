@@ -30,7 +30,7 @@ bool Parse(int argc, char** argv, Request& request) {
   }
   request.folder = argv[1];
   long values[3] = {request.count, request.width, request.height};
-  const long limits[3] = {999, 10000, 10000};
+  const long limits[3] = {99999, 10000, 10000};
   for (int i = 2; i < argc; ++i) {
     if (!ParsePositive(argv[i], limits[i - 2], values[i - 2])) {
       return false;
@@ -73,7 +73,7 @@ bmpgen::Bmp8 DrawFrame(const Request& request, int index) {
 void PrintUsage(std::ostream& out) {
   out << "Usage: kelvane-bench-frames FOLDER [COUNT [WIDTH [HEIGHT]]]\n"
          "Writes COUNT frames (default 60 of 450 x 400) named frame001.bmp ...\n"
-         "into FOLDER, which must exist.\n";
+         "(at least three digits) into FOLDER, which must exist.\n";
 }
 
 }  // namespace
@@ -91,7 +91,7 @@ int main(int argc, char** argv) {
   try {
     for (int i = 1; i <= request.count; ++i) {
       std::string name = std::to_string(i);
-      name.insert(0, 3 - name.size(), '0');
+      name.insert(0, name.size() < 3 ? 3 - name.size() : 0, '0');
       bmpgen::WriteBmp8(request.folder + "/frame" + name + ".bmp", DrawFrame(request, i));
     }
   } catch (const std::exception& error) {
