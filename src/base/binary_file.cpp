@@ -113,16 +113,25 @@ ReplacingFileWriter::~ReplacingFileWriter() {
 }
 
 void ReplacingFileWriter::Write(const void* bytes, size_t count) {
+  WriteAt(position_, bytes, count);
+  position_ += count;
+}
+
+void ReplacingFileWriter::WriteAt(uint64_t offset, const void* bytes, size_t count) {
   const auto* in = static_cast<const uint8_t*>(bytes);
   while (count > 0) {
-    const ssize_t put = ::write(fd_, in, count);
+    const ssize_t put = ::pwrite(fd_, in, count, static_cast<off_t>(offset));
     if (put < 0) {
       if (errno == EINTR) {
         continue;
       }
       ThrowErrno(errno, target_);
     }
+    if (put == 0) {
+      ThrowIoError(io_code::kDiskFull, target_);
+    }
     in += put;
+    offset += static_cast<uint64_t>(put);
     count -= static_cast<size_t>(put);
   }
 }

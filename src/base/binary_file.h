@@ -43,8 +43,17 @@ class ReplacingFileWriter {
   ReplacingFileWriter(const ReplacingFileWriter&) = delete;
   ReplacingFileWriter& operator=(const ReplacingFileWriter&) = delete;
 
+  // Writes at the current position, which then moves past the bytes.
   void Write(const void* bytes, size_t count);
   void Write(const std::vector<uint8_t>& bytes) { Write(bytes.data(), bytes.size()); }
+  // Writes at `offset`; the current position stays. Bytes skipped over by a
+  // later position and never written read as zeros.
+  void WriteAt(uint64_t offset, const void* bytes, size_t count);
+  void WriteAt(uint64_t offset, const std::vector<uint8_t>& bytes) {
+    WriteAt(offset, bytes.data(), bytes.size());
+  }
+  uint64_t position() const { return position_; }
+  void MoveTo(uint64_t offset) { position_ = offset; }
   void Commit();
 
  private:
@@ -53,6 +62,7 @@ class ReplacingFileWriter {
   std::string target_;
   std::string temp_;
   int fd_ = -1;
+  uint64_t position_ = 0;
   bool committed_ = false;
 };
 

@@ -2,7 +2,10 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
+#include <new>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace kelvane {
@@ -39,6 +42,32 @@ constexpr uint32_t kBmpColourTableOffset = 54;
 // Length of one stored pixel row: the width rounded up to a multiple of 4.
 uint32_t RowStride(int32_t width);
 
+// An allocator whose new elements are left as they come: a frame buffer is
+// filled from the file (or drawn) right after it grows, so zero-filling it
+// first would only cost a pass over every byte.
+template <typename T>
+struct UninitialisedAllocator : std::allocator<T> {
+  template <typename U>
+  struct rebind {
+    using other = UninitialisedAllocator<U>;
+  };
+  UninitialisedAllocator() = default;
+  template <typename U>
+  UninitialisedAllocator(const UninitialisedAllocator<U>&) noexcept {}
+
+  template <typename U>
+  void construct(U* at) noexcept {
+    ::new (static_cast<void*>(at)) U;
+  }
+  template <typename U, typename... Args>
+  void construct(U* at, Args&&... args) {
+    ::new (static_cast<void*>(at)) U(std::forward<Args>(args)...);
+  }
+};
+
+// Pixel rows; resize() leaves new bytes unset, assign() and insert() set them.
+using PixelRows = std::vector<uint8_t, UninitialisedAllocator<uint8_t>>;
+
 // One frame read into memory. Rows are kept with their padding bytes, bottom
 // row first as BMP files store them; top-down files are turned over on load.
 struct BmpImage {
@@ -47,7 +76,7 @@ struct BmpImage {
   int32_t width = 0;
   int32_t height = 0;
   uint32_t stride = 0;
-  std::vector<uint8_t> pixels;  // stride * height bytes
+  PixelRows pixels;  // stride * height bytes
 
   uint8_t* RowFromBottom(int32_t v) { return pixels.data() + size_t(v) * stride; }
   const uint8_t* RowFromBottom(int32_t v) const { return pixels.data() + size_t(v) * stride; }

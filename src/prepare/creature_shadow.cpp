@@ -1,5 +1,6 @@
 #include "prepare/creature_shadow.h"
 
+#include "prepare/byte_scan.h"
 #include "prepare/palette_roles.h"
 
 namespace kelvane {
@@ -37,24 +38,37 @@ class ShadowRow {
   int32_t steps_ = 0;
 };
 
+// Columns [from, to) of row v, one pixel at a time.
+void CastShadowOfPixels(BmpImage& image, int32_t v, int32_t from, int32_t to, ShadowRow& shadow) {
+  const uint8_t* row = image.RowFromBottom(v);
+  for (int32_t a = from; a < to; ++a) {
+    if (row[a] == kTransparentIndex) {
+      continue;
+    }
+    if (!shadow.Found()) {
+      shadow.FoundAt(v);
+    }
+    if (shadow.Row() < image.height) {
+      uint8_t& target = image.RowFromBottom(shadow.Row())[a];
+      if (target == kTransparentIndex) {
+        target = kShadowIndex;
+      }
+    }
+  }
+}
+
+// Eight transparent pixels cast nothing and are passed over at once.
 void CastShadow(BmpImage& image) {
   ShadowRow shadow;
   for (int32_t v = kFirstVisitedRow; v < image.height; ++v) {
     const uint8_t* row = image.RowFromBottom(v);
-    for (int32_t a = kFirstVisitedColumn; a < image.width; ++a) {
-      if (row[a] == kTransparentIndex) {
-        continue;
-      }
-      if (!shadow.Found()) {
-        shadow.FoundAt(v);
-      }
-      if (shadow.Row() < image.height) {
-        uint8_t& target = image.RowFromBottom(shadow.Row())[a];
-        if (target == kTransparentIndex) {
-          target = kShadowIndex;
-        }
+    int32_t a = kFirstVisitedColumn;
+    for (; a + 8 <= image.width; a += 8) {
+      if (FirstNotEqual(row + a, 8, kTransparentIndex) < 8) {
+        CastShadowOfPixels(image, v, a, a + 8, shadow);
       }
     }
+    CastShadowOfPixels(image, v, a, image.width, shadow);
     shadow.EndOfRow(v);
   }
 }
@@ -73,17 +87,30 @@ void MarkOutline(BmpImage& image, int32_t v, int32_t a) {
   }
 }
 
+void OutlinePixels(BmpImage& image, int32_t v, int32_t from, int32_t to) {
+  for (int32_t a = from; a < to; ++a) {
+    if (!IsBody(image.RowFromBottom(v)[a])) {
+      continue;
+    }
+    MarkOutline(image, v, a - 1);
+    MarkOutline(image, v, a + 1);
+    MarkOutline(image, v - 1, a);
+    MarkOutline(image, v + 1, a);
+  }
+}
+
+// Marks only ever turn pixels into the outline, which is no body: eight
+// pixels none of which is body when reached mark nothing and are passed over.
 void DrawOutline(BmpImage& image) {
   for (int32_t v = kFirstVisitedRow; v < image.height; ++v) {
-    for (int32_t a = kFirstVisitedColumn; a < image.width; ++a) {
-      if (!IsBody(image.RowFromBottom(v)[a])) {
-        continue;
+    int32_t a = kFirstVisitedColumn;
+    for (; a + 8 <= image.width; a += 8) {
+      const uint8_t* pixels = image.RowFromBottom(v) + a;
+      if (AnyOutsideOf(pixels, kTransparentIndex, kShadowIndex, kOutlineIndex)) {
+        OutlinePixels(image, v, a, a + 8);
       }
-      MarkOutline(image, v, a - 1);
-      MarkOutline(image, v, a + 1);
-      MarkOutline(image, v - 1, a);
-      MarkOutline(image, v + 1, a);
     }
+    OutlinePixels(image, v, a, image.width);
   }
 }
 

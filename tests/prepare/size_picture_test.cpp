@@ -27,7 +27,7 @@ TEST(SizePicture, SameSizeChangesNothing) {
   testing_support::TempDir dir;
   BmpImage image = Load(dir, Pattern(58, 52));
   const BmpImage before = image;
-  std::vector<uint8_t> scratch;
+  PixelRows scratch;
   SizePicture(image, 58, 52, scratch);
   EXPECT_EQ(image.pixels, before.pixels);
   EXPECT_EQ(image.header.biWidth, 58);
@@ -38,7 +38,7 @@ TEST(SizePicture, CutsTheRightColumnsButKeepsThemInThePadding) {
   testing_support::TempDir dir;
   const auto drawn = Pattern(452, 400);
   BmpImage image = Load(dir, drawn);
-  std::vector<uint8_t> scratch;
+  PixelRows scratch;
   SizePicture(image, 450, 400, scratch);
   EXPECT_EQ(image.width, 450);
   EXPECT_EQ(image.header.biWidth, 450);
@@ -56,7 +56,7 @@ TEST(SizePicture, CutsTheBottomRows) {
   testing_support::TempDir dir;
   const auto drawn = Pattern(64, 70);
   BmpImage image = Load(dir, drawn);
-  std::vector<uint8_t> scratch;
+  PixelRows scratch;
   SizePicture(image, 64, 64, scratch);
   ASSERT_EQ(image.pixels.size(), 64u * 64);
   for (int32_t y = 0; y < 64; ++y) {
@@ -69,7 +69,7 @@ TEST(SizePicture, LargerSizeAddsTransparentColumnsAndRows) {
   auto drawn = Pattern(5, 3);
   drawn.padding = 0xEE;
   BmpImage image = Load(dir, drawn);
-  std::vector<uint8_t> scratch;
+  PixelRows scratch;
   SizePicture(image, 9, 6, scratch);
   ASSERT_EQ(image.stride, 12u);
   ASSERT_EQ(image.pixels.size(), 12u * 6);
@@ -92,7 +92,7 @@ TEST(SizePicture, NarrowerAndTallerAtOnce) {
   testing_support::TempDir dir;
   const auto drawn = Pattern(10, 2);
   BmpImage image = Load(dir, drawn);
-  std::vector<uint8_t> scratch;
+  PixelRows scratch;
   SizePicture(image, 6, 4, scratch);
   ASSERT_EQ(image.stride, 8u);
   EXPECT_EQ(image.RowFromTop(1)[5], drawn.At(5, 1));
