@@ -17,6 +17,8 @@ mkdir -p "$work/tile" && "$frames" "$work/tile" 4 32 32 >/dev/null
 mkdir -p "$work/huge" && "$frames" "$work/huge" 1 5000 5000 >/dev/null
 mkdir -p "$work/many" && "$frames" "$work/many" 1200 32 32 >/dev/null
 mkdir -p "$work/wide" && "$frames" "$work/wide" 3 1021 37 >/dev/null
+mkdir -p "$work/speck" && "$frames" "$work/speck" 6 203 67 speckled >/dev/null
+speck=("$work"/speck/*.bmp)
 huge=("$work"/huge/*.bmp) many=("$work"/many/*.bmp) wide=("$work"/wide/*.bmp)
 many_groups=() && for i in "${!many[@]}"; do
   many_groups+=("${many[$i]}") && [ $((i % 100)) -eq 99 ] && many_groups+=(/)
@@ -59,6 +61,9 @@ cases=(
   "--type 0 --fixed 5000x5000 ${huge[*]} /"
   "--type 2 ${huge[*]} /"
   "--type 3 ${many_groups[*]}"
+  "--type 0 --shadow --outline --check 1,2,3,4,5,6 ${speck[*]} /"
+  "--type 0 --outline --check 2,4,6 --fixed 190x70 ${speck[*]} /"
+  "--type 2 --shadow ${speck[*]} /"
   "--type 0 --shadow ${many[*]:0:600} / ${many[*]:600:600}"
   "--type 2 --shadow --fixed 33x31 ${many[*]:0:300} /"
 )

@@ -27,6 +27,16 @@ inline uint64_t NonZeroBytes(uint64_t word) {
   return (((word & ~kHighBits) + ~kHighBits) | word) & kHighBits;
 }
 
+// The high bit of each byte of the result is set where `word` has a byte of 5 or more.
+inline uint64_t BytesFromFive(uint64_t word) {
+  return (((word & ~kHighBits) + kOnes * 0x7B) | word) & kHighBits;
+}
+
+// A byte mask (0xFF or 0x00 per byte) from high bits.
+inline uint64_t ByteMask(uint64_t highBits) {
+  return (highBits >> 7) * 0xFF;
+}
+
 }  // namespace byte_scan
 
 // Index of the first of `count` bytes that differs from `value`; `count` when none does.
@@ -61,12 +71,13 @@ inline size_t EndOfLastNotEqual(const uint8_t* bytes, size_t count, uint8_t valu
   return end;
 }
 
-// True when some byte of the eight at `at` is none of `a`, `b` and `c`.
-inline bool AnyOutsideOf(const uint8_t* at, uint8_t a, uint8_t b, uint8_t c) {
+// The high bit of each byte of the result is set where the eight bytes at `at`
+// hold none of `a`, `b` and `c`.
+inline uint64_t BytesOutsideOf(const uint8_t* at, uint8_t a, uint8_t b, uint8_t c) {
   using namespace byte_scan;
   const uint64_t word = LoadWord(at);
-  return (NonZeroBytes(word ^ kOnes * a) & NonZeroBytes(word ^ kOnes * b) &
-          NonZeroBytes(word ^ kOnes * c)) != 0;
+  return NonZeroBytes(word ^ kOnes * a) & NonZeroBytes(word ^ kOnes * b) &
+         NonZeroBytes(word ^ kOnes * c);
 }
 
 }  // namespace kelvane
