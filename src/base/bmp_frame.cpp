@@ -100,6 +100,10 @@ BmpLayout ReadLayout(const InputFile& file, const FileHead& head) {
   if (uint64_t{h.pixelDataOffset} + pixelBytes > file.size()) {
     Refuse(path, "the file ends before its last pixel row");
   }
+  if (pixelBytes > kLargestFrameBytes) {
+    Refuse(path, "its pixel rows take " + std::to_string(pixelBytes) + " bytes, more than the " +
+                     std::to_string(kLargestFrameBytes) + " a frame may have");
+  }
   if (layout.topDown) {
     h.biHeight = layout.height;
   }
@@ -133,6 +137,7 @@ void LoadBmpImage(const std::string& path, BmpImage& image) {
   const BmpLayout layout = ReadLayout(file, head);
   CopyPalette(head, layout.colours, image.palette);
   image.header = layout.header;
+  image.source = file.identity();
   image.width = layout.header.biWidth;
   image.height = layout.height;
   image.stride = layout.stride;

@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "base/binary_file.h"
+
 namespace kelvane {
 
 // The 52 bytes that follow a BMP file's "BM" signature.
@@ -38,6 +40,10 @@ using BmpPalette = std::array<uint8_t, 1024>;
 using RgbPalette = std::array<uint8_t, 768>;
 
 constexpr uint32_t kBmpColourTableOffset = 54;
+
+// The most pixel bytes (padding included) a frame may have, read from a file
+// or cut to a fixed size: 256 MiB, some 16384 x 16384 pixels.
+constexpr uint64_t kLargestFrameBytes = uint64_t{1} << 28;
 
 // Length of one stored pixel row: the width rounded up to a multiple of 4.
 uint32_t RowStride(int32_t width);
@@ -76,7 +82,8 @@ struct BmpImage {
   int32_t width = 0;
   int32_t height = 0;
   uint32_t stride = 0;
-  PixelRows pixels;  // stride * height bytes
+  PixelRows pixels;     // stride * height bytes
+  FileIdentity source;  // the file the frame was read from
 
   uint8_t* RowFromBottom(int32_t v) { return pixels.data() + size_t(v) * stride; }
   const uint8_t* RowFromBottom(int32_t v) const { return pixels.data() + size_t(v) * stride; }

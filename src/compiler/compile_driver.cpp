@@ -103,6 +103,17 @@ void EncodeFrame(CompileState& state, const FrameSettings& settings, int32_t for
   }
 }
 
+// Checked as each frame is read, so that it costs no extra look at the files:
+// the output is replaced only at the end, after every frame has been read.
+void RefuseFrameThatIsTheOutput(const BmpImage& frame, const ReplacingFileWriter& output,
+                                const std::string& bmpPath) {
+  if (output.WouldReplace(frame.source)) {
+    ThrowInputError("The output file is the frame \"" + bmpPath +
+                        "\": a build never writes over one of its frames",
+                    bmpPath);
+  }
+}
+
 // Where the first frame block starts: after the header and the group entries,
 // 16 bytes per separator and 17 per frame.
 int64_t FirstBlockOffset(const FrameList& list) {
@@ -132,6 +143,7 @@ void EncodeAllFrames(CompileState& state, const FrameSettings& settings, int32_t
     progress.StopIfRequested();
     progress.Frames(encoded, total, list.Text(index));
     EncodeFrame(state, settings, format, list, index);
+    RefuseFrameThatIsTheOutput(state.scratch.frame, output, list.Text(index));
     const int64_t start = end;
     end += int64_t(state.frameBlock.size());
     if (end <= INT32_MAX) {

@@ -7,7 +7,7 @@
 namespace kelvane {
 
 // The largest working copy a fixed size may ask for.
-constexpr uint64_t kLargestFixedSizeBytes = uint64_t{1} << 28;
+constexpr uint64_t kLargestFixedSizeBytes = kLargestFrameBytes;
 
 // Refuses a fixed size below 1 x 1 or above kLargestFixedSizeBytes.
 void CheckFixedSize(int32_t width, int32_t height);
