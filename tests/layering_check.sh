@@ -2,7 +2,9 @@
 # Fails when a source file includes a header of a folder above its own. The
 # core's folders stand in this order, each using only those before it:
 #   base < prepare, framelist < compiler < cli, ui
-# prepare and framelist stand side by side and may not use each other.
+#   base < defread < sheet < cli, ui
+# prepare and framelist stand side by side and may not use each other; defread
+# reads DEF files on base alone; sheet draws them with Qt's image classes.
 #   tests/layering_check.sh SRC_DIR
 set -euo pipefail
 src=${1:?usage: layering_check.sh SRC_DIR}
@@ -12,14 +14,16 @@ allowed() {  # allowed FROM_FOLDER TO_FOLDER
     base:base) return 0 ;;
     prepare:base | prepare:prepare) return 0 ;;
     framelist:base | framelist:framelist) return 0 ;;
+    defread:base | defread:defread) return 0 ;;
+    sheet:base | sheet:defread | sheet:sheet) return 0 ;;
     compiler:base | compiler:prepare | compiler:framelist | compiler:compiler) return 0 ;;
-    cli:base | cli:prepare | cli:framelist | cli:compiler | cli:cli) return 0 ;;
-    ui:base | ui:prepare | ui:framelist | ui:compiler | ui:ui) return 0 ;;
+    cli:base | cli:prepare | cli:framelist | cli:compiler | cli:defread | cli:sheet | cli:cli) return 0 ;;
+    ui:base | ui:prepare | ui:framelist | ui:compiler | ui:defread | ui:sheet | ui:ui) return 0 ;;
   esac
   return 1
 }
 
-known=" base prepare framelist compiler cli ui "
+known=" base prepare framelist defread sheet compiler cli ui "
 bad=0
 while IFS= read -r file; do
   from=${file#"$src"/}
@@ -34,7 +38,7 @@ while IFS= read -r file; do
   done < <(sed -n 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*"\([^"]*\)".*/\1/p' "$file")
   # Core folders are plain C++: no toolkit headers.
   case "$from" in
-    base | prepare | framelist | compiler | cli)
+    base | prepare | framelist | defread | compiler | cli)
       if grep -qE '^[[:space:]]*#[[:space:]]*include[[:space:]]*<Q' "$file"; then
         echo "layering: ${file#"$src"/} includes a Qt header outside ui/" >&2
         bad=1

@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
-# Installs what a fresh Debian 12 machine lacks to build and test Kelvane.
+# Installs what a fresh Debian 12 machine lacks to build, test and show Kelvane:
+# the compiler and CMake, GoogleTest, Qt 6 Widgets (with the OpenGL headers its
+# CMake files ask for, and a font for the window), and a virtual X server for
+# the screenshots of tools/screenshots.sh.
 set -euo pipefail
 
-packages=(build-essential cmake libgtest-dev)
+packages=(build-essential cmake libgtest-dev qt6-base-dev libgl-dev fonts-dejavu-core xvfb xauth)
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Installs the build dependencies, builds Kelvane and runs every test.
-#   tools/run-tests.sh              release build in build/
+# Installs the build dependencies, builds Kelvane and runs every test; the
+# window's tests run offscreen, without a display.
+#   tools/run-tests.sh              release build in build/, every test
 #   tools/run-tests.sh --sanitize   AddressSanitizer + UBSan build in build-sanitize/
+#                                   of the core and kelvane-cli, and their tests
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -11,7 +13,7 @@ build=build
 flags=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
 if [ "${1:-}" = "--sanitize" ]; then
   build=build-sanitize
-  flags=(-DCMAKE_BUILD_TYPE=Debug -DKELVANE_SANITIZE=ON)
+  flags=(-DCMAKE_BUILD_TYPE=Debug -DKELVANE_SANITIZE=ON -DKELVANE_BUILD_UI=OFF)
 fi
 
 cmake -S . -B "$build" "${flags[@]}"

@@ -1,5 +1,7 @@
 #include "cli/build_summary.h"
 
+#include "cli/json_text.h"
+
 #include <cstdio>
 #include <ostream>
 
@@ -17,26 +19,6 @@ std::string WithThousands(uint64_t value) {
 
 std::string Counted(size_t count, const std::string& what) {
   return std::to_string(count) + " " + what + (count == 1 ? "" : "s");
-}
-
-// A JSON string. Bytes above 127 pass as they are (paths are taken to be
-// UTF-8) unless `latin1`, when each becomes the character of its code.
-std::string JsonString(const std::string& text, bool latin1) {
-  std::string out = "\"";
-  for (const char c : text) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += c;
-    } else if (byte < 0x20 || (latin1 && byte > 0x7F)) {
-      char escaped[8];
-      std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
-      out += escaped;
-    } else {
-      out += c;
-    }
-  }
-  return out + "\"";
 }
 
 std::string NameText(const FrameName& name) {
@@ -64,12 +46,12 @@ std::string SuccessLine(const std::string& path, const std::vector<DefGroup>& gr
 
 void WriteJsonSummary(std::ostream& out, const std::string& path,
                       const std::vector<DefGroup>& groups, const FrameList& list, uint64_t bytes) {
-  out << "{\"path\":" << JsonString(path, false) << ",\"bytes\":" << bytes << ",\"groups\":[";
+  out << "{\"path\":" << JsonString(path) << ",\"bytes\":" << bytes << ",\"groups\":[";
   for (size_t g = 0; g < groups.size(); ++g) {
     out << (g ? "," : "") << "{\"number\":" << groups[g].number << ",\"frames\":[";
     for (size_t f = 0; f < groups[g].names.size(); ++f) {
       out << (f ? "," : "") << "{\"name\":" << JsonString(NameText(groups[g].names[f]), true)
-          << ",\"bmp\":" << JsonString(list.Text(groups[g].entries[f]), false) << "}";
+          << ",\"bmp\":" << JsonString(list.Text(groups[g].entries[f])) << "}";
     }
     out << "]}";
   }

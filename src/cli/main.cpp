@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "cli/build_command.h"
+#include "cli/def_commands.h"
 
 namespace {
 
@@ -11,6 +12,9 @@ void PrintUsage(std::ostream& out) {
          "\n"
          "Commands:\n"
          "  build      build a DEF file from BMP frames or a DefList document\n"
+         "  info       describe a DEF file: FILE.def [--json]\n"
+         "  extract    its frames as BMPs and a DefList: FILE.def DIR [--force]\n"
+         "  sheet      a contact sheet of its groups: FILE.def OUT.png\n"
          "  help       this text\n"
          "\n"
          "Options: --version prints the version; -h, --help this text.\n"
@@ -33,6 +37,9 @@ int main(int argc, char** argv) {
   if (args[0] == "--version") {
     PrintVersion(std::cout);
     return kExitOk;
+  }
+  if (const auto run = DefCommand(args[0])) {
+    return run({args.begin() + 1, args.end()}, std::cout, std::cerr);
   }
   if (args[0] != "build") {
     std::cerr << "kelvane-cli: unknown command '" << args[0] << "'\n";

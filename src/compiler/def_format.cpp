@@ -4,13 +4,6 @@
 
 namespace kelvane {
 
-void FrameHeader::AppendTo(std::vector<uint8_t>& out) const {
-  for (const int32_t field :
-       {dataSize, format, fullWidth, fullHeight, width, height, leftMargin, topMargin}) {
-    PutLe32(out, field);
-  }
-}
-
 void AppendDefHeader(const CompileState& state, std::vector<uint8_t>& out) {
   PutLe32(out, state.defTypeCode);
   PutLe32(out, state.frameWidth);

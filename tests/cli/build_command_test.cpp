@@ -1,29 +1,16 @@
-#include "cli/build_command.h"
-
 #include <gtest/gtest.h>
 
-#include <sstream>
-
+#include "support/cli_run.h"
+#include "support/def_reader.h"
 #include "support/test_support.h"
 
 namespace kelvane::cli {
 namespace {
 
-using testing_support::Le32;
-using testing_support::ReadBytes;
+using testing_support::Build;
+using testing_support::GroupNumbersOf;
+using testing_support::ReadDefFile;
 using testing_support::TempDir;
-
-struct Run {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-Run Build(const std::vector<std::string>& args) {
-  std::ostringstream out, err;
-  const int status = RunBuild(args, out, err);
-  return {status, out.str(), err.str()};
-}
 
 class BuildCommandTest : public ::testing::Test {
  protected:
@@ -39,22 +26,21 @@ TEST_F(BuildCommandTest, BuildsATerrainDef) {
       {"--type", "3", "-o", out, Frame("a.bmp"), Frame("b.bmp", 1), "/", Frame("c.bmp", 2), "/"});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.err, "");
-  const auto def = ReadBytes(out);
-  EXPECT_EQ(def.size(), 4035u);
-  EXPECT_EQ(Le32(def, 0), 0x45);  // Terrain selects $45 by default
-  EXPECT_EQ(Le32(def, 12), 2);
+  const auto def = ReadDefFile(out);
+  EXPECT_EQ(def.type, 0x45);  // Terrain selects $45 by default
+  EXPECT_EQ(def.groups.size(), 2u);
+  EXPECT_EQ(def.frames.size(), 3u);
 }
 
 TEST_F(BuildCommandTest, FormatAndGroupOptionsReachTheDef) {
   const std::string out = dir.File("out.def");
   const std::string a = Frame("a.bmp");
   const auto run = Build({"--type", "1", "--format", "9", "--monster", "14", "--groups", "9,4",
-                          "-o", out, a, "/", a, "/", "-q"});
+                          "-o", out, a, "/", a, "/"});
   ASSERT_EQ(run.status, 0) << run.err;
-  const auto def = ReadBytes(out);
-  EXPECT_EQ(Le32(def, 0), 0x40);
-  EXPECT_EQ(Le32(def, 784), 9);
-  EXPECT_EQ(Le32(def, 784 + 33), 4);
+  const auto def = ReadDefFile(out);
+  EXPECT_EQ(def.type, 0x40);
+  EXPECT_EQ(GroupNumbersOf(def), (std::vector<int32_t>{9, 4}));
 }
 
 TEST_F(BuildCommandTest, UsageErrorsExitWithTwo) {

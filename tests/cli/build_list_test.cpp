@@ -3,32 +3,20 @@
 #include <sys/stat.h>
 
 #include <map>
-#include <sstream>
 
-#include "cli/build_command.h"
-#include "framelist/frame_list.h"
+#include "support/cli_run.h"
+#include "support/def_reader.h"
 #include "support/test_support.h"
 
 namespace kelvane::cli {
 namespace {
 
+using testing_support::Build;
 using testing_support::FileExists;
-using testing_support::Le32;
 using testing_support::ReadBytes;
+using testing_support::ReadDefFile;
 using testing_support::TempDir;
 using testing_support::Tile32;
-
-struct Run {
-  int status;
-  std::string err;
-};
-
-Run Build(std::vector<std::string> args) {
-  args.push_back("-q");
-  std::ostringstream out, err;
-  const int status = RunBuild(args, out, err);
-  return {status, err.str()};
-}
 
 void WriteText(const std::string& path, const std::string& text) {
   testing_support::WriteBytes(path, {text.begin(), text.end()});
@@ -88,11 +76,11 @@ TEST_F(BuildListTest, ADocumentBuildsTheDefItsSettingsGiveOnTheCommandLine) {
                              "2",         "--check", "2",        "-o",      dir.File("direct.def"),
                              frames[0],   frames[1], "/",        frames[2], "/"});
   ASSERT_EQ(direct.status, 0) << direct.err;
-  const auto def = ReadBytes(dir.File("direct.def"));
-  EXPECT_EQ(ReadBytes(dir.File("list.def")), def);
-  EXPECT_EQ(Le32(def, 0), 0x44);
-  EXPECT_EQ(Le32(def, 8), 44);
-  EXPECT_EQ(Le32(def, 784), 3);
+  EXPECT_EQ(ReadBytes(dir.File("list.def")), ReadBytes(dir.File("direct.def")));
+  const auto def = ReadDefFile(dir.File("direct.def"));
+  EXPECT_EQ(def.type, 0x44);
+  EXPECT_EQ(def.height, 44);
+  EXPECT_EQ(def.groups.at(0).number, 3);
 }
 
 TEST_F(BuildListTest, SavedListRebuildsTheSameDef) {
@@ -122,25 +110,25 @@ TEST_F(BuildListTest, SavedListRebuildsTheSameDef) {
   direct.insert(direct.end(),
                 {"-o", dir.File("direct.def"), frames[0], "/", "/", frames[1], frames[2]});
   ASSERT_EQ(Build(direct).status, 0);
-  const auto def = ReadBytes(dir.File("first.def"));
-  EXPECT_EQ(def, ReadBytes(dir.File("direct.def")));
-  EXPECT_EQ(Le32(def, 0), 0x40);
-  EXPECT_EQ(Le32(def, 4), 40);
-  EXPECT_EQ(Le32(def, 784), 200);
+  EXPECT_EQ(ReadBytes(dir.File("first.def")), ReadBytes(dir.File("direct.def")));
+  const auto def = ReadDefFile(dir.File("first.def"));
+  EXPECT_EQ(def.type, 0x40);
+  EXPECT_EQ(def.width, 40);
+  EXPECT_EQ(def.groups.at(0).number, 200);
 }
 
 TEST_F(BuildListTest, CommandLineOptionsOverrideTheDocument) {
   WriteText(dir.File("doc.h3l"), Header({{1, "3"}, {2, "4"}}) + "walk00.bmp  0+\r\n");
   ASSERT_EQ(Build({"--list", dir.File("doc.h3l"), "--format", "9", "-o", dir.File("a.def")}).status,
             0);
-  EXPECT_EQ(Le32(ReadBytes(dir.File("a.def")), 0), 0x40);
+  EXPECT_EQ(ReadDefFile(dir.File("a.def")).type, 0x40);
   // A Type given alone brings its own Formats, as choosing it in the window does.
   ASSERT_EQ(Build({"--list", dir.File("doc.h3l"), "--type", "1", "-o", dir.File("b.def")}).status,
             0);
-  EXPECT_EQ(Le32(ReadBytes(dir.File("b.def")), 0), 0x45);
+  EXPECT_EQ(ReadDefFile(dir.File("b.def")).type, 0x45);
   ASSERT_EQ(Build({"--list", dir.File("doc.h3l"), "--groups", "5", "-o", dir.File("c.def")}).status,
             0);
-  EXPECT_EQ(Le32(ReadBytes(dir.File("c.def")), 784), 5);
+  EXPECT_EQ(ReadDefFile(dir.File("c.def")).groups.at(0).number, 5);
 }
 
 TEST_F(BuildListTest, PathsInADocumentAreTakenFromItsFolder) {
@@ -150,7 +138,7 @@ TEST_F(BuildListTest, PathsInADocumentAreTakenFromItsFolder) {
   ::mkdir(dir.File("lists/out").c_str(), 0755);
   const auto run = Build({"--list", dir.File("lists/doc.h3l")});
   ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(Le32(ReadBytes(dir.File("lists/out/terrain.def")), 788), 2);
+  EXPECT_EQ(ReadDefFile(dir.File("lists/out/terrain.def")).groups.at(0).names.size(), 2u);
 
   WriteText(dir.File("lists/win.h3l"), Header({{3, "C:\\out\\x.def"}}) + frames[0] + "\r\n");
   const auto windows = Build({"--list", dir.File("lists/win.h3l")});
@@ -163,7 +151,7 @@ TEST_F(BuildListTest, ListTypes) {
   const auto asOne = Build({"--list", dir.File("one.h3l"), "--list-type", "1", "--type", "3", "-o",
                             dir.File("one.def")});
   ASSERT_EQ(asOne.status, 0) << asOne.err;
-  EXPECT_EQ(Le32(ReadBytes(dir.File("one.def")), 784), 4);
+  EXPECT_EQ(ReadDefFile(dir.File("one.def")).groups.at(0).number, 4);
 
   const auto asTwo = Build({"--list", dir.File("one.h3l"), "-o", dir.File("two.def")});
   EXPECT_EQ(asTwo.status, 1);

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <sstream>
 
-#include "cli/build_command.h"
+#include "support/cli_run.h"
+#include "support/def_reader.h"
 #include "support/format1_decoder.h"
 #include "support/test_support.h"
 
@@ -11,17 +11,8 @@ namespace kelvane::cli {
 namespace {
 
 using testing_support::DecodedFrame;
-using testing_support::Le32;
-
-// A T-shaped figure: a stem in columns 7-8 from row 1 to row 15 and a bar in
-// columns 3-12 from row 16 to row 19, rows counted from the bottom of a frame
-// 24 rows high. Two transparent columns at the right go with the fixed size.
-bmpgen::Bmp8 TFigure() {
-  bmpgen::Bmp8 frame(18, 24);
-  frame.FillRect(7, 23 - 15, 8, 23 - 1, 100);
-  frame.FillRect(3, 23 - 19, 12, 23 - 16, 100);
-  return frame;
-}
+using testing_support::DecodeFormat1;
+using testing_support::TFigure;
 
 size_t Count(const DecodedFrame& frame, uint8_t index) {
   return size_t(std::count(frame.pixels.begin(), frame.pixels.end(), index));
@@ -30,21 +21,19 @@ size_t Count(const DecodedFrame& frame, uint8_t index) {
 TEST(Format1Build, ShadowOutlineFixedSizeAndPlacementReachTheDef) {
   testing_support::TempDir dir;
   const std::string out = dir.File("creature.def");
-  std::ostringstream stdoutText, stderrText;
-  const int status = RunBuild(
-      {"--shadow", "--outline", "--check", "1", "--fixed", "16x24", "--x", "3", "--y", "-2", "-q",
-       "-o", out, dir.Bmp("a.bmp", TFigure()), dir.Bmp("b.bmp", TFigure()), "/"},
-      stdoutText, stderrText);
-  ASSERT_EQ(status, 0) << stderrText.str();
-  const auto def = testing_support::ReadBytes(out);
-  EXPECT_EQ(Le32(def, 0), 0x47);
-  EXPECT_EQ(Le32(def, 4), 16);
-  EXPECT_EQ(Le32(def, 8), 24);
-  const size_t offsets = 784 + 16 + 2 * 13;
-  const DecodedFrame checked = testing_support::DecodeFormat1(def, size_t(Le32(def, offsets)));
-  const DecodedFrame plain = testing_support::DecodeFormat1(def, size_t(Le32(def, offsets + 4)));
-  EXPECT_EQ(size_t(Le32(def, offsets + 4)), 834 + 32 + size_t(checked.dataSize));
-  EXPECT_EQ(def.size(), size_t(Le32(def, offsets + 4)) + 32 + size_t(plain.dataSize));
+  // Two transparent columns at the right of the T go with the fixed size.
+  const auto run = testing_support::Build(
+      {"--shadow", "--outline", "--check", "1", "--fixed", "16x24", "--x", "3", "--y", "-2", "-o",
+       out, dir.Bmp("a.bmp", TFigure(18)), dir.Bmp("b.bmp", TFigure(18)), "/"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto bytes = testing_support::ReadBytes(out);
+  const auto def = testing_support::ReadDef(bytes);
+  EXPECT_EQ(def.type, 0x47);
+  EXPECT_EQ(def.width, 16);
+  EXPECT_EQ(def.height, 24);
+  ASSERT_EQ(def.frames.size(), 2u);
+  const DecodedFrame checked = DecodeFormat1(bytes, def.frames[0].offset);
+  const DecodedFrame plain = DecodeFormat1(bytes, def.frames[1].offset);
 
   // The full size stays the first frame's own; only the DEF header is fixed.
   EXPECT_EQ(plain.fullWidth, 18);

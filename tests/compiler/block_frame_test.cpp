@@ -3,6 +3,7 @@
 #include "base/errors.h"
 #include "compiler/compile_driver.h"
 #include "compiler/frame_encoders.h"
+#include "support/def_reader.h"
 #include "support/test_support.h"
 
 namespace kelvane {
@@ -10,14 +11,16 @@ namespace {
 
 using testing_support::Le16;
 using testing_support::Le32;
+using testing_support::Le32Bytes;
+using testing_support::ReadFrameBlock;
 using testing_support::TempDir;
 using Bytes = std::vector<uint8_t>;
 
 // Decodes a format 2 or 3 block back into pixels: `Height` rows of `Width`
 // columns (the last block's pixels past the width are dropped).
 std::vector<Bytes> DecodeBlockFrame(const Bytes& block) {
-  const int32_t width = Le32(block, 16);
-  const int32_t height = Le32(block, 20);
+  const int32_t width = ReadFrameBlock(block).width;
+  const int32_t height = ReadFrameBlock(block).height;
   const size_t blocksPerRow = size_t(width + 31) / 32;
   std::vector<Bytes> rows;
   for (int32_t y = 0; y < height; ++y) {
@@ -44,6 +47,17 @@ std::vector<Bytes> DecodeBlockFrame(const Bytes& block) {
   return rows;
 }
 
+// The block holds the source's rows from its top margin down, all of its width.
+void ExpectSourceRows(const Bytes& block, const bmpgen::Bmp8& drawn) {
+  const auto rows = DecodeBlockFrame(block);
+  const int32_t top = ReadFrameBlock(block).topMargin;
+  for (size_t y = 0; y < rows.size(); ++y) {
+    for (int32_t x = 0; x < drawn.width; ++x) {
+      ASSERT_EQ(rows[y][size_t(x)], drawn.At(x, top + int32_t(y))) << x << "," << y;
+    }
+  }
+}
+
 class BlockFrameTest : public ::testing::Test {
  protected:
   Bytes Encode3(const bmpgen::Bmp8& drawn) {
@@ -55,11 +69,6 @@ class BlockFrameTest : public ::testing::Test {
     Bytes block;
     ConverFileBMPtoPCX2(scratch, options, dir.Bmp("frame.bmp", drawn), block);
     return block;
-  }
-  void ExpectHeader(const Bytes& block, std::vector<int32_t> fields) {
-    for (size_t i = 0; i < fields.size(); ++i) {
-      EXPECT_EQ(Le32(block, 4 * i), fields[i]) << "field " << i;
-    }
   }
 
   TempDir dir;
@@ -73,9 +82,8 @@ TEST_F(BlockFrameTest, CodesTheTwoRowObjectByteForByte) {
   const Bytes expected = {10,   0,    14, 0, 18,   0, 19, 0,    20,   0,      // table
                           0x1D, 0xE1, 9,  9, 0xE1, 9, 9,  0x1D, 0x1F, 0x1F};  // blocks
   for (const auto& [block, format] : {std::pair{Encode3(drawn), 3}, std::pair{Encode2(drawn), 2}}) {
-    ASSERT_EQ(block.size(), 52u);
-    ExpectHeader(block, {20, format, 64, 3, 64, 2, 0, 1});
-    EXPECT_EQ(Bytes(block.begin() + 32, block.end()), expected);
+    EXPECT_EQ(block,
+              testing_support::Concat({Le32Bytes({20, format, 64, 3, 64, 2, 0, 1}), expected}));
   }
 }
 
@@ -83,9 +91,10 @@ TEST_F(BlockFrameTest, EmptyFrameIsTheClosingEntryAlone) {
   const bmpgen::Bmp8 drawn(40, 5);
   for (const Bytes& block : {Encode3(drawn), Encode2(drawn)}) {
     ASSERT_EQ(block.size(), 34u);
-    EXPECT_EQ(Le32(block, 0), 2);
-    EXPECT_EQ(Le32(block, 20), 0);
-    EXPECT_EQ(Le32(block, 28), 5);
+    const auto read = ReadFrameBlock(block);
+    EXPECT_EQ(read.dataSize, 2);
+    EXPECT_EQ(read.height, 0);
+    EXPECT_EQ(read.topMargin, 5);
     EXPECT_EQ(Le16(block, 32), 2);
   }
 }
@@ -93,18 +102,18 @@ TEST_F(BlockFrameTest, EmptyFrameIsTheClosingEntryAlone) {
 TEST_F(BlockFrameTest, ContentOnTheBottomRowHasNoTransparentRowBelow) {
   bmpgen::Bmp8 drawn(32, 6);
   drawn.FillRect(0, 3, 31, 5, 20);
-  const Bytes block = Encode3(drawn);
-  EXPECT_EQ(Le32(block, 20), 3);
-  EXPECT_EQ(Le32(block, 28), 3);
+  const auto block = ReadFrameBlock(Encode3(drawn));
+  EXPECT_EQ(block.height, 3);
+  EXPECT_EQ(block.topMargin, 3);
 }
 
 TEST_F(BlockFrameTest, MarginsAreZeroLeftAndTopLessThePlacementOffsets) {
   bmpgen::Bmp8 drawn(32, 8);
   drawn.At(20, 4) = 9;
   options.offsets = {10, -3};
-  const Bytes block = Encode3(drawn);
-  EXPECT_EQ(Le32(block, 24), -10);
-  EXPECT_EQ(Le32(block, 28), 4 + 3);
+  const auto block = ReadFrameBlock(Encode3(drawn));
+  EXPECT_EQ(block.leftMargin, -10);
+  EXPECT_EQ(block.topMargin, 4 + 3);
 }
 
 TEST_F(BlockFrameTest, LastBlockPastTheWidthIsTransparent) {
@@ -124,15 +133,9 @@ TEST_F(BlockFrameTest, EveryFrameIsReadWithItsOwnSize) {
   wide.FillRect(40, 0, 90, 0, 7);
   for (const auto* drawn : {&small, &wide}) {
     const Bytes block = Encode3(*drawn);
-    EXPECT_EQ(Le32(block, 8), drawn->width);
-    EXPECT_EQ(Le32(block, 12), drawn->height);
-    const auto rows = DecodeBlockFrame(block);
-    const int32_t top = Le32(block, 28);
-    for (size_t y = 0; y < rows.size(); ++y) {
-      for (int32_t x = 0; x < drawn->width; ++x) {
-        ASSERT_EQ(rows[y][size_t(x)], drawn->At(x, top + int32_t(y)));
-      }
-    }
+    EXPECT_EQ(ReadFrameBlock(block).fullWidth, drawn->width);
+    EXPECT_EQ(ReadFrameBlock(block).fullHeight, drawn->height);
+    ExpectSourceRows(block, *drawn);
   }
 }
 
@@ -145,14 +148,8 @@ TEST_F(BlockFrameTest, BothFormatsDecodeBackToTheSourcePixels) {
     }
   }
   for (const Bytes& block : {Encode3(drawn), Encode2(drawn)}) {
-    const auto rows = DecodeBlockFrame(block);
-    const int32_t top = Le32(block, 28);
-    ASSERT_EQ(Le32(block, 0) + 32, int32_t(block.size()));
-    for (size_t y = 0; y < rows.size(); ++y) {
-      for (int32_t x = 0; x < 70; ++x) {
-        ASSERT_EQ(rows[y][size_t(x)], drawn.At(x, top + int32_t(y))) << x << "," << y;
-      }
-    }
+    ASSERT_EQ(ReadFrameBlock(block).dataSize + 32, int32_t(block.size()));
+    ExpectSourceRows(block, drawn);
   }
 }
 
@@ -168,15 +165,12 @@ TEST_F(BlockFrameTest, FrameBeyondSixteenBitOffsetsIsRefused) {
   }
   EXPECT_EQ(Le32(Encode3(fits), 0), 2 * (29 * 64 + 1) + 29 * 64 * 33);
   Bytes block = {1, 2, 3};
-  try {
-    ConverFileBMPtoPCX3(scratch, options, {dir.Bmp("big.bmp", tooBig), 1, false}, block);
-    ADD_FAILURE();
-  } catch (const Error& error) {
-    EXPECT_EQ(std::string(error.what()),
-              "\"" + dir.File("big.bmp") +
-                  "\" (2048 x 30) is too large for its frame type: its coded blocks and their "
-                  "table need more than 65535 bytes");
-  }
+  EXPECT_EQ(testing_support::ErrorText([&] {
+              ConverFileBMPtoPCX3(scratch, options, {dir.Bmp("big.bmp", tooBig), 1, false}, block);
+            }),
+            "\"" + dir.File("big.bmp") +
+                "\" (2048 x 30) is too large for its frame type: its coded blocks and their "
+                "table need more than 65535 bytes");
   EXPECT_EQ(block, (Bytes{1, 2, 3}));
 }
 
@@ -192,6 +186,16 @@ TEST_F(BlockFrameTest, IndexSevenIsALiteralHereAndAColourInFormatOne) {
   EXPECT_EQ(Bytes(creature.end() - 4, creature.end()), (Bytes{0x07, 0x02, 0x00, 0x02}));
 }
 
+TEST_F(BlockFrameTest, MapObjectShadowOnlyWhenAsked) {
+  bmpgen::Bmp8 drawn(32, 4);
+  drawn.At(20, 1) = 9;  // row 2 from the bottom, sheared by one column
+  EXPECT_EQ(DecodeBlockFrame(Encode3(drawn)).at(0)[19], 0);
+  options.shadow = true;
+  const auto rows = DecodeBlockFrame(Encode3(drawn));
+  EXPECT_EQ(rows.at(0)[19], 4);
+  EXPECT_EQ(rows.at(0)[20], 9);
+}
+
 TEST_F(BlockFrameTest, MapObjectDefEndToEnd) {
   bmpgen::Bmp8 drawn(64, 3);
   drawn.FillRect(30, 1, 33, 1, 9);
@@ -203,13 +207,11 @@ TEST_F(BlockFrameTest, MapObjectDefEndToEnd) {
   testing_support::RecordingHost host;
   CompileState state;
   ASSERT_EQ(CreateDefFile(state, mapObject, host).status, CompileOutcome::Status::Written);
-  const Bytes def = testing_support::ReadBytes(mapObject.settings.outputName);
+  const auto def = testing_support::ReadDefFile(mapObject.settings.outputName);
   const int32_t d = 784 + 16 + 2 * 17;
-  EXPECT_EQ(Le32(def, 0), 0x43);
-  EXPECT_EQ(def.size(), size_t(d + 2 * 52));
-  EXPECT_EQ(Le32(def, 800 + 26), d);
-  EXPECT_EQ(Le32(def, 800 + 30), d + 52);
-  EXPECT_EQ(Le32(def, d + 4), 3);
+  EXPECT_EQ(def.type, 0x43);
+  EXPECT_EQ(def.groups.at(0).offsets, (std::vector<int32_t>{d, d + 52}));
+  EXPECT_EQ(def.frames.at(1).format, 3);
 }
 
 }  // namespace

@@ -33,12 +33,7 @@ void ExpectRows(const BmpImage& loaded, const bmpgen::Bmp8& drawn) {
 
 std::string RefusalOf(const std::string& path) {
   BmpImage image;
-  try {
-    LoadBmpImage(path, image);
-  } catch (const Error& error) {
-    return error.what();
-  }
-  return "loaded";
+  return testing_support::ErrorText([&] { LoadBmpImage(path, image); });
 }
 
 TEST(RowStride, RoundsUpToFour) {

@@ -3,104 +3,79 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "compiler/def_format.h"
-#include "support/test_support.h"
+#include "support/compile_fixture.h"
+#include "support/def_reader.h"
 
 namespace kelvane {
 namespace {
 
-using testing_support::Le32;
-using testing_support::ReadBytes;
-using testing_support::RecordingHost;
+using testing_support::Concat;
+using testing_support::DefFile;
+using testing_support::GroupNumbersOf;
+using testing_support::Le32Bytes;
 using testing_support::TempDir;
 using testing_support::Tile32;
+using Bytes = std::vector<uint8_t>;
+using Offsets = std::vector<int32_t>;
 
-class CompileDriverTest : public ::testing::Test {
+class CompileDriverTest : public testing_support::CompileTest {
  protected:
-  CompileDriverTest() {
-    options.typeIndex = 3;  // Terrain: format 0
-    options.formatsIndex = 4;
-    options.outputName = dir.File("out.def");
-  }
-
-  std::string Frame(const std::string& name, int seed = 0) { return dir.Bmp(name, Tile32(seed)); }
   void Add(const std::string& entry) { list.Append(entry); }
   void AddSeparator() { list.Append(kGroupSeparator); }
-  CompileOutcome Compile() { return CreateDefFile(state, document, host); }
-
-  TempDir dir;
-  CompileState state;
-  FrameDocument document{FrameList{}, GroupNumbers{}, WindowSettings{}};
-  FrameList& list = document.list;
-  WindowSettings& options = document.settings;
-  RecordingHost host;
+  DefFile Written() { return testing_support::ReadDef(CompiledBytes()); }
 };
+
+Bytes Name13(const std::string& name) {
+  Bytes bytes(name.begin(), name.end());
+  bytes.resize(13);
+  return bytes;
+}
 
 // Two groups: frames a and b, then frame c.
 TEST_F(CompileDriverTest, ReproducesTheTwoGroupLayoutByteForByte) {
   auto tileA = Tile32(1);
   tileA.SetColour(10, 30, 20, 10);
-  Add(dir.Bmp("runner10.bmp", tileA));
+  Add(frames.Bmp("runner10.bmp", tileA));
   Add(Frame("walk07.bmp", 2));
   AddSeparator();
   Add(Frame("w.bmp", 3));
   AddSeparator();
 
-  const auto outcome = Compile();
-  ASSERT_EQ(outcome.status, CompileOutcome::Status::Written) << outcome.message;
-  const auto def = ReadBytes(options.outputName);
-  ASSERT_EQ(def.size(), 4035u);
-
-  EXPECT_EQ(Le32(def, 0), 0x45);
-  EXPECT_EQ(Le32(def, 4), 32);
-  EXPECT_EQ(Le32(def, 8), 32);
-  EXPECT_EQ(Le32(def, 12), 2);
+  const auto bytes = CompiledBytes();
+  ASSERT_EQ(bytes.size(), 4035u);
+  EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 16), Le32Bytes({0x45, 32, 32, 2}));
   // Colour table entry 10 was stored as blue 10, green 20, red 30.
-  EXPECT_EQ(def[16 + 30], 30);
-  EXPECT_EQ(def[16 + 31], 20);
-  EXPECT_EQ(def[16 + 32], 10);
+  EXPECT_EQ(Bytes(bytes.begin() + 16 + 30, bytes.begin() + 16 + 33), (Bytes{30, 20, 10}));
+  EXPECT_EQ(Bytes(bytes.begin() + 784, bytes.begin() + 867),
+            Concat({Le32Bytes({0, 2, 0, 0}), Name13("runner10.pcx"), Name13("\xCD\xCDwalk07.pcx"),
+                    Le32Bytes({867, 1923}), Le32Bytes({1, 1, 0, 0}), Name13("w.bmp.pcx"),
+                    Le32Bytes({2979})}));
 
-  EXPECT_EQ(Le32(def, 784), 0);
-  EXPECT_EQ(Le32(def, 788), 2);
-  EXPECT_EQ(Le32(def, 792), 0);
-  EXPECT_EQ(Le32(def, 796), 0);
-  const std::string first(def.begin() + 800, def.begin() + 813);
-  EXPECT_EQ(first, std::string("runner10.pcx\0", 13));
-  const std::string second(def.begin() + 813, def.begin() + 826);
-  EXPECT_EQ(second, std::string("\xCD\xCDwalk07.pcx", 12) + std::string(1, '\0'));
-  EXPECT_EQ(Le32(def, 826), 867);
-  EXPECT_EQ(Le32(def, 830), 1923);
-  EXPECT_EQ(Le32(def, 834), 1);
-  EXPECT_EQ(Le32(def, 838), 1);
-  const std::string third(def.begin() + 850, def.begin() + 863);
-  EXPECT_EQ(third, std::string("w.bmp.pcx\0\0\0\0", 13));
-  EXPECT_EQ(Le32(def, 863), 2979);
-
-  for (const size_t block : {867u, 1923u, 2979u}) {
-    EXPECT_EQ(Le32(def, block), 1024);
-    EXPECT_EQ(Le32(def, block + 4), 0);
+  const DefFile def = testing_support::ReadDef(bytes);
+  ASSERT_EQ(def.frames.size(), 3u);
+  for (size_t cut = 0; cut < bytes.size(); cut += 5) {  // the reader stays inside the bytes
+    EXPECT_ANY_THROW(testing_support::ReadDef(Bytes(bytes.begin(), bytes.begin() + long(cut))));
+  }
+  for (const auto& frame : def.frames) {
+    EXPECT_EQ(frame.dataSize, 1024);
+    EXPECT_EQ(frame.format, 0);
   }
   // Frame 3's first pixel, top-left of seed 3.
-  EXPECT_EQ(def[2979 + 32], Tile32(3).At(0, 0));
+  EXPECT_EQ(def.frames[2].data.at(0), Tile32(3).At(0, 0));
 }
 
 TEST_F(CompileDriverTest, AppendsTheMissingSeparatorAndKeepsIt) {
   Add(Frame("a.bmp"));
   Add(Frame("b.bmp"));
   Add(Frame("c.bmp"));
-  ASSERT_EQ(Compile().status, CompileOutcome::Status::Written);
+  const DefFile def = Written();
   ASSERT_EQ(list.Count(), 4u);
   EXPECT_TRUE(list.IsSeparator(3));
   EXPECT_EQ(state.groupCount, 1);
-  const auto def = ReadBytes(options.outputName);
-  EXPECT_EQ(Le32(def, 12), 1);
-  EXPECT_EQ(Le32(def, 784), 0);
-  EXPECT_EQ(Le32(def, 788), 3);
+  ASSERT_EQ(def.groups.size(), 1u);
+  EXPECT_EQ(def.groups[0].number, 0);
   const int32_t d = 784 + 16 + 17 * 3;
-  EXPECT_EQ(Le32(def, 800 + 39), d);
-  EXPECT_EQ(Le32(def, 800 + 43), d + 1056);
-  EXPECT_EQ(Le32(def, 800 + 47), d + 2112);
-  EXPECT_EQ(def.size(), size_t(d + 3 * 1056));
+  EXPECT_EQ(def.groups[0].offsets, (Offsets{d, d + 1056, d + 2112}));
 }
 
 TEST_F(CompileDriverTest, EmptyGroupIsAHeadWithoutFrames) {
@@ -110,25 +85,14 @@ TEST_F(CompileDriverTest, EmptyGroupIsAHeadWithoutFrames) {
   Add(Frame("b.bmp"));
   Add(Frame("c.bmp"));
   AddSeparator();
-  ASSERT_EQ(Compile().status, CompileOutcome::Status::Written);
-  const auto def = ReadBytes(options.outputName);
+  const DefFile def = Written();
   const int32_t d = 784 + 16 * 3 + 17 * 3;
-  EXPECT_EQ(Le32(def, 12), 3);
-  // Group 0: one frame.
-  EXPECT_EQ(Le32(def, 784), 0);
-  EXPECT_EQ(Le32(def, 788), 1);
-  EXPECT_EQ(Le32(def, 800 + 13), d);
-  // Group 1: empty, 16 bytes.
-  const size_t g1 = 800 + 17;
-  EXPECT_EQ(Le32(def, g1), 1);
-  EXPECT_EQ(Le32(def, g1 + 4), 0);
+  ASSERT_EQ(def.groups.size(), 3u);
+  EXPECT_EQ(def.groups[0].offsets, Offsets{d});
+  EXPECT_TRUE(def.groups[1].offsets.empty());
   // Group 2: frames 2 and 3, numbered on from the empty group.
-  const size_t g2 = g1 + 16;
-  EXPECT_EQ(Le32(def, g2), 2);
-  EXPECT_EQ(Le32(def, g2 + 4), 2);
-  EXPECT_EQ(Le32(def, g2 + 16 + 26), d + 1056);
-  EXPECT_EQ(Le32(def, g2 + 16 + 30), d + 2112);
-  EXPECT_EQ(def.size(), size_t(d + 3 * 1056));
+  EXPECT_EQ(GroupNumbersOf(def), (Offsets{0, 1, 2}));
+  EXPECT_EQ(def.groups[2].offsets, (Offsets{d + 1056, d + 2112}));
 }
 
 TEST_F(CompileDriverTest, GroupsAreNumberedByTheMonsterType) {
@@ -136,31 +100,18 @@ TEST_F(CompileDriverTest, GroupsAreNumberedByTheMonsterType) {
     Add(Frame("f" + std::to_string(g) + ".bmp", g));
     AddSeparator();
   }
-  ASSERT_EQ(Compile().status, CompileOutcome::Status::Written);
-  auto def = ReadBytes(options.outputName);
-  std::vector<int32_t> numbers;
-  for (size_t at = 784; numbers.size() < 7; at += 16 + 17) {
-    numbers.push_back(Le32(def, at));
-  }
-  EXPECT_EQ(numbers, (std::vector<int32_t>{0, 1, 2, 3, 4, 5, 7}));
-
+  EXPECT_EQ(GroupNumbersOf(Written()), (std::vector<int32_t>{0, 1, 2, 3, 4, 5, 7}));
   document.numbers = {2, 6, 5};
   options.monsterIndex = 14;
-  ASSERT_EQ(Compile().status, CompileOutcome::Status::Written);
-  def = ReadBytes(options.outputName);
-  EXPECT_EQ(Le32(def, 784), 2);
-  EXPECT_EQ(Le32(def, 784 + 33), 6);
-  EXPECT_EQ(Le32(def, 784 + 66), 5);
+  EXPECT_EQ(GroupNumbersOf(Written()), (std::vector<int32_t>{2, 6, 5, 0, 0, 0, 0}));
 }
 
 TEST_F(CompileDriverTest, NameMaskRenamesFrames) {
   Add(Frame("runner10.bmp"));
   Add(Frame("a.bmp"));
   options.nameMask = "Hero_A";
-  ASSERT_EQ(Compile().status, CompileOutcome::Status::Written);
-  const auto def = ReadBytes(options.outputName);
-  EXPECT_EQ(std::string(def.begin() + 800, def.begin() + 813), std::string("Hero_A10.pcx\0", 13));
-  EXPECT_EQ(std::string(def.begin() + 813, def.begin() + 826), std::string("Hero_Aa..pcx\0", 13));
+  EXPECT_EQ(Written().groups.at(0).names,
+            (std::vector<std::string>{"Hero_A10.pcx", "Hero_Aa..pcx"}));
 }
 
 TEST_F(CompileDriverTest, ProgressRunsThroughItsFixedSteps) {
@@ -191,11 +142,9 @@ TEST_F(CompileDriverTest, ProgressStepIsOneFromEightyEntries) {
 TEST_F(CompileDriverTest, TypesTwoAndFourBothGiveFormatZero) {
   Add(Frame("a.bmp"));
   options.typeIndex = 1;
-  ASSERT_EQ(Compile().status, CompileOutcome::Status::Written);
-  const auto roads = ReadBytes(options.outputName);
+  const auto roads = CompiledBytes();
   options.typeIndex = 3;
-  ASSERT_EQ(Compile().status, CompileOutcome::Status::Written);
-  EXPECT_EQ(ReadBytes(options.outputName), roads);
+  EXPECT_EQ(CompiledBytes(), roads);
   EXPECT_EQ(roads.size(), 784u + 16 + 17 + 1056);
 }
 
@@ -204,24 +153,22 @@ TEST_F(CompileDriverTest, FixedSizeGoesToTheDefHeaderOnly) {
   options.fixedSize = true;
   options.fixedWidth = "64";
   options.fixedHeight = " 48";
-  ASSERT_EQ(Compile().status, CompileOutcome::Status::Written);
-  const auto def = ReadBytes(options.outputName);
-  EXPECT_EQ(Le32(def, 4), 64);
-  EXPECT_EQ(Le32(def, 8), 48);
-  EXPECT_EQ(Le32(def, 817 + 8), 32);  // the frame still says 32 x 32
+  const DefFile def = Written();
+  EXPECT_EQ(def.width, 64);
+  EXPECT_EQ(def.height, 48);
+  EXPECT_EQ(def.frames.at(0).fullWidth, 32);  // the frame still says 32 x 32
+  EXPECT_EQ(def.frames.at(0).fullHeight, 32);
 }
 
 TEST_F(CompileDriverTest, OptionsOfOtherFormatsLeaveFormatZeroUnchanged) {
   Add(Frame("a.bmp"));
   Add(Frame("b.bmp", 4));
-  ASSERT_EQ(Compile().status, CompileOutcome::Status::Written);
-  const auto plain = ReadBytes(options.outputName);
+  const auto plain = CompiledBytes();
   list.SetChecked(0, true);
   options.shadow = options.outline = options.useX = options.useY = true;
   options.xText = "5";
   options.yText = "-3";
-  ASSERT_EQ(Compile().status, CompileOutcome::Status::Written);
-  EXPECT_EQ(ReadBytes(options.outputName), plain);
+  EXPECT_EQ(CompiledBytes(), plain);
 }
 
 TEST_F(CompileDriverTest, RelativeOutputGoesToTheCurrentFolderAndNothingElseIsLeft) {
@@ -231,7 +178,8 @@ TEST_F(CompileDriverTest, RelativeOutputGoesToTheCurrentFolderAndNothingElseIsLe
   testing_support::InFolder(work.path(),
                             [&] { ASSERT_EQ(Compile().status, CompileOutcome::Status::Written); });
   EXPECT_EQ(work.Names(), std::vector<std::string>{"rel.def"});
-  EXPECT_EQ(dir.Names(), std::vector<std::string>{"a.bmp"});
+  EXPECT_EQ(frames.Names(), std::vector<std::string>{"a.bmp"});
+  EXPECT_TRUE(out.Names().empty());
 }
 
 TEST_F(CompileDriverTest, ReadOnlyFramesCompile) {
@@ -265,9 +213,7 @@ TEST_F(CompileDriverTest, CustomNumbersBeyondTheTableAreRefused) {
   EXPECT_FALSE(testing_support::FileExists(options.outputName));
 
   options.monsterIndex = -1;
-  ASSERT_EQ(Compile().status, CompileOutcome::Status::Written);
-  const auto def = ReadBytes(options.outputName);
-  EXPECT_EQ(Le32(def, 784 + 33 * 22), 23);  // 0..5, 7..23: the 23rd group is 23
+  EXPECT_EQ(GroupNumbersOf(Written()).at(22), 23);  // 0..5, 7..23: the 23rd group is 23
 }
 
 TEST_F(CompileDriverTest, MoreThanFiveHundredFramesCompile) {
@@ -275,11 +221,9 @@ TEST_F(CompileDriverTest, MoreThanFiveHundredFramesCompile) {
   for (int i = 0; i < 520; ++i) {
     Add(frame);
   }
-  ASSERT_EQ(Compile().status, CompileOutcome::Status::Written);
-  const auto def = ReadBytes(options.outputName);
-  const int32_t d = 784 + 16 + 17 * 520;
-  EXPECT_EQ(def.size(), size_t(d) + 520u * 1056);
-  EXPECT_EQ(Le32(def, 800 + 13 * 520 + 4 * 519), d + 519 * 1056);
+  const DefFile def = Written();
+  ASSERT_EQ(def.frames.size(), 520u);
+  EXPECT_EQ(def.groups.at(0).offsets.back(), 784 + 16 + 17 * 520 + 519 * 1056);
 }
 
 }  // namespace

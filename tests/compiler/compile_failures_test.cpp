@@ -2,16 +2,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "compiler/compile_driver.h"
-#include "support/test_support.h"
+#include "support/compile_fixture.h"
 
 namespace kelvane {
 namespace {
 
 using testing_support::FileExists;
 using testing_support::ReadBytes;
-using testing_support::RecordingHost;
-using testing_support::TempDir;
 using testing_support::Tile32;
 using Status = CompileOutcome::Status;
 
@@ -19,17 +16,9 @@ const std::vector<uint8_t> kEarlierOutput = {'o', 'l', 'd', ' ', 'd', 'e', 'f'};
 
 // Every failure must leave an earlier DEF at the output path as it was, and
 // leave nothing else behind.
-class CompileFailureTest : public ::testing::Test {
+class CompileFailureTest : public testing_support::CompileTest {
  protected:
-  CompileFailureTest() {
-    options.typeIndex = 3;
-    options.formatsIndex = 4;
-    options.outputName = out.File("out.def");
-    testing_support::WriteBytes(options.outputName, kEarlierOutput);
-    frame = frames.Bmp("a.bmp", Tile32(1));
-  }
-
-  CompileOutcome Compile() { return CreateDefFile(state, document, host); }
+  CompileFailureTest() { testing_support::WriteBytes(options.outputName, kEarlierOutput); }
 
   void ExpectFailure(const std::string& message) {
     const auto outcome = Compile();
@@ -44,15 +33,8 @@ class CompileFailureTest : public ::testing::Test {
     EXPECT_EQ(frames.Names().size(), frameFiles);
   }
 
-  TempDir frames;
-  TempDir out;
-  std::string frame;
+  std::string frame = Frame("a.bmp", 1);
   size_t frameFiles = 1;
-  CompileState state;
-  FrameDocument document{FrameList{}, GroupNumbers{}, WindowSettings{}};
-  FrameList& list = document.list;
-  WindowSettings& options = document.settings;
-  RecordingHost host;
 };
 
 TEST_F(CompileFailureTest, EmptyListAsksForFiles) {
@@ -91,27 +73,21 @@ TEST_F(CompileFailureTest, SeparatorFirstIsReadAsAMissingFile) {
   EXPECT_TRUE(list.IsSeparator(2));  // the appended separator stays
 }
 
-TEST_F(CompileFailureTest, EmptyOutputPathIsAnInvalidName) {
+TEST_F(CompileFailureTest, OutputPathsThatCannotBeWritten) {
   list.Append(frame);
-  options.outputName = "";
-  const auto outcome = Compile();
-  EXPECT_EQ(outcome.status, Status::Failed);
-  EXPECT_EQ(outcome.message, "Invalid filename");
-}
-
-TEST_F(CompileFailureTest, OutputInAMissingFolderIsAnInvalidName) {
-  list.Append(frame);
-  const std::string good = options.outputName;
-  options.outputName = out.File("no-such-folder/out.def");
-  EXPECT_EQ(Compile().message, "Invalid filename");
-  options.outputName = good;
+  const std::pair<std::string, std::string> cases[] = {
+      {"", "Invalid filename"},
+      {out.File("no-such-folder/out.def"), "Invalid filename"},
+      {out.path(), "File access denied"},
+  };
+  for (const auto& [path, message] : cases) {
+    options.outputName = path;
+    const auto outcome = Compile();
+    EXPECT_EQ(outcome.status, Status::Failed);
+    EXPECT_EQ(outcome.message, message) << path;
+  }
+  options.outputName = out.File("out.def");
   ExpectOutputUntouched();
-}
-
-TEST_F(CompileFailureTest, OutputThatIsAFolderIsRefused) {
-  list.Append(frame);
-  options.outputName = out.path();
-  EXPECT_EQ(Compile().message, "File access denied");
 }
 
 TEST_F(CompileFailureTest, ReadOnlyOutputIsNotReplaced) {
@@ -150,29 +126,22 @@ TEST_F(CompileFailureTest, MissingFrameFileAfterGoodOnes) {
   EXPECT_EQ(Compile().path, frames.File("missing.bmp"));
 }
 
-TEST_F(CompileFailureTest, FrameThatIsNotABmp) {
+TEST_F(CompileFailureTest, FramesThatCannotBeTaken) {
   const std::string text = frames.File("notes.bmp");
   testing_support::WriteBytes(text, std::vector<uint8_t>(2000, 'x'));
-  ++frameFiles;
-  list.Append(frame);
-  list.Append(text);
-  ExpectFailure("\"" + text + "\" is not a 256-colour BMP: it does not start with \"BM\"");
-}
-
-TEST_F(CompileFailureTest, FrameShorterThanAHeader) {
   const std::string stub = frames.File("stub.bmp");
   testing_support::WriteBytes(stub, {'B', 'M', 0, 0});
-  ++frameFiles;
-  list.Append(stub);
-  ExpectFailure("Read beyond end of file");
-}
-
-TEST_F(CompileFailureTest, TerrainFrameOfAnotherSize) {
   const std::string big = frames.Bmp("big.bmp", bmpgen::Bmp8(64, 32));
-  ++frameFiles;
-  list.Append(frame);
-  list.Append(big);
-  ExpectFailure("\"" + big + "\" is 64 x 32 pixels; frames of this type must be 32 x 32");
+  frameFiles = 4;
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {{frame, text}, "\"" + text + "\" is not a 256-colour BMP: it does not start with \"BM\""},
+      {{stub}, "Read beyond end of file"},  // the first frame's header
+      {{frame, big}, "\"" + big + "\" is 64 x 32 pixels; frames of this type must be 32 x 32"},
+  };
+  for (const auto& [entries, message] : cases) {
+    list = testing_support::ListOf(entries);
+    ExpectFailure(message);
+  }
 }
 
 TEST_F(CompileFailureTest, CancelAfterThePaletteCheckChangesNothing) {

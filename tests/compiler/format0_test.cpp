@@ -6,8 +6,6 @@
 namespace kelvane {
 namespace {
 
-using testing_support::Le32;
-
 TEST(Format0, StoresTheThirtyTwoRowsTopFirst) {
   testing_support::TempDir dir;
   bmpgen::Bmp8 tile(32, 32, 50);
@@ -20,10 +18,8 @@ TEST(Format0, StoresTheThirtyTwoRowsTopFirst) {
   ConverFileBMPtoPCX0(scratch, path, block);
   ASSERT_EQ(block.size(), 1u + 1056);
   block.erase(block.begin());
-  const std::vector<int32_t> header = {1024, 0, 32, 32, 32, 32, 0, 0};
-  for (size_t i = 0; i < header.size(); ++i) {
-    EXPECT_EQ(Le32(block, 4 * i), header[i]) << i;
-  }
+  EXPECT_EQ(std::vector<uint8_t>(block.begin(), block.begin() + 32),
+            testing_support::Le32Bytes({1024, 0, 32, 32, 32, 32, 0, 0}));
   EXPECT_EQ(block[32], 7);
   EXPECT_EQ(block[1055], 9);
   EXPECT_EQ(block[32 + 32 + 5], 200);

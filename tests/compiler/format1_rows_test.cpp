@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "support/test_support.h"
+
 namespace kelvane {
 namespace {
 
 using Bytes = std::vector<uint8_t>;
+using testing_support::Concat;
 
 Bytes EncodeRow(const Bytes& pixels) {
   Bytes out = {0xAA};  // rows are appended
@@ -20,14 +23,6 @@ Bytes Literal(size_t length, uint8_t first) {
     pixels[i] = uint8_t(8 + (first + i) % 248);
   }
   return pixels;
-}
-
-Bytes Concat(std::initializer_list<Bytes> parts) {
-  Bytes all;
-  for (const Bytes& part : parts) {
-    all.insert(all.end(), part.begin(), part.end());
-  }
-  return all;
 }
 
 TEST(Format1Row, WorkedExample) {

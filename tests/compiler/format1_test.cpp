@@ -9,9 +9,12 @@ namespace kelvane {
 namespace {
 
 using Bytes = std::vector<uint8_t>;
+using testing_support::Block3x3;
+using testing_support::Concat;
 using testing_support::DecodedFrame;
 using testing_support::DecodeFormat1;
-using testing_support::Le32;
+using testing_support::Le32Bytes;
+using testing_support::ReadFrameBlock;
 
 class Format1Test : public ::testing::Test {
  protected:
@@ -35,22 +38,6 @@ class Format1Test : public ::testing::Test {
   int frames = 0;
 };
 
-Bytes Header(std::initializer_list<int32_t> fields) {
-  Bytes out;
-  for (const int32_t field : fields) {
-    for (int shift = 0; shift < 32; shift += 8) {
-      out.push_back(uint8_t(uint32_t(field) >> shift));
-    }
-  }
-  return out;
-}
-
-Bytes Concat(const Bytes& a, const Bytes& b) {
-  Bytes all = a;
-  all.insert(all.end(), b.begin(), b.end());
-  return all;
-}
-
 bmpgen::Bmp8 WorkedFrame() {
   bmpgen::Bmp8 frame(6, 4);
   frame.At(1, 1) = 9;
@@ -63,25 +50,25 @@ bmpgen::Bmp8 WorkedFrame() {
 
 TEST_F(Format1Test, WorkedFrameIs58Bytes) {
   FirstFrame(6, 4);
-  const Bytes expected = Concat(Header({26, 1, 6, 4, 3, 3, 1, 1, 12, 18, 24}),
-                                {0xFF, 1, 9, 9, 0, 0, 5, 0, 0xFF, 1, 9, 9, 0, 2});
+  const Bytes expected = Concat({Le32Bytes({26, 1, 6, 4, 3, 3, 1, 1, 12, 18, 24}),
+                                 {0xFF, 1, 9, 9, 0, 0, 5, 0, 0xFF, 1, 9, 9, 0, 2}});
   Bytes block = {0xAA};  // blocks are appended
   ConverFileBMPtoPCX1(scratch, options, {dir.Bmp("w.bmp", WorkedFrame()), 1, false}, block);
-  EXPECT_EQ(block, Concat({0xAA}, expected));
+  EXPECT_EQ(block, Concat({{0xAA}, expected}));
 }
 
 TEST_F(Format1Test, TransparentFrameIsAHeaderOnly) {
   FirstFrame(10, 8);
-  EXPECT_EQ(Encode(bmpgen::Bmp8(10, 8)), Header({0, 1, 10, 8, 11, 0, 0, 8}));
+  EXPECT_EQ(Encode(bmpgen::Bmp8(10, 8)), Le32Bytes({0, 1, 10, 8, 11, 0, 0, 8}));
   // Right is width + 1, clamped to the stride when the width is a multiple of 4.
-  EXPECT_EQ(Encode(bmpgen::Bmp8(12, 8)), Header({0, 1, 10, 8, 12, 0, 0, 8}));
+  EXPECT_EQ(Encode(bmpgen::Bmp8(12, 8)), Le32Bytes({0, 1, 10, 8, 12, 0, 0, 8}));
 }
 
 TEST_F(Format1Test, FullSizeIsTheFirstFramesSixteenBitSize) {
   FirstFrame(40000, 65535);
-  const Bytes block = Encode(WorkedFrame());
-  EXPECT_EQ(Le32(block, 8), 40000);
-  EXPECT_EQ(Le32(block, 12), 65535);
+  const auto block = ReadFrameBlock(Encode(WorkedFrame()));
+  EXPECT_EQ(block.fullWidth, 40000);
+  EXPECT_EQ(block.fullHeight, 65535);
 }
 
 TEST_F(Format1Test, ContentInColumnZeroTakesInThePaddingByte) {
@@ -115,9 +102,9 @@ TEST_F(Format1Test, OneTransparentRowFollowsTheContentUnlessItReachesTheBottom) 
 
 TEST_F(Format1Test, PlacementOffsetsAreSubtractedAfterClamping) {
   options.offsets = {10, -2};
-  const Bytes block = Encode(WorkedFrame());
-  EXPECT_EQ(Le32(block, 24), 1 - 10);
-  EXPECT_EQ(Le32(block, 28), 1 + 2);
+  const auto block = ReadFrameBlock(Encode(WorkedFrame()));
+  EXPECT_EQ(block.leftMargin, 1 - 10);
+  EXPECT_EQ(block.topMargin, 1 + 2);
 }
 
 TEST_F(Format1Test, EveryFrameIsReadWithItsOwnSize) {
@@ -154,12 +141,6 @@ TEST_F(Format1Test, FixedSizeIsMeasuredAfterTheCut) {
   EXPECT_EQ(grown.height, 7);  // rows 2 to 7, then the first added row
   EXPECT_EQ(grown.At(6, 5), 60);
   EXPECT_EQ(grown.At(6, 6), 0);
-}
-
-bmpgen::Bmp8 Block3x3() {
-  bmpgen::Bmp8 frame(12, 10);
-  frame.FillRect(5, 4, 7, 6, 100);  // rows 3 to 5 counted from the bottom
-  return frame;
 }
 
 TEST_F(Format1Test, OutlineOnlyOnCheckedEntries) {

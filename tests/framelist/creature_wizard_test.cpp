@@ -4,17 +4,12 @@
 
 #include <map>
 
+#include "support/test_support.h"
+
 namespace kelvane {
 namespace {
 
-// The list as rows: "/" for a separator, a trailing '*' for a check mark.
-std::vector<std::string> Rows(const FrameList& list) {
-  std::vector<std::string> rows;
-  for (size_t i = 0; i < list.Count(); ++i) {
-    rows.push_back((list.IsSeparator(i) ? "/" : list.Text(i)) + (list.Checked(i) ? "*" : ""));
-  }
-  return rows;
-}
+using testing_support::Texts;
 
 // A document the wizard opens on: an entry to throw away and numbers to keep.
 FrameDocument UsedDocument() {
@@ -47,7 +42,7 @@ TEST(WizardFinishTest, WritesTheFilledStepsAsNumberedGroups) {
       }
       EXPECT_EQ(wizard.Next(), step + 1 == kWizardStepCount);
     }
-    EXPECT_EQ(Rows(document.list), c.rows);
+    EXPECT_EQ(Texts(document.list), c.rows);
     GroupNumbers expected;
     expected.fill(99);
     std::copy(c.numbers.begin(), c.numbers.end(), expected.begin());
@@ -149,12 +144,12 @@ TEST(CreatureWizardTest, BackAndForthKeepsEachStepsPaths) {
   wizard.Next();
   static_cast<void>(wizard.AddFiles({"c"}));
   wizard.Previous();
-  EXPECT_EQ(Rows(wizard.ShownList()), (std::vector<std::string>{"a", "b"}));
+  EXPECT_EQ(Texts(wizard.ShownList()), (std::vector<std::string>{"a", "b"}));
   wizard.DeleteFile(Selection(0));
   wizard.Next();
-  EXPECT_EQ(Rows(wizard.ShownList()), (std::vector<std::string>{"c"}));
+  EXPECT_EQ(Texts(wizard.ShownList()), (std::vector<std::string>{"c"}));
   wizard.Previous();
-  EXPECT_EQ(Rows(wizard.ShownList()), (std::vector<std::string>{"b"}));
+  EXPECT_EQ(Texts(wizard.ShownList()), (std::vector<std::string>{"b"}));
 }
 
 TEST(CreatureWizardTest, AddAsksForTheSizeOnlyWhenOnePathStands) {
@@ -201,7 +196,7 @@ TEST(CreatureWizardTest, DeleteKeepsThePositionAndZeroesTheSizeWhenEmptied) {
     EXPECT_EQ(outcome.deleted, row.outcome.deleted);
     EXPECT_EQ(outcome.selection, row.outcome.selection);
     EXPECT_EQ(outcome.fixedSizeReset, row.outcome.fixedSizeReset);
-    EXPECT_EQ(Rows(wizard.ShownList()), row.rows);
+    EXPECT_EQ(Texts(wizard.ShownList()), row.rows);
   }
   EXPECT_EQ(document.settings.fixedWidth, "0");
   EXPECT_EQ(document.settings.fixedHeight, "0");

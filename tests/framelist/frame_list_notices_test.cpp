@@ -7,9 +7,12 @@
 #include "framelist/frame_list.h"
 #include "framelist/list_commands.h"
 #include "framelist/separators.h"
+#include "support/test_support.h"
 
 namespace kelvane {
 namespace {
+
+using testing_support::ListOf;
 
 // Writes down every notice with the row count the list has at that moment, so
 // that a notice sent on the wrong side of its change shows.
@@ -37,14 +40,6 @@ class RecordingListener : public FrameListListener {
 
   const FrameList& list_;
 };
-
-FrameList ListOf(const std::vector<std::string>& texts) {
-  FrameList list;
-  for (const auto& text : texts) {
-    list.Append(text == "/" ? kGroupSeparator : text);
-  }
-  return list;
-}
 
 TEST(FrameListNoticeTest, EveryCommandReportsExactlyWhatItChanged) {
   struct Case {

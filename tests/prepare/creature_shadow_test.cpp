@@ -2,79 +2,33 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-
 #include "support/test_support.h"
 
 namespace kelvane {
 namespace {
 
+using testing_support::Block3x3;
+using testing_support::FillFromBottom;
 using testing_support::ImageOf;
+using testing_support::PixelsOf;
+using testing_support::TFigure;
+using Changes = testing_support::PixelChanges;
+using Frame = bmpgen::Bmp8;
 
 // Rows here are counted from the bottom, from 0, as the passes count them.
-class Frame {
- public:
-  Frame(int32_t width, int32_t height) : drawn_(width, height) {}
-  // Columns a0..a1 and rows v0..v1, inclusive.
-  void Fill(int32_t a0, int32_t a1, int32_t v0, int32_t v1, uint8_t index) {
-    drawn_.FillRect(a0, drawn_.height - 1 - v1, a1, drawn_.height - 1 - v0, index);
-  }
-  BmpImage Image() const { return ImageOf(drawn_); }
-
- private:
-  bmpgen::Bmp8 drawn_;
-};
-
 uint8_t At(const BmpImage& image, int32_t a, int32_t v) {
   return image.RowFromBottom(v)[a];
 }
 
-using Changes = std::vector<std::array<int32_t, 3>>;  // column, row, new index
-
 // Runs the passes and lists every pixel they changed, row by row.
 Changes Draw(const Frame& frame, bool shadow, bool outline) {
-  const BmpImage before = frame.Image();
-  BmpImage after = before;
-  showdowCreture(after, shadow, outline);
-  Changes changes;
-  for (int32_t v = 0; v < before.height; ++v) {
-    for (int32_t a = 0; a < int32_t(before.stride); ++a) {
-      if (At(before, a, v) != At(after, a, v)) {
-        changes.push_back({a, v, At(after, a, v)});
-      }
-    }
-  }
-  return changes;
-}
-
-Changes Pixels(std::initializer_list<int32_t> columns, std::initializer_list<int32_t> rows,
-               int32_t index) {
-  Changes pixels;
-  for (const int32_t v : rows) {
-    for (const int32_t a : columns) {
-      pixels.push_back({a, v, index});
-    }
-  }
-  return pixels;
-}
-
-// A stem in columns 7-8 from row 1 to row 15 and a bar in columns 3-12 from
-// row 16 to row 19.
-Frame TFigure() {
-  Frame t(16, 24);
-  t.Fill(7, 8, 1, 15, 100);
-  t.Fill(3, 12, 16, 19, 100);
-  return t;
-}
-
-Frame Block3x3() {
-  Frame block(12, 10);
-  block.Fill(5, 7, 3, 5, 100);
-  return block;
+  return testing_support::ChangesBy(
+      frame, [&](BmpImage& image) { showdowCreture(image, shadow, outline); });
 }
 
 TEST(CreatureShadow, TShapeCastsItsBarOntoRowsNineAndTen) {
-  EXPECT_EQ(Draw(TFigure(), true, false), Pixels({3, 4, 5, 6, 9, 10, 11, 12}, {9, 10}, 4));
+  const std::vector<int32_t> bar = {3, 4, 5, 6, 9, 10, 11, 12};
+  EXPECT_EQ(Draw(TFigure(), true, false), PixelsOf({{9, bar}, {10, bar}}, 4));
 }
 
 TEST(CreatureShadow, BlockAndEmptyFrameGetNoShadow) {
@@ -84,46 +38,40 @@ TEST(CreatureShadow, BlockAndEmptyFrameGetNoShadow) {
 
 TEST(CreatureShadow, ShadowStaysInsideAFigureThatReachesTheTop) {
   Frame tall(6, 8);
-  tall.Fill(2, 2, 3, 7, 100);
-  tall.Fill(4, 5, 7, 7, 100);
+  FillFromBottom(tall, 2, 2, 3, 7, 100);
+  FillFromBottom(tall, 4, 5, 7, 7, 100);
   // The shadow row follows the scan from row 3 to row 6, then steps past it:
   // row 7 casts onto row 8, outside the frame.
   EXPECT_TRUE(Draw(tall, true, false).empty());
 }
 
 TEST(CreatureOutline, SurroundsTheBlockWithoutDiagonalCorners) {
-  Changes expected = Pixels({5, 6, 7}, {2}, 5);
-  for (const int32_t v : {3, 4, 5}) {
-    expected.push_back({4, v, 5});
-    expected.push_back({8, v, 5});
-  }
-  const Changes top = Pixels({5, 6, 7}, {6}, 5);
-  expected.insert(expected.end(), top.begin(), top.end());
-  EXPECT_EQ(Draw(Block3x3(), false, true), expected);
+  EXPECT_EQ(Draw(Block3x3(), false, true),
+            PixelsOf({{2, {5, 6, 7}}, {3, {4, 8}}, {4, {4, 8}}, {5, {4, 8}}, {6, {5, 6, 7}}}, 5));
 }
 
 TEST(CreatureOutline, EdgesAreNeverVisitedButStillReceiveTheOutline) {
   Frame edge(6, 4);
-  edge.Fill(2, 2, 1, 1, 100);  // visited: outlines onto column 1 and row 0
-  edge.Fill(4, 4, 0, 0, 100);  // bottom row: not visited
-  edge.Fill(0, 1, 3, 3, 100);  // two leftmost columns: not visited
+  FillFromBottom(edge, 2, 2, 1, 1, 100);  // visited: outlines onto column 1 and row 0
+  FillFromBottom(edge, 4, 4, 0, 0, 100);  // bottom row: not visited
+  FillFromBottom(edge, 0, 1, 3, 3, 100);  // two leftmost columns: not visited
   const Changes expected = {{2, 0, 5}, {1, 1, 5}, {3, 1, 5}, {2, 2, 5}};
   EXPECT_EQ(Draw(edge, false, true), expected);
 }
 
 TEST(CreatureOutline, CoversLowBodyIndicesAndShadow) {
   Frame frame(8, 6);
-  frame.Fill(3, 3, 2, 2, 100);
-  frame.Fill(4, 4, 2, 2, 2);  // a body pixel the outline may cover
-  frame.Fill(3, 3, 3, 3, 4);  // shadow above
-  frame.Fill(2, 2, 2, 2, 6);  // index 6 is never covered
+  FillFromBottom(frame, 3, 3, 2, 2, 100);
+  FillFromBottom(frame, 4, 4, 2, 2, 2);  // a body pixel the outline may cover
+  FillFromBottom(frame, 3, 3, 3, 3, 4);  // shadow above
+  FillFromBottom(frame, 2, 2, 2, 2, 6);  // index 6 is never covered
   // Index 2 became outline before its visit, so nothing lies right of it.
   const Changes expected = {{2, 1, 5}, {3, 1, 5}, {1, 2, 5}, {4, 2, 5}, {2, 3, 5}, {3, 3, 5}};
   EXPECT_EQ(Draw(frame, false, true), expected);
 }
 
 TEST(CreatureShadow, OutlineIsDrawnAfterTheShadow) {
-  BmpImage image = TFigure().Image();
+  BmpImage image = ImageOf(TFigure());
   showdowCreture(image, true, true);
   EXPECT_EQ(At(image, 5, 9), 4);
   EXPECT_EQ(At(image, 6, 9), 5);  // shadow beside the stem became outline

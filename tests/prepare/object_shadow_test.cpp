@@ -2,83 +2,59 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
-
 #include "support/test_support.h"
 
 namespace kelvane {
 namespace {
 
-// Rows are counted from the bottom, as the shadow routine sees them.
-BmpImage Blank(int32_t width, int32_t height) {
-  BmpImage image;
-  image.width = width;
-  image.height = height;
-  image.stride = RowStride(width);
-  image.pixels.assign(size_t(image.stride) * size_t(height), 0);
-  return image;
-}
+using testing_support::FillFromBottom;
+using testing_support::PixelChanges;
+using testing_support::PixelsOf;
 
-void Fill(BmpImage& image, int32_t x0, int32_t x1, int32_t v0, int32_t v1, uint8_t index) {
-  for (int32_t v = v0; v <= v1; ++v) {
-    for (int32_t x = x0; x <= x1; ++x) {
-      image.RowFromBottom(v)[x] = index;
-    }
-  }
-}
-
-std::set<std::pair<int32_t, int32_t>> ShadowPixels(const BmpImage& image) {
-  std::set<std::pair<int32_t, int32_t>> found;  // (row from bottom, column)
-  for (int32_t v = 0; v < image.height; ++v) {
-    for (int32_t x = 0; x < int32_t(image.stride); ++x) {
-      if (image.RowFromBottom(v)[x] == 4) {
-        found.insert({v, x});
-      }
-    }
-  }
-  return found;
+// Rows are counted from the bottom, as the shadow routine sees them; shadow is index 4.
+PixelChanges Draw(const bmpgen::Bmp8& frame) {
+  return testing_support::ChangesBy(frame, showdowObjects);
 }
 
 TEST(ObjectShadow, TwoPixelBarCastsItsSlantedShadow) {
-  BmpImage image = Blank(16, 24);
-  Fill(image, 12, 13, 1, 12, 100);
-  showdowObjects(image);
-  const std::set<std::pair<int32_t, int32_t>> expected = {
-      {2, 11}, {3, 11}, {4, 10}, {4, 11}, {6, 8}, {6, 9}, {6, 10}, {6, 11}, {7, 9},
-      {7, 10}, {7, 11}, {8, 9},  {8, 10}, {9, 8}, {9, 9}, {10, 8}, {10, 9}};
-  EXPECT_EQ(ShadowPixels(image), expected);
+  bmpgen::Bmp8 frame(16, 24);
+  FillFromBottom(frame, 12, 13, 1, 12, 100);
+  // Level with the bar for four rows, then climbing four rows in six; row 5 stays free.
+  EXPECT_EQ(Draw(frame), PixelsOf({{2, {11}},
+                                   {3, {11}},
+                                   {4, {10, 11}},
+                                   {6, {8, 9, 10, 11}},
+                                   {7, {9, 10, 11}},
+                                   {8, {9, 10}},
+                                   {9, {8, 9}},
+                                   {10, {8, 9}}},
+                                  4));
 }
 
 TEST(ObjectShadow, EmptyFrameStaysAsItIs) {
-  BmpImage image = Blank(20, 20);
-  showdowObjects(image);
-  EXPECT_TRUE(ShadowPixels(image).empty());
+  EXPECT_TRUE(Draw(bmpgen::Bmp8(20, 20)).empty());
 }
 
 TEST(ObjectShadow, ObjectHighInTheFrameIsShearedFromItsBase) {
-  BmpImage image = Blank(30, 40);
-  image.RowFromBottom(20)[20] = 9;  // k is 7 on row 20
-  showdowObjects(image);
-  EXPECT_EQ(ShadowPixels(image), (std::set<std::pair<int32_t, int32_t>>{{20, 13}}));
+  bmpgen::Bmp8 frame(30, 40);
+  FillFromBottom(frame, 20, 20, 20, 20, 9);  // the shear is 7 on row 20
+  EXPECT_EQ(Draw(frame), PixelsOf({{20, {13}}}, 4));
 }
 
-TEST(ObjectShadow, ShadowLeftOfTheFrameIsDropped) {
-  BmpImage image = Blank(8, 30);
-  Fill(image, 2, 3, 1, 28, 50);
-  showdowObjects(image);
-  for (const auto& [v, x] : ShadowPixels(image)) {
-    EXPECT_LT(x, 2) << "no wrap into the right end of a row (" << v << "," << x << ")";
-  }
-  EXPECT_EQ(image.RowFromBottom(29)[0], 0);
+TEST(ObjectShadow, ShadowLeftOfTheFrameIsDroppedNotWrapped) {
+  bmpgen::Bmp8 frame(5, 12);  // a wrapped pixel would show in the padding of the row below
+  FillFromBottom(frame, 2, 2, 1, 10, 50);
+  // From row 8 on the shear of 3 and more puts every target left of column 0.
+  EXPECT_EQ(Draw(frame), PixelsOf({{2, {1}}, {3, {1}}, {4, {0}}, {6, {0}}, {7, {0}}}, 4));
 }
 
 TEST(ObjectShadow, LowIndicesCastAndOnlyTransparentPixelsReceive) {
-  BmpImage image = Blank(12, 12);
-  Fill(image, 6, 6, 3, 9, 1);
-  image.RowFromBottom(3)[5] = 7;  // in the way of the shadow
-  showdowObjects(image);
-  EXPECT_EQ(image.RowFromBottom(3)[5], 7);
-  EXPECT_FALSE(ShadowPixels(image).empty());
+  bmpgen::Bmp8 frame(12, 12);
+  FillFromBottom(frame, 6, 6, 3, 9, 1);
+  FillFromBottom(frame, 5, 5, 3, 3, 7);  // in the way of the shadow, and casting its own
+  // Row 8 also holds the shadow of the shadow pixel cast onto it from row 7.
+  EXPECT_EQ(Draw(frame),
+            PixelsOf({{3, {4}}, {4, {4}}, {5, {4}}, {6, {4}}, {8, {1, 3, 4}}, {9, {3}}}, 4));
 }
 
 }  // namespace

@@ -7,12 +7,6 @@
 namespace kelvane {
 namespace {
 
-BmpImage Load(const testing_support::TempDir& dir, const bmpgen::Bmp8& drawn) {
-  BmpImage image;
-  LoadBmpImage(dir.Bmp("frame.bmp", drawn), image);
-  return image;
-}
-
 bmpgen::Bmp8 Pattern(int32_t w, int32_t h) {
   bmpgen::Bmp8 drawn(w, h);
   for (int32_t y = 0; y < h; ++y) {
@@ -23,23 +17,31 @@ bmpgen::Bmp8 Pattern(int32_t w, int32_t h) {
   return drawn;
 }
 
-TEST(SizePicture, SameSizeChangesNothing) {
+class SizePictureTest : public ::testing::Test {
+ protected:
+  // The frame as read from its file, then sized.
+  BmpImage Sized(const bmpgen::Bmp8& drawn, int32_t width, int32_t height) {
+    LoadBmpImage(dir.Bmp("frame.bmp", drawn), before);
+    BmpImage image = before;
+    SizePicture(image, width, height, scratch);
+    return image;
+  }
+
   testing_support::TempDir dir;
-  BmpImage image = Load(dir, Pattern(58, 52));
-  const BmpImage before = image;
+  BmpImage before;
   PixelRows scratch;
-  SizePicture(image, 58, 52, scratch);
+};
+
+TEST_F(SizePictureTest, SameSizeChangesNothing) {
+  const BmpImage image = Sized(Pattern(58, 52), 58, 52);
   EXPECT_EQ(image.pixels, before.pixels);
   EXPECT_EQ(image.header.biWidth, 58);
   EXPECT_EQ(image.header.fileSize, before.header.fileSize);
 }
 
-TEST(SizePicture, CutsTheRightColumnsButKeepsThemInThePadding) {
-  testing_support::TempDir dir;
+TEST_F(SizePictureTest, CutsTheRightColumnsButKeepsThemInThePadding) {
   const auto drawn = Pattern(452, 400);
-  BmpImage image = Load(dir, drawn);
-  PixelRows scratch;
-  SizePicture(image, 450, 400, scratch);
+  const BmpImage image = Sized(drawn, 450, 400);
   EXPECT_EQ(image.width, 450);
   EXPECT_EQ(image.header.biWidth, 450);
   EXPECT_EQ(image.header.biSizeImage, 452u * 400);  // other header fields stay
@@ -52,25 +54,19 @@ TEST(SizePicture, CutsTheRightColumnsButKeepsThemInThePadding) {
   }
 }
 
-TEST(SizePicture, CutsTheBottomRows) {
-  testing_support::TempDir dir;
+TEST_F(SizePictureTest, CutsTheBottomRows) {
   const auto drawn = Pattern(64, 70);
-  BmpImage image = Load(dir, drawn);
-  PixelRows scratch;
-  SizePicture(image, 64, 64, scratch);
+  const BmpImage image = Sized(drawn, 64, 64);
   ASSERT_EQ(image.pixels.size(), 64u * 64);
   for (int32_t y = 0; y < 64; ++y) {
     ASSERT_EQ(image.RowFromTop(y)[10], drawn.At(10, y)) << y;
   }
 }
 
-TEST(SizePicture, LargerSizeAddsTransparentColumnsAndRows) {
-  testing_support::TempDir dir;
+TEST_F(SizePictureTest, LargerSizeAddsTransparentColumnsAndRows) {
   auto drawn = Pattern(5, 3);
   drawn.padding = 0xEE;
-  BmpImage image = Load(dir, drawn);
-  PixelRows scratch;
-  SizePicture(image, 9, 6, scratch);
+  const BmpImage image = Sized(drawn, 9, 6);
   ASSERT_EQ(image.stride, 12u);
   ASSERT_EQ(image.pixels.size(), 12u * 6);
   for (int32_t y = 0; y < 3; ++y) {
@@ -88,12 +84,9 @@ TEST(SizePicture, LargerSizeAddsTransparentColumnsAndRows) {
   }
 }
 
-TEST(SizePicture, NarrowerAndTallerAtOnce) {
-  testing_support::TempDir dir;
+TEST_F(SizePictureTest, NarrowerAndTallerAtOnce) {
   const auto drawn = Pattern(10, 2);
-  BmpImage image = Load(dir, drawn);
-  PixelRows scratch;
-  SizePicture(image, 6, 4, scratch);
+  const BmpImage image = Sized(drawn, 6, 4);
   ASSERT_EQ(image.stride, 8u);
   EXPECT_EQ(image.RowFromTop(1)[5], drawn.At(5, 1));
   EXPECT_EQ(image.RowFromTop(1)[7], drawn.At(7, 1));  // padding keeps the old pixels

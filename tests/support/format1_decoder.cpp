@@ -46,15 +46,10 @@ size_t DecodeRow(const std::vector<uint8_t>& bytes, size_t at, size_t end, Decod
 
 DecodedFrame DecodeFormat1(const std::vector<uint8_t>& bytes, size_t at) {
   DecodedFrame frame;
-  int32_t* fields[] = {&frame.dataSize, &frame.format, &frame.fullWidth,  &frame.fullHeight,
-                       &frame.width,    &frame.height, &frame.leftMargin, &frame.topMargin};
-  for (size_t i = 0; i < 8; ++i) {
-    *fields[i] = Le32(bytes, at + 4 * i);
-  }
+  static_cast<FrameBlock&>(frame) = ReadFrameBlock(bytes, at);
   Require(frame.format == 1, "format is not 1");
   const size_t table = at + 32;
   const size_t end = table + size_t(frame.dataSize);
-  Require(end <= bytes.size(), "dataSize runs past the bytes");
   size_t rowStart = table + 4 * size_t(frame.height);
   for (int32_t y = 0; y < frame.height; ++y) {
     Require(table + size_t(uint32_t(Le32(bytes, table + 4 * size_t(y)))) == rowStart,

@@ -4,18 +4,12 @@
 #include <cstdint>
 #include <vector>
 
+#include "support/def_reader.h"
+
 namespace testing_support {
 
 // One format 1 frame data block, decoded.
-struct DecodedFrame {
-  int32_t dataSize = 0;
-  int32_t format = 0;
-  int32_t fullWidth = 0;
-  int32_t fullHeight = 0;
-  int32_t width = 0;
-  int32_t height = 0;
-  int32_t leftMargin = 0;
-  int32_t topMargin = 0;
+struct DecodedFrame : FrameBlock {
   std::vector<uint8_t> pixels;  // width * height, top row first
 
   uint8_t At(int32_t x, int32_t y) const {

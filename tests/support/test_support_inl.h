@@ -4,7 +4,19 @@
 
 #include <stdexcept>
 
+#include "base/errors.h"
+
 namespace testing_support {
+
+template <typename Body>
+std::string ErrorText(Body body) {
+  try {
+    body();
+  } catch (const kelvane::Error& error) {
+    return error.what();
+  }
+  return {};
+}
 
 template <typename Body>
 void InFolder(const std::string& folder, Body body) {

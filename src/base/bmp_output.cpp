@@ -1,0 +1,51 @@
+#include "base/bmp_output.h"
+
+#include "base/binary_file.h"
+#include "base/little_endian.h"
+
+namespace kelvane {
+
+namespace {
+constexpr uint32_t kInfoHeaderSize = 40;
+constexpr uint32_t kPixelsAt = 14 + kInfoHeaderSize + 1024;
+}  // namespace
+
+std::vector<uint8_t> EncodeBmp8(int32_t width, int32_t height, const std::vector<uint8_t>& pixels,
+                                const RgbPalette& palette) {
+  const uint32_t stride = RowStride(width);
+  const uint32_t imageSize = stride * uint32_t(height);
+  std::vector<uint8_t> out{'B', 'M'};
+  out.reserve(kPixelsAt + imageSize);
+  PutLe32(out, kPixelsAt + imageSize);
+  PutLe32(out, uint32_t{0});  // two reserved 16-bit fields
+  PutLe32(out, kPixelsAt);
+  PutLe32(out, kInfoHeaderSize);
+  PutLe32(out, width);
+  PutLe32(out, height);
+  PutLe16(out, 1);            // planes
+  PutLe16(out, 8);            // bits per pixel
+  PutLe32(out, uint32_t{0});  // no compression
+  PutLe32(out, imageSize);
+  PutLe32(out, uint32_t{0});  // pixels per metre, both ways
+  PutLe32(out, uint32_t{0});
+  PutLe32(out, uint32_t{256});  // colours used
+  PutLe32(out, uint32_t{0});    // all of them important
+  for (size_t i = 0; i < 256; ++i) {
+    out.insert(out.end(), {palette[3 * i + 2], palette[3 * i + 1], palette[3 * i], 0});
+  }
+  for (int32_t y = height - 1; y >= 0; --y) {
+    const auto row = pixels.begin() + long(y) * width;
+    out.insert(out.end(), row, row + width);
+    out.insert(out.end(), stride - uint32_t(width), 0);
+  }
+  return out;
+}
+
+void WriteBmp8(const std::string& path, int32_t width, int32_t height,
+               const std::vector<uint8_t>& pixels, const RgbPalette& palette) {
+  ReplacingFileWriter file(path);
+  file.Write(EncodeBmp8(width, height, pixels, palette));
+  file.Commit();
+}
+
+}  // namespace kelvane

@@ -1,0 +1,22 @@
+#include "cli/def_commands.h"
+
+#include "cli/extract_command.h"
+#include "cli/info_command.h"
+#include "cli/sheet_command.h"
+
+namespace kelvane::cli {
+
+CommandRunner DefCommand(const std::string& name) {
+  if (name == "info") {
+    return RunInfo;
+  }
+  if (name == "extract") {
+    return RunExtract;
+  }
+  if (name == "sheet") {
+    return RunSheet;
+  }
+  return nullptr;
+}
+
+}  // namespace kelvane::cli

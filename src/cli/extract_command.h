@@ -1,0 +1,16 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace kelvane::cli {
+
+// `kelvane-cli extract FILE.def DIR [--force]`: every frame as an 8-bit BMP
+// with the DEF's palette at its full size, and a type 2 DefList NAME.h3l that
+// rebuilds the DEF from them; then says whether that rebuild gives the same
+// bytes, and why not. Nothing is written when the DEF is damaged, nor when a
+// file to be written exists and --force is not given.
+int RunExtract(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+}  // namespace kelvane::cli

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <optional>
+#include <set>
+#include <string>
+
+#include "defread/def_file.h"
+
+namespace kelvane::cli {
+
+// A BMP file name from which the builder derives exactly `name` (with no name
+// mask), when one exists and is safe on disk: printable ASCII without path
+// separators, wildcards, quotes, blanks or a leading dot. `variant` above 0
+// asks for another such name, which exists only for names the builder cuts
+// from longer file names ("walk0001.pcx" from "walk0001-2.bmp").
+std::optional<std::string> FileNameGivingName(const DefFrameName& name, int variant = 0);
+
+// A safe file name for a frame whose name cannot be given back: the name's
+// safe characters, "-N" when `variant` is above 0, and ".bmp".
+std::string FallbackFileName(const DefFrameName& name, int variant);
+
+}  // namespace kelvane::cli

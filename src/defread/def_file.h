@@ -1,0 +1,104 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "base/bmp_frame.h"
+#include "base/def_layout.h"
+
+namespace kelvane {
+
+// Bounds on what a DEF may make the reader hold, checked before anything is
+// allocated from a size the file states.
+struct DefReadLimits {
+  uint64_t maxFileBytes = uint64_t{512} << 20;
+  uint64_t maxFramePixels = uint64_t{64} << 20;  // full width x full height
+};
+
+constexpr size_t kDefNameBytes = kFrameNameSize;
+using DefFrameName = std::array<uint8_t, kDefNameBytes>;
+
+// One frame of a group: its 13 name bytes as stored, filler bytes and all,
+// and where its data block starts.
+struct DefFrameRef {
+  DefFrameName name{};
+  uint32_t offset = 0;
+};
+
+struct DefGroupEntry {
+  int32_t number = 0;
+  std::array<int32_t, 2> reserved{};  // 0 in every DEF this tool writes
+  uint64_t entryOffset = 0;           // where the group's entry starts
+  std::vector<DefFrameRef> frames;
+};
+
+// The 32 bytes in front of a frame's pixel data.
+using DefFrameHeader = FrameHeader;
+
+// A frame decoded into its full frame area, margins applied, top row first.
+struct DefImage {
+  int32_t width = 0;
+  int32_t height = 0;
+  std::vector<uint8_t> pixels;  // width * height palette indices; 0 where nothing is drawn
+  // Pixels of another index than 0 that had no place in the full frame: outside
+  // it by the margins, or past the stored width in a row's last 32-pixel block.
+  uint64_t clippedPixels = 0;
+
+  uint8_t At(int32_t x, int32_t y) const { return pixels[size_t(y) * size_t(width) + size_t(x)]; }
+};
+
+// A DEF file held in memory. Opening checks the container: the header, every
+// group entry, and every frame's header and that its data lies inside the
+// file. Decoding a frame checks its pixel data. Anything damaged ends with an
+// input Error that names the file, the group and frame (counted from 1, with
+// the group's number) and the byte offset in the file.
+//
+// Frames are decoded one at a time on request, so a viewer can list the groups
+// at once and decode only the frame it shows.
+class DefFile {
+ public:
+  static DefFile Open(const std::string& path, const DefReadLimits& limits = {});
+  // `name` stands for the file in messages.
+  DefFile(std::vector<uint8_t> bytes, std::string name, const DefReadLimits& limits = {});
+
+  const std::string& name() const { return name_; }
+  uint64_t size() const { return bytes_.size(); }
+  const std::vector<uint8_t>& bytes() const { return bytes_; }
+
+  int32_t type() const { return type_; }
+  int32_t width() const { return width_; }
+  int32_t height() const { return height_; }
+  const RgbPalette& palette() const { return palette_; }
+  const std::vector<DefGroupEntry>& groups() const { return groups_; }
+  // Where the group entries end and the frame data region begins.
+  uint64_t framesStart() const { return framesStart_; }
+  size_t FrameCount() const;
+
+  DefFrameHeader FrameHeaderOf(size_t group, size_t frame) const;
+  // Reuses the image's buffer from frame to frame.
+  void DecodeFrame(size_t group, size_t frame, DefImage& into) const;
+  DefImage DecodeFrame(size_t group, size_t frame) const;
+
+ private:
+  void ReadHeader();
+  void ReadGroups();
+  void CheckFrameHeaders() const;
+
+  std::vector<uint8_t> bytes_;
+  std::string name_;
+  DefReadLimits limits_;
+  int32_t type_ = 0;
+  int32_t width_ = 0;
+  int32_t height_ = 0;
+  RgbPalette palette_{};
+  std::vector<DefGroupEntry> groups_;
+  uint64_t framesStart_ = 0;
+};
+
+// The name bytes up to the first zero byte.
+std::string NameText(const DefFrameName& name);
+
+}  // namespace kelvane

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "defread/def_file.h"
+
+namespace kelvane {
+
+// A contact sheet of a DEF as 8-bit RGBA pixels: one row per group, headed by
+// the group's number, its frames side by side at full size on a checkerboard
+// where index 0 is transparent and the shadow index is drawn half-transparent.
+struct ContactSheet {
+  int32_t width = 0;
+  int32_t height = 0;
+  std::vector<uint8_t> rgba;  // width * height * 4, top row first
+};
+
+// The largest sheet drawn, in pixels; a larger one is refused with an input error.
+constexpr uint64_t kLargestSheetPixels = uint64_t{1} << 26;
+
+ContactSheet DrawContactSheet(const DefFile& def);
+
+// Draws the sheet and writes it as a PNG file; the file at `path` is replaced
+// only once it is complete. Needs no display and no platform plugin.
+void WriteContactSheetPng(const DefFile& def, const std::string& path);
+
+}  // namespace kelvane

@@ -1,0 +1,62 @@
+// The program: the application, the main window, the hidden help window and
+// the event loop, in that order.
+
+#include <QApplication>
+#include <QStringList>
+#include <iostream>
+
+#include "ui/Unit3.h"
+#include "ui/back2.h"
+#include "ui/pictures.h"
+#include "ui/program_arguments.h"
+#include "ui/qt_dialogs.h"
+#include "ui/ui_texts.h"
+
+namespace {
+
+std::vector<std::string> ProgramArgumentsOf(const QStringList& arguments) {
+  std::vector<std::string> kept;
+  for (qsizetype i = 1; i < arguments.size(); ++i) {
+    kept.push_back(arguments[i].toStdString());
+  }
+  return kept;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  using kelvane::ui::ProgramArguments;
+  namespace ui_text = kelvane::ui::ui_text;
+  QApplication application(argc, argv);
+  application.setApplicationName(ui_text::kProgramName);
+  application.setApplicationVersion(KELVANE_VERSION);
+  application.setWindowIcon(kelvane::ui::ProgramIcon());
+
+  const ProgramArguments arguments =
+      kelvane::ui::ParseProgramArguments(ProgramArgumentsOf(QApplication::arguments()));
+  switch (arguments.action) {
+    case ProgramArguments::Action::ShowHelp:
+      std::cout << ui_text::kUsage;
+      return 0;
+    case ProgramArguments::Action::ShowVersion:
+      std::cout << ui_text::kProgramName << " " << KELVANE_VERSION << "\n";
+      return 0;
+    case ProgramArguments::Action::Refuse:
+      std::cerr << ui_text::kProgramName << ": " << arguments.problem
+                << "\nTry 'kelvane --help'.\n";
+      return 2;
+    case ProgramArguments::Action::OpenWindow:
+      break;
+  }
+
+  kelvane::ui::QtDialogs dialogs;
+  kelvane::ui::TForm1 mainWindow(dialogs);
+  dialogs.SetParent(&mainWindow);
+  kelvane::ui::TForm3 helpWindow(&mainWindow);
+  mainWindow.SetHelpWindow(&helpWindow);
+  mainWindow.show();
+  if (arguments.defList) {
+    mainWindow.OpenDefList(*arguments.defList);
+  }
+  return application.exec();
+}

@@ -1,0 +1,152 @@
+#include "ui/back2.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListView>
+#include <QMimeData>
+#include <QPushButton>
+#include <QUrl>
+
+#include "base/errors.h"
+#include "base/verbatim_texts.h"
+#include "ui/dropped_files.h"
+#include "ui/frame_list_model.h"
+#include "ui/pictures.h"
+#include "ui/user_dialogs.h"
+
+namespace kelvane::ui {
+
+TForm1::TForm1(UserDialogs& dialogs, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      dialogs_(dialogs) {
+  setObjectName("Form1");
+  setWindowTitle(text::kMainCaption);
+  setWindowIcon(ProgramIcon());
+  setFixedSize(658, 469);
+  move(255, 307);
+  setAcceptDrops(true);
+  CreateControls();
+  ConnectReactions();
+  FormCreate();
+}
+
+// The list view and its model go before the document they show.
+TForm1::~TForm1() {
+  listModel_->Detach();
+}
+
+void TForm1::ConnectReactions() {
+  Controls& c = controls_;
+  // A combo box reacts to the user's pick only; a check box to every change
+  // of its state, also one made from code.
+  connect(c.ComboBox2, qOverload<int>(&QComboBox::activated), this, &TForm1::ComboBox2Change);
+  connect(c.ComboBox1, qOverload<int>(&QComboBox::activated), this, &TForm1::ComboBox1Change);
+  connect(c.ComboBox3, qOverload<int>(&QComboBox::activated), this, &TForm1::ComboBox3Change);
+  connect(c.CB4, &QCheckBox::toggled, this, &TForm1::CB4Click);
+  connect(c.CB5, &QCheckBox::toggled, this, &TForm1::CB5Click);
+  connect(c.CB6, &QCheckBox::toggled, this, &TForm1::CB6Click);
+
+  // The options without a reaction of their own are only recorded.
+  const struct {
+    QCheckBox* box;
+    bool WindowSettings::*value;
+  } flags[] = {{c.CB2, &WindowSettings::shadow},
+               {c.CB3, &WindowSettings::outline},
+               {c.CheckBox2, &WindowSettings::checkPalette}};
+  for (const auto& flag : flags) {
+    connect(flag.box, &QCheckBox::toggled, this, [this, value = flag.value](bool checked) {
+      if (!showingSettings_) {
+        document_.settings.*value = checked;
+      }
+    });
+  }
+  const struct {
+    QLineEdit* edit;
+    std::string WindowSettings::*text;
+  } texts[] = {{c.Edit3, &WindowSettings::outputName}, {c.Edit4, &WindowSettings::nameMask},
+               {c.Edit1, &WindowSettings::fixedWidth}, {c.Edit2, &WindowSettings::fixedHeight},
+               {c.Edit5, &WindowSettings::xText},      {c.Edit6, &WindowSettings::yText}};
+  for (const auto& field : texts) {
+    connect(field.edit, &QLineEdit::textChanged, this,
+            [this, text = field.text](const QString& now) {
+              if (!showingSettings_) {
+                document_.settings.*text = now.toStdString();
+              }
+            });
+  }
+
+  connect(c.BitBtn2, &QPushButton::clicked, this, &TForm1::BitBtn2Click);
+  connect(c.help, &QPushButton::clicked, this, &TForm1::helpClick);
+  connect(c.WizardButton, &QPushButton::clicked, this, &TForm1::WizardButtonClick);
+  connect(c.Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
+  connect(c.Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
+  connect(c.Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
+  connect(c.Button4, &QPushButton::clicked, this, &TForm1::Button4Click);
+  connect(c.Button5, &QPushButton::clicked, this, &TForm1::Button5Click);
+  connect(c.Button6, &QPushButton::clicked, this, &TForm1::Button6Click);
+  connect(c.BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
+
+  connect(listModel_, &FrameListModel::checkToggled, this, &TForm1::ListBox1ClickCheck);
+  // The preview runs when the user moves the selection, by mouse or keys, and
+  // when the user clicks the entry already selected (to apply a new stretch
+  // mode); selection changes made by the window's commands run none.
+  connect(c.ListBox1->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+    if (!selectingFromCode_) {
+      clickHandled_ = true;
+      ListBox1Click();
+    }
+  });
+  connect(c.ListBox1, &QAbstractItemView::pressed, this, [this] { clickHandled_ = false; });
+  connect(c.ListBox1, &QAbstractItemView::clicked, this, [this] {
+    if (!clickHandled_) {
+      ListBox1Click();
+    }
+  });
+}
+
+// ListBox1KeyDown: Delete cuts the selected entry, whatever modifiers are
+// held; every other key keeps the list's own handling.
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == controls_.ListBox1 && event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+    Button3Click();
+    return true;
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void TForm1::dragEnterEvent(QDragEnterEvent* event) {
+  if (!LocalFiles(*event->mimeData()).empty()) {
+    event->acceptProposedAction();
+  }
+}
+
+// A DefList dropped anywhere is opened as type 2; BMP files dropped on the
+// list are added as ADD File adds them.
+void TForm1::dropEvent(QDropEvent* event) {
+  const DroppedFiles dropped = SortDroppedFiles(LocalFiles(*event->mimeData()));
+  const bool onList = controls_.ListBox1->geometry().contains(event->position().toPoint());
+  if (dropped.defList) {
+    event->acceptProposedAction();
+    OpenDefList(*dropped.defList);
+  } else if (onList && !dropped.bitmaps.empty()) {
+    event->acceptProposedAction();
+    AddFiles(dropped.bitmaps);
+  }
+}
+
+void TForm1::ShowError(const Error& error) {
+  ReportError(error.what(), error.path());
+}
+
+void TForm1::ReportError(const std::string& message, const std::string& path) {
+  const bool named = path.empty() || message.find(path) != std::string::npos;
+  dialogs_.ShowError(message, named ? std::string() : path);
+}
+
+}  // namespace kelvane::ui

@@ -1,0 +1,171 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "compiler/compile_state.h"
+#include "framelist/frame_document.h"
+
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListView;
+class QProgressBar;
+class QPushButton;
+
+namespace kelvane {
+class Error;
+}
+
+namespace kelvane::ui {
+
+class FrameListModel;
+class UserDialogs;
+
+// The main window, TForm1: the frame list, the preview, the option controls
+// and the commands. Every rule comes from the core; this class reads the
+// controls into the core's values, calls the core and shows what it returns.
+class TForm1 : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit TForm1(UserDialogs& dialogs, QWidget* parent = nullptr);
+  ~TForm1() override;
+
+  // "?" shows this window; without one the button does nothing.
+  void SetHelpWindow(QWidget* helpWindow) { helpWindow_ = helpWindow; }
+  // "Creature Wizard" runs this; without one the button does nothing.
+  void SetWizardRunner(std::function<void()> runWizard) { runWizard_ = std::move(runWizard); }
+
+  // Opens a type 2 DefList as Load DefList does once its dialog named it
+  // (the program's argument, a document dropped on the window).
+  void OpenDefList(const std::string& path);
+
+  const FrameDocument& document() const { return document_; }
+  const std::string& startDirectory() const { return startDirectory_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
+ private:
+  // The controls, by the names the program has always given them.
+  struct Controls {
+    QFrame* Panel1;
+    QLabel* Image1;
+    QCheckBox* CheckBox1;
+    QPushButton* help;
+    QComboBox* ComboBox2;
+    QComboBox* ComboBox1;
+    QPushButton* Button6;
+    QPushButton* Button5;
+    QPushButton* Button2;
+    QPushButton* Button3;
+    QPushButton* Button4;
+    QPushButton* BitBtn1;
+    QPushButton* Button1;
+    QFrame* Panel2;
+    QLabel* Label14;
+    QLabel* Label6;
+    QLabel* Label13;
+    QFrame* Panel3;
+    QLabel* Label7;
+    QLabel* Label8;
+    QLabel* Label1;
+    QLineEdit* Edit3;
+    QPushButton* BitBtn2;
+    QProgressBar* Gauge1;
+    QCheckBox* CB2;
+    QCheckBox* CB3;
+    QCheckBox* CB4;
+    QLabel* Label2;
+    QLabel* Label3;
+    QLineEdit* Edit1;
+    QLineEdit* Edit2;
+    QLineEdit* Edit4;
+    QComboBox* ComboBox3;
+    QCheckBox* CheckBox2;
+    QLabel* Label4;
+    QCheckBox* CB5;
+    QLineEdit* Edit5;
+    QCheckBox* CB6;
+    QLineEdit* Edit6;
+    QPushButton* WizardButton;
+    QListView* ListBox1;
+  };
+
+  // back2_layout.cpp
+  void CreateControls();
+  void CreateListContextMenu();
+  void ConnectReactions();
+
+  // back2_options.cpp: the window's own reactions.
+  void FormCreate();                // records StartDirectory and shows the start values
+  void ComboBox2Change(int index);  // the user picked a Type: its Formats entry follows
+  void ComboBox1Change(int index);  // the user picked a Formats entry: "Type of monster" follows
+  void ComboBox3Change(int index);  // the user picked a monster type
+  void CB4Click(bool checked);      // "Fixed Size:" switches the size fields
+  void CB5Click(bool checked);      // "X:" switches the X offset field
+  void CB6Click(bool checked);      // "Y:" switches the Y offset field
+  void BitBtn2Click();              // chooses the output DEF file
+  void ListBox1Click();             // the preview of the selected entry
+  void helpClick();                 // shows the help window
+  void WizardButtonClick();         // runs the creature wizard
+  void Button1Click();              // "Create Def File": the compilation
+  void ShowSettings();
+  void ShowProgress(int value);
+
+  // back2_lists.cpp: the list and DefList commands.
+  void Button2Click();                             // ADD File
+  void Button3Click();                             // Cut File, also the Delete key
+  void Button5Click();                             // AddSeparator
+  void Button6Click();                             // New
+  void ListBox1ClickCheck(int row, bool checked);  // a check mark toggled: selection moves down
+  void BitBtn1Click();                             // Save As DefList
+  void Button4Click();                             // Load DefList
+  void AddFiles(const std::vector<std::string>& paths);
+  bool LoadList(const std::string& path, bool withHeader);  // false after an error box
+  void FinishLoading();
+  void ShowGroupCount(int count);
+  Selection SelectedEntry() const;
+  void SelectFromCode(Selection selected);
+
+  // Selection changes made while it lives are the window's own, not the
+  // user's: they run no preview.
+  class QuietSelection {
+   public:
+    explicit QuietSelection(TForm1& window)
+        : flag_(window.selectingFromCode_), was_(window.selectingFromCode_) {
+      flag_ = true;
+    }
+    ~QuietSelection() { flag_ = was_; }
+
+   private:
+    bool& flag_;
+    bool was_;
+  };
+
+  void ShowError(const Error& error);
+  // An error box; the path is added when the message does not name it already.
+  void ReportError(const std::string& message, const std::string& path);
+
+  UserDialogs& dialogs_;
+  Controls controls_{};
+  FrameListModel* listModel_ = nullptr;
+  FrameDocument document_;  // the list, its group numbers and the option values shown
+  CompileState state_;
+  std::string startDirectory_;
+  int addFilterIndex_ = 0;        // the add-file dialog's filter entry last chosen
+  bool showingSettings_ = false;  // controls are being set from settings_
+  bool selectingFromCode_ = false;
+  bool clickHandled_ = false;  // the click under way already ran the preview or a check reaction
+  QWidget* helpWindow_ = nullptr;
+  std::function<void()> runWizard_;
+};
+
+}  // namespace kelvane::ui

@@ -1,0 +1,173 @@
+// The main window's own reactions: the type boxes, the option check boxes,
+// the output file, the preview, help, the wizard and "Create Def File".
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <algorithm>
+
+#include "base/verbatim_texts.h"
+#include "compiler/compile_driver.h"
+#include "framelist/separators.h"
+#include "ui/back2.h"
+#include "framelist/preview_rule.h"
+#include "ui/dialog_compile_host.h"
+#include "ui/file_filters.h"
+#include "ui/preview_picture.h"
+#include "ui/user_dialogs.h"
+
+namespace kelvane::ui {
+
+namespace {
+
+QString Q(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
+// A box with nothing selected shows its caption text, which is no item.
+void ShowSelection(QComboBox* box, int index, const char* noSelectionText) {
+  box->setCurrentIndex(index);
+  if (index < 0) {
+    box->setEditText(noSelectionText);
+  }
+  box->lineEdit()->setCursorPosition(0);  // a text longer than the box shows its start
+}
+
+void ShowField(QLineEdit* edit, const std::string& text, bool enabled) {
+  if (edit->text() != Q(text)) {
+    edit->setText(Q(text));
+  }
+  edit->setEnabled(enabled);
+}
+
+}  // namespace
+
+void TForm1::FormCreate() {
+  startDirectory_ = QDir::currentPath().toStdString();
+  document_.settings = StartSettings();
+  ShowSettings();
+}
+
+void TForm1::ComboBox2Change(int index) {
+  document_.settings = TypePicked(document_.settings, index);
+  ShowSettings();
+}
+
+void TForm1::ComboBox1Change(int index) {
+  document_.settings = FormatsPicked(document_.settings, index);
+  ShowSettings();
+}
+
+void TForm1::ComboBox3Change(int index) {
+  document_.settings.monsterIndex = MonsterIndexFromCode(index);
+  ShowSettings();
+}
+
+void TForm1::CB4Click(bool checked) {
+  if (!showingSettings_) {
+    document_.settings = SetFixedSize(document_.settings, checked);
+    ShowSettings();
+  }
+}
+
+void TForm1::CB5Click(bool checked) {
+  if (!showingSettings_) {
+    document_.settings = SetUseX(document_.settings, checked);
+    ShowSettings();
+  }
+}
+
+void TForm1::CB6Click(bool checked) {
+  if (!showingSettings_) {
+    document_.settings = SetUseY(document_.settings, checked);
+    ShowSettings();
+  }
+}
+
+void TForm1::BitBtn2Click() {
+  if (const auto path = dialogs_.SaveFile(OutputFileRequest())) {
+    document_.settings.outputName = *path;
+    ShowSettings();
+  }
+}
+
+void TForm1::ListBox1Click() {
+  const PreviewStep step = PreviewFor(document_.list, SelectedEntry(), addFilterIndex_);
+  if (step.applyStretch) {
+    controls_.Image1->setScaledContents(controls_.CheckBox1->isChecked());
+  }
+  if (step.picturePath) {
+    const LoadedPicture picture = LoadPreviewPicture(Q(*step.picturePath));
+    if (picture.image.isNull()) {
+      ReportError(picture.error.toStdString(), *step.picturePath);
+      return;
+    }
+    controls_.Image1->setPixmap(QPixmap::fromImage(picture.image));
+  }
+  controls_.Label7->setText(Q(step.positionText));
+}
+
+void TForm1::helpClick() {
+  if (helpWindow_ != nullptr) {
+    helpWindow_->show();
+    helpWindow_->raise();
+    helpWindow_->activateWindow();
+  }
+}
+
+void TForm1::WizardButtonClick() {
+  if (runWizard_) {
+    runWizard_();
+  }
+}
+
+void TForm1::Button1Click() {
+  DialogCompileHost host(dialogs_, [this](int value) { ShowProgress(value); });
+  CompileOutcome outcome;
+  {
+    const QuietSelection quiet(*this);  // the separator it may append moves no selection
+    outcome = CreateDefFile(state_, document_, host);
+  }
+  ShowGroupCount(SeparatorRefresh(document_.list));
+  if (outcome.status == CompileOutcome::Status::Failed) {
+    ReportError(outcome.message, outcome.path);
+  }
+  // Whatever ended the compilation, the gauge is ready for the next one.
+  ShowProgress(0);
+}
+
+void TForm1::ShowProgress(int value) {
+  controls_.Gauge1->setValue(std::clamp(value, 0, 100));
+  controls_.Gauge1->repaint();
+}
+
+void TForm1::ShowSettings() {
+  const bool wasShowing = showingSettings_;
+  showingSettings_ = true;
+  Controls& c = controls_;
+  const WindowSettings& s = document_.settings;
+  ShowSelection(c.ComboBox2, s.typeIndex, text::kTypeBoxText);
+  ShowSelection(c.ComboBox1, s.formatsIndex, text::kFormatsBoxText);
+  ShowSelection(c.ComboBox3, s.monsterIndex, text::kMonsterBoxText);
+  c.ComboBox3->setEnabled(s.monsterBoxEnabled);
+  ShowField(c.Edit3, s.outputName, true);
+  ShowField(c.Edit4, s.nameMask, true);
+  c.CheckBox2->setChecked(s.checkPalette);
+  c.CB2->setChecked(s.shadow);
+  c.CB3->setChecked(s.outline);
+  c.CB4->setChecked(s.fixedSize);
+  ShowField(c.Edit1, s.fixedWidth, s.fixedFieldsEnabled);
+  ShowField(c.Edit2, s.fixedHeight, s.fixedFieldsEnabled);
+  c.CB5->setChecked(s.useX);
+  ShowField(c.Edit5, s.xText, s.xFieldEnabled);
+  c.Edit5->setReadOnly(!s.xFieldEnabled);
+  c.CB6->setChecked(s.useY);
+  ShowField(c.Edit6, s.yText, s.yFieldEnabled);
+  c.Edit6->setReadOnly(!s.yFieldEnabled);
+  showingSettings_ = wasShowing;
+}
+
+}  // namespace kelvane::ui

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "ui/user_dialogs.h"
+
+namespace kelvane::ui {
+
+// Splits a filter text of label and pattern pairs ("BMP Files|*.BMP|All Types|*.*").
+std::vector<FileFilter> ParseFilters(const std::string& pairs);
+
+// The dialogs of the main window, as the user meets them.
+OpenFilesRequest AddFilesRequest(int filterIndex);
+OpenFilesRequest LoadDefListRequest();
+SaveFileRequest OutputFileRequest();
+SaveFileRequest SaveDefListRequest();
+
+}  // namespace kelvane::ui

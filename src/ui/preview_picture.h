@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+namespace kelvane::ui {
+
+struct LoadedPicture {
+  QImage image;   // null when the file could not be shown
+  QString error;  // the loader's reason, when it could not
+};
+
+// Loads a picture for the preview without ever blocking or exhausting memory:
+// only regular files are opened, and a picture larger than a frame can be
+// (beyond 16384 pixels on a side or 64 megapixels) is refused before its
+// pixels are read.
+LoadedPicture LoadPreviewPicture(const QString& path);
+
+}  // namespace kelvane::ui

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kelvane::ui {
+
+struct ProgramArguments {
+  enum class Action { OpenWindow, ShowHelp, ShowVersion, Refuse };
+  Action action = Action::OpenWindow;
+  std::optional<std::string> defList;  // a type 2 DefList to open at start
+  std::string problem;                 // why the arguments were refused
+};
+
+// kelvane [LIST.h3l] | --help | --version. Arguments Qt takes for itself
+// (-platform, -style, ...) have been removed before.
+ProgramArguments ParseProgramArguments(const std::vector<std::string>& arguments);
+
+}  // namespace kelvane::ui

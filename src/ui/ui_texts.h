@@ -1,0 +1,26 @@
+#pragma once
+
+// Texts of the Qt program that have no fixed wording to keep: they may be
+// reworded freely, unlike those of base/verbatim_texts.h.
+namespace kelvane::ui::ui_text {
+
+inline constexpr const char* kProgramName = "kelvane";
+inline constexpr const char* kErrorCaption = "Kelvane";
+inline constexpr const char* kCreateFileCaption = "Save As";
+// %1: the file's path.
+inline constexpr const char* kCreateFileQuestion =
+    "%1\nThis file does not exist.\nDo you want to create it?";
+inline constexpr const char* kPreviewTooLarge = "The picture is too large to preview (%1 x %2).";
+inline constexpr const char* kPreviewNotAFile = "Not a file that holds a picture.";
+inline constexpr const char* kUsage =
+    "Usage: kelvane [LIST.h3l]\n"
+    "\n"
+    "Opens the Kelvane window, which builds DEF files from 256-colour BMP frames.\n"
+    "With LIST.h3l, the window starts with that DefList document loaded, frames\n"
+    "and settings, as \"Load DefList\" loads it with the entry \"*.h3l New\".\n"
+    "\n"
+    "Options:\n"
+    "  -h, --help     this text\n"
+    "  -v, --version  the program's version\n";
+
+}  // namespace kelvane::ui::ui_text

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kelvane::ui {
+
+// One entry of a file dialog's filter: the label the user picks and the name
+// pattern it lists.
+struct FileFilter {
+  std::string label;
+  std::string pattern;
+};
+
+struct OpenFilesRequest {
+  std::vector<FileFilter> filters;
+  int filterIndex = 0;  // the entry chosen when the dialog opens
+  std::string initialName;
+  bool multiple = false;
+};
+
+struct OpenFilesAnswer {
+  std::vector<std::string> paths;  // full paths, in the dialog's order
+  int filterIndex = 0;             // the entry chosen when the dialog closed
+};
+
+struct SaveFileRequest {
+  std::vector<FileFilter> filters;
+  std::string initialName;
+  bool askBeforeCreating = false;  // naming a file that does not exist asks first
+};
+
+// Every modal box and file dialog of the program, so that tests answer them
+// directly. An answer of nullopt is a cancelled dialog.
+class UserDialogs {
+ public:
+  virtual ~UserDialogs() = default;
+
+  // A message box with an OK button.
+  virtual void ShowMessage(const std::string& text, const std::string& caption) = 0;
+  // A message box with OK and Cancel; true for OK.
+  virtual bool AskOkCancel(const std::string& text, const std::string& caption) = 0;
+  // The error box that ends a command; `path` names the file involved, when
+  // there is one and the message does not already say it.
+  virtual void ShowError(const std::string& message, const std::string& path) = 0;
+
+  virtual std::optional<OpenFilesAnswer> OpenFiles(const OpenFilesRequest& request) = 0;
+  virtual std::optional<std::string> SaveFile(const SaveFileRequest& request) = 0;
+};
+
+}  // namespace kelvane::ui

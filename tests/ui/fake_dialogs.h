@@ -1,0 +1,62 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "ui/user_dialogs.h"
+
+// Answers the window's boxes and dialogs from a script, and records what was shown.
+class FakeDialogs : public kelvane::ui::UserDialogs {
+ public:
+  struct Shown {
+    std::string kind;  // "message", "question" or "error"
+    std::string caption;
+    std::string text;
+    std::string path;  // errors only
+  };
+
+  void ShowMessage(const std::string& text, const std::string& caption) override {
+    shown.push_back({"message", caption, text, {}});
+  }
+  bool AskOkCancel(const std::string& text, const std::string& caption) override {
+    shown.push_back({"question", caption, text, {}});
+    return Next(answers, "question");
+  }
+  void ShowError(const std::string& message, const std::string& path) override {
+    shown.push_back({"error", {}, message, path});
+  }
+  std::optional<kelvane::ui::OpenFilesAnswer> OpenFiles(
+      const kelvane::ui::OpenFilesRequest& request) override {
+    openRequests.push_back(request);
+    return Next(openAnswers, "open dialog");
+  }
+  std::optional<std::string> SaveFile(const kelvane::ui::SaveFileRequest& request) override {
+    saveRequests.push_back(request);
+    return Next(saveAnswers, "save dialog");
+  }
+
+  // Scripted answers, taken in order; a box or dialog with no answer left
+  // fails the test and is answered Cancel.
+  std::deque<bool> answers;
+  std::deque<std::optional<kelvane::ui::OpenFilesAnswer>> openAnswers;
+  std::deque<std::optional<std::string>> saveAnswers;
+
+  std::vector<Shown> shown;
+  std::vector<kelvane::ui::OpenFilesRequest> openRequests;
+  std::vector<kelvane::ui::SaveFileRequest> saveRequests;
+
+ private:
+  template <typename T>
+  static T Next(std::deque<T>& queue, const char* what) {
+    if (queue.empty()) {
+      ADD_FAILURE() << "unexpected " << what;
+      return T{};
+    }
+    T answer = queue.front();
+    queue.pop_front();
+    return answer;
+  }
+};
