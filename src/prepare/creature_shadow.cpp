@@ -76,6 +76,9 @@ void CastShadowOfWord(const uint8_t* from, uint8_t* onto) {
 
 void CastShadow(BmpImage& image) {
   static_assert(kTransparentIndex == 0, "the word test looks for zero bytes");
+  if (image.width <= kFirstVisitedColumn) {
+    return;  // no column is visited
+  }
   ShadowRow shadow;
   for (int32_t v = kFirstVisitedRow; v < image.height; ++v) {
     const uint8_t* row = image.RowFromBottom(v);

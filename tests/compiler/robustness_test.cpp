@@ -8,6 +8,8 @@
 #include <functional>
 
 #include "compiler/compile_driver.h"
+#include "prepare/creature_shadow.h"
+#include "prepare/object_shadow.h"
 #include "support/test_support.h"
 
 namespace kelvane {
@@ -198,6 +200,18 @@ TEST_F(RobustnessTest, LongAndNonAsciiPathsBuildTheSameDef) {
   ASSERT_EQ(CreateDefFile(state, document, host).status, Status::Written);
   EXPECT_GT(options.outputName.size(), 800u);
   EXPECT_EQ(ReadBytes(options.outputName), ReadBytes(frames.File("short.def")));
+}
+
+TEST(NarrowFrames, GetNoShadowOrOutlineAndAreNotReadPastTheirRows) {
+  for (const int32_t width : {1, 2}) {
+    for (const uint8_t fill : {0, 9}) {
+      BmpImage image = testing_support::ImageOf(bmpgen::Bmp8(width, 3, fill));
+      const PixelRows before = image.pixels;
+      showdowCreture(image, true, true);
+      showdowObjects(image);
+      EXPECT_EQ(image.pixels, before) << width << " " << int(fill);
+    }
+  }
 }
 
 }  // namespace
