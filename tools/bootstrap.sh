@@ -5,7 +5,7 @@
 # the screenshots of tools/screenshots.sh.
 set -euo pipefail
 
-packages=(build-essential cmake libgtest-dev qt6-base-dev libgl-dev fonts-dejavu-core xvfb xauth)
+packages=(build-essential cmake libgtest-dev libpng-dev qt6-base-dev libgl-dev fonts-dejavu-core xvfb xauth)
 
 missing=()
 for package in "${packages[@]}"; do
