@@ -14,10 +14,12 @@ inline constexpr const char* kPreviewTooLarge = "The picture is too large to pre
 inline constexpr const char* kPreviewNotAFile = "Not a file that holds a picture.";
 inline constexpr const char* kUsage =
     "Usage: kelvane [LIST.h3l]\n"
+    "       kelvane --view FILE.def\n"
     "\n"
     "Opens the Kelvane window, which builds DEF files from 256-colour BMP frames.\n"
     "With LIST.h3l, the window starts with that DefList document loaded, frames\n"
     "and settings, as \"Load DefList\" loads it with the entry \"*.h3l New\".\n"
+    "With --view FILE.def, only the DEF viewer opens, showing that file.\n"
     "\n"
     "Options:\n"
     "  -h, --help     this text\n"
