@@ -45,6 +45,9 @@ void TForm1::CreateViewerCommands() {
   viewDef->setShortcut(QKeySequence(viewer_text::kViewDefShortcut));
   connect(viewDef, &QAction::triggered, this, &TForm1::ViewDefClick);
   addAction(viewDef);  // the shortcut works wherever the focus is in the window
+  auto* line = new QAction(c.ListBox1);
+  line->setSeparator(true);
+  c.ListBox1->addAction(line);
   c.ListBox1->addAction(viewDef);
 
   viewBuiltDef_ = new QAction(viewer_text::kViewBuiltDef, c.ListBox1);
