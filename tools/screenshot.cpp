@@ -1,42 +1,106 @@
-// kelvane-screenshot OUT.png [LIST.h3l [ENTRY]]: shows the main window as the
-// program does (with the DefList opened and the 1-based ENTRY selected, which
-// previews it), lets it paint on the display, and saves what the display shows
-// of it. Run under a virtual X server by tools/screenshots.sh.
+// Saves what the display shows of one of the program's windows. Run under a
+// virtual X server by tools/screenshots.sh.
+//   kelvane-screenshot OUT.png [LIST.h3l [ENTRY]]
+//       the main window as the program shows it (with the DefList opened and
+//       the 1-based ENTRY selected, which previews it)
+//   kelvane-screenshot --help-window OUT.png [LIST.h3l [ENTRY]]
+//       the help window beside that main window
+//   kelvane-screenshot --wizard OUT.png [BMP...]
+//       the creature wizard at its second step, with the BMPs added there
 
 #include <QApplication>
 #include <QListView>
+#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 #include <iostream>
+#include <memory>
 
+#include "ui/Unit3.h"
 #include "ui/back2.h"
 #include "ui/qt_dialogs.h"
+#include "ui/wizard.h"
+
+namespace {
+
+// Answers every box at once so that nothing covers the window shot, and the
+// add dialog with the files given.
+class ScriptedDialogs : public kelvane::ui::UserDialogs {
+ public:
+  explicit ScriptedDialogs(std::vector<std::string> files) : files_(std::move(files)) {}
+  void ShowMessage(const std::string&, const std::string&) override {}
+  bool AskOkCancel(const std::string&, const std::string&) override { return true; }
+  void ShowError(const std::string& message, const std::string& path) override {
+    std::cerr << "kelvane-screenshot: " << message << " " << path << "\n";
+  }
+  std::optional<kelvane::ui::OpenFilesAnswer> OpenFiles(
+      const kelvane::ui::OpenFilesRequest&) override {
+    return kelvane::ui::OpenFilesAnswer{files_, 0};
+  }
+  std::optional<std::string> SaveFile(const kelvane::ui::SaveFileRequest&) override {
+    return std::nullopt;
+  }
+
+ private:
+  std::vector<std::string> files_;
+};
+
+int Shoot(QApplication& application, QWidget& window, const QString& out) {
+  int status = 1;
+  QTimer::singleShot(500, [&] {
+    const QPixmap shot = window.screen()->grabWindow(window.winId());
+    status = shot.save(out) ? 0 : 1;
+    application.quit();
+  });
+  application.exec();
+  return status;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
-  const QStringList arguments = QApplication::arguments();
-  if (arguments.size() < 2) {
-    std::cerr << "usage: kelvane-screenshot OUT.png [LIST.h3l [ENTRY]]\n";
+  QStringList arguments = QApplication::arguments();
+  arguments.removeFirst();
+  const QString mode = arguments.value(0).startsWith("--") ? arguments.takeFirst() : QString();
+  if (arguments.isEmpty() || (!mode.isEmpty() && mode != "--wizard" && mode != "--help-window")) {
+    std::cerr << "usage: kelvane-screenshot [--wizard | --help-window] OUT.png [ARGUMENT...]\n";
     return 2;
   }
+  const QString out = arguments.takeFirst();
+
+  if (mode == "--wizard") {
+    std::vector<std::string> files;
+    for (const QString& file : arguments) {
+      files.push_back(file.toStdString());
+    }
+    ScriptedDialogs dialogs(files);
+    kelvane::FrameDocument document;
+    kelvane::ui::TForm2 wizard(document, dialogs, [] {});
+    wizard.move(0, 0);
+    wizard.show();
+    wizard.findChild<QPushButton*>("Button1")->click();
+    wizard.findChild<QPushButton*>("Button3")->click();
+    return Shoot(application, wizard, out);
+  }
+
   kelvane::ui::QtDialogs dialogs;
   kelvane::ui::TForm1 window(dialogs);
   dialogs.SetParent(&window);
   window.move(0, 0);
   window.show();
-  if (arguments.size() > 2) {
-    window.OpenDefList(arguments[2].toStdString());
+  if (!arguments.isEmpty()) {
+    window.OpenDefList(arguments[0].toStdString());
   }
-  if (arguments.size() > 3) {
+  if (arguments.size() > 1) {
     auto* list = window.findChild<QListView*>("ListBox1");
-    list->setCurrentIndex(list->model()->index(arguments[3].toInt() - 1, 0));
+    list->setCurrentIndex(list->model()->index(arguments[1].toInt() - 1, 0));
   }
-  int status = 1;
-  QTimer::singleShot(500, [&] {
-    const QPixmap shot = window.screen()->grabWindow(window.winId());
-    status = shot.save(arguments[1]) ? 0 : 1;
-    application.quit();
-  });
-  application.exec();
-  return status;
+  if (mode == "--help-window") {
+    kelvane::ui::TForm3 help(window, dialogs, &window);
+    help.move(0, 0);
+    help.show();
+    return Shoot(application, help, out);
+  }
+  return Shoot(application, window, out);
 }

@@ -3,6 +3,8 @@
 # into a folder, by default docs/screenshots/:
 #   main-start.png    the window as the program starts
 #   main-terrain.png  with examples/terrain.h3l open and its second frame previewed
+#   wizard.png        the creature wizard at its second step with frames added
+#   help.png          the help window, its picture taken from the window above
 # Usage: tools/screenshots.sh [BUILD_DIR] [OUT_DIR]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -16,11 +18,14 @@ mkdir -p "$out"
 out=$(cd "$out" && pwd)
 
 shoot() {
-  local name=$1
+  local name=$1 mode=
   shift
-  xvfb-run -a -s "-screen 0 1024x768x24" "$shooter" "$out/$name.png" "$@"
+  case ${1:-} in --*) mode=$1; shift ;; esac
+  xvfb-run -a -s "-screen 0 1024x768x24" "$shooter" $mode "$out/$name.png" "$@"
   echo "wrote $out/$name.png"
 }
 
 shoot main-start
 shoot main-terrain "$PWD/examples/terrain.h3l" 2
+shoot wizard --wizard "$PWD"/examples/terrain/grass0[0-3].bmp
+shoot help --help-window "$PWD/examples/terrain.h3l" 2

@@ -2,14 +2,33 @@
 
 #include <QWidget>
 
+class QLabel;
+class QPlainTextEdit;
+
 namespace kelvane::ui {
 
-// The help window, TForm3: modeless, beside the main window. Its picture and
-// text come with the help itself; until then it is an empty window.
+class TForm1;
+class UserDialogs;
+
+// The help window, TForm3: modeless, beside the main window. On the left a
+// picture of the main window with numbered controls, on the right the text
+// that explains each number: built in, or help.txt from the start folder.
 class TForm3 : public QWidget {
   Q_OBJECT
  public:
-  explicit TForm3(QWidget* parent = nullptr);
+  TForm3(TForm1& explained, UserDialogs& dialogs, QWidget* parent = nullptr);
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  // Each time the window is shown: a fresh picture, and help.txt when there is one.
+  void FormShow();
+
+  TForm1& explained_;
+  UserDialogs& dialogs_;
+  QLabel* Image1;
+  QPlainTextEdit* Memo1;
 };
 
 }  // namespace kelvane::ui

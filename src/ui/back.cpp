@@ -65,7 +65,7 @@ int main(int argc, char* argv[]) {
   kelvane::ui::QtDialogs dialogs;
   kelvane::ui::TForm1 mainWindow(dialogs);
   dialogs.SetParent(&mainWindow);
-  kelvane::ui::TForm3 helpWindow(&mainWindow);
+  kelvane::ui::TForm3 helpWindow(mainWindow, dialogs, &mainWindow);
   mainWindow.SetHelpWindow(&helpWindow);
   mainWindow.show();
   if (arguments.defList) {

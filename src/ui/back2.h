@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QWidget>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -40,8 +39,6 @@ class TForm1 : public QWidget {
 
   // "?" shows this window; without one the button does nothing.
   void SetHelpWindow(QWidget* helpWindow) { helpWindow_ = helpWindow; }
-  // "Creature Wizard" runs this; without one the button does nothing.
-  void SetWizardRunner(std::function<void()> runWizard) { runWizard_ = std::move(runWizard); }
 
   // Opens a type 2 DefList as Load DefList does once its dialog named it
   // (the program's argument, a document dropped on the window).
@@ -117,7 +114,8 @@ class TForm1 : public QWidget {
   void BitBtn2Click();              // chooses the output DEF file
   void ListBox1Click();             // the preview of the selected entry
   void helpClick();                 // shows the help window
-  void WizardButtonClick();         // runs the creature wizard
+  void WizardButtonClick();         // runs the creature wizard on this window's list
+  void ShowDocument();              // shows what the wizard changed: options and group count
   void Button1Click();              // "Create Def File": the compilation
   void ShowSettings();
   void ShowProgress(int value);
@@ -174,7 +172,6 @@ class TForm1 : public QWidget {
   bool selectingFromCode_ = false;
   bool clickHandled_ = false;  // the click under way already ran the preview or a check reaction
   QWidget* helpWindow_ = nullptr;
-  std::function<void()> runWizard_;
   DefViewer* viewer_ = nullptr;  // made when first asked for, then reused
   QAction* viewBuiltDef_ = nullptr;
 };

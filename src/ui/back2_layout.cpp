@@ -15,7 +15,7 @@
 
 #include "base/verbatim_texts.h"
 #include "ui/back2.h"
-#include "ui/caption_fit.h"
+#include "ui/controls.h"
 #include "ui/frame_list_model.h"
 #include "ui/gauge.h"
 #include "ui/pictures.h"
@@ -23,29 +23,6 @@
 namespace kelvane::ui {
 
 namespace {
-
-template <typename Widget>
-Widget* Place(Widget* widget, const char* name, int left, int top, int width, int height) {
-  widget->setObjectName(name);
-  widget->setGeometry(left, top, width, height);
-  return widget;
-}
-
-QPushButton* Button(QWidget* parent, const char* name, const char* caption, QRect place) {
-  auto* button = new QPushButton(caption, parent);
-  button->setAutoDefault(false);
-  return Place(button, name, place.x(), place.y(), place.width(), place.height());
-}
-
-QCheckBox* CheckBox(QWidget* parent, const char* name, const char* caption, QRect place) {
-  return Place(new QCheckBox(caption, parent), name, place.x(), place.y(), place.width(),
-               place.height());
-}
-
-QLabel* Label(QWidget* parent, const char* name, const char* caption, QRect place) {
-  return Place(new QLabel(caption, parent), name, place.x(), place.y(), place.width(),
-               place.height());
-}
 
 template <size_t N>
 QComboBox* ComboBox(QWidget* parent, const char* name, const std::array<const char*, N>& items,
@@ -57,48 +34,11 @@ QComboBox* ComboBox(QWidget* parent, const char* name, const std::array<const ch
   for (const char* item : items) {
     box->addItem(item);
   }
-  return Place(box, name, place.x(), place.y(), place.width(), place.height());
+  return Place(box, name, place);
 }
 
 QLineEdit* Edit(QWidget* parent, const char* name, QRect place) {
-  return Place(new QLineEdit(parent), name, place.x(), place.y(), place.width(), place.height());
-}
-
-QFrame* Panel(QWidget* parent, const char* name, QFrame::Shadow shadow, QRect place) {
-  auto* panel = new QFrame(parent);
-  panel->setFrameStyle(QFrame::Panel | shadow);
-  return Place(panel, name, place.x(), place.y(), place.width(), place.height());
-}
-
-void SetBold(QWidget* widget, bool italic = false) {
-  QFont font = widget->font();
-  font.setBold(true);
-  font.setItalic(italic);
-  widget->setFont(font);
-}
-
-// The room a control leaves for its caption: its width less the check box's
-// indicator or the button's bevel.
-int CaptionRoomOf(const QAbstractButton* button) {
-  const QStyle* style = button->style();
-  if (qobject_cast<const QCheckBox*>(button) != nullptr) {
-    return button->width() - style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, button) -
-           style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, button) - 2;
-  }
-  return button->width() - 8;
-}
-
-std::vector<CaptionRoom> CaptionRooms(const QWidget& window) {
-  std::vector<CaptionRoom> rooms;
-  for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
-    rooms.push_back({button->text(), CaptionRoomOf(button), button->font().bold()});
-  }
-  for (const QLabel* label : window.findChildren<QLabel*>()) {
-    if (!label->text().isEmpty()) {
-      rooms.push_back({label->text(), label->width(), label->font().bold()});
-    }
-  }
-  return rooms;
+  return Place(new QLineEdit(parent), name, place);
 }
 
 }  // namespace
@@ -106,7 +46,7 @@ std::vector<CaptionRoom> CaptionRooms(const QWidget& window) {
 void TForm1::CreateControls() {
   Controls& c = controls_;
   c.Panel1 = Panel(this, "Panel1", QFrame::Sunken, {0, 4, 193, 189});
-  c.Image1 = Place(new QLabel(c.Panel1), "Image1", 2, 2, 189, 185);
+  c.Image1 = Place(new QLabel(c.Panel1), "Image1", {2, 2, 189, 185});
   c.Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   c.CheckBox1 = CheckBox(this, "CheckBox1", text::kStretchCaption, {200, 10, 118, 14});
   c.CheckBox1->setChecked(true);
@@ -140,7 +80,7 @@ void TForm1::CreateControls() {
   c.BitBtn2 = Button(this, "BitBtn2", "", {294, 286, 52, 23});
   c.BitBtn2->setIcon(FolderPicture());
   c.BitBtn2->setIconSize(FolderPicture().size());
-  c.Gauge1 = Place(new Gauge(this), "Gauge1", 8, 311, 337, 33);
+  c.Gauge1 = Place(new Gauge(this), "Gauge1", {8, 311, 337, 33});
 
   c.CB2 = CheckBox(this, "CB2", text::kShadowCaption, {8, 352, 129, 17});
   c.CB3 = CheckBox(this, "CB3", text::kOutlineCaption, {144, 352, 193, 17});
@@ -164,7 +104,7 @@ void TForm1::CreateControls() {
   c.WizardButton = Button(this, "WizardButton", text::kWizardButtonCaption, {160, 432, 177, 33});
   SetBold(c.WizardButton);
 
-  c.ListBox1 = Place(new QListView(this), "ListBox1", 352, 0, 306, 469);
+  c.ListBox1 = Place(new QListView(this), "ListBox1", {352, 0, 306, 469});
   listModel_ = new FrameListModel(document_.list, this);
   c.ListBox1->setModel(listModel_);
   c.ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -173,7 +113,7 @@ void TForm1::CreateControls() {
   c.ListBox1->installEventFilter(this);
   CreateListContextMenu();
 
-  setFont(FittingFont(QApplication::font(), CaptionRooms(*this)));
+  FitFontToCaptions(*this);
   // The drop-down lists show their items whole, also where the box is narrower.
   for (QComboBox* box : {c.ComboBox2, c.ComboBox1, c.ComboBox3}) {
     box->view()->setMinimumWidth(box->view()->sizeHintForColumn(0) + 8);

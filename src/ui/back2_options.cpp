@@ -11,13 +11,15 @@
 
 #include "base/verbatim_texts.h"
 #include "compiler/compile_driver.h"
+#include "framelist/list_commands.h"
+#include "framelist/preview_rule.h"
 #include "framelist/separators.h"
 #include "ui/back2.h"
-#include "framelist/preview_rule.h"
 #include "ui/dialog_compile_host.h"
 #include "ui/file_filters.h"
 #include "ui/preview_picture.h"
 #include "ui/user_dialogs.h"
+#include "ui/wizard.h"
 
 namespace kelvane::ui {
 
@@ -119,9 +121,24 @@ void TForm1::helpClick() {
 }
 
 void TForm1::WizardButtonClick() {
-  if (runWizard_) {
-    runWizard_();
+  const auto question = NewListQuestion(document_.list);
+  if (question && !dialogs_.AskOkCancel(question->text, question->caption)) {
+    return;
   }
+  {
+    // The wizard empties the list and fills it anew; the preview runs once after.
+    const QuietSelection quiet(*this);
+    TForm2 wizard(
+        document_, dialogs_, [this] { ShowDocument(); }, this);
+    wizard.exec();
+  }
+  ShowDocument();
+  ListBox1Click();
+}
+
+void TForm1::ShowDocument() {
+  ShowSettings();
+  ShowGroupCount(SeparatorRefresh(document_.list));
 }
 
 void TForm1::Button1Click() {

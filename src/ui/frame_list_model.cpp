@@ -3,14 +3,21 @@
 namespace kelvane::ui {
 
 FrameListModel::FrameListModel(FrameList& list, QObject* parent)
-    : QAbstractListModel(parent), list_(&list) {
-  list.SetListener(this);
+    : FrameListModel(
+          list, [&list](FrameListListener* listener) { list.SetListener(listener); }, parent) {
+  checkMarks_ = true;
+}
+
+FrameListModel::FrameListModel(const FrameList& list,
+                               std::function<void(FrameListListener*)> listen, QObject* parent)
+    : QAbstractListModel(parent), list_(&list), listen_(std::move(listen)), checkMarks_(false) {
+  listen_(this);
 }
 
 void FrameListModel::Detach() {
   if (list_ != nullptr) {
     beginResetModel();
-    list_->SetListener(nullptr);
+    listen_(nullptr);
     list_ = nullptr;
     endResetModel();
   }
@@ -30,6 +37,9 @@ QVariant FrameListModel::data(const QModelIndex& index, int role) const {
     case Qt::ToolTipRole:
       return QString::fromStdString(list_->Text(row));
     case Qt::CheckStateRole:
+      if (!checkMarks_) {
+        return {};
+      }
       return list_->Checked(row) ? Qt::Checked : Qt::Unchecked;
     default:
       return {};
@@ -40,11 +50,12 @@ Qt::ItemFlags FrameListModel::flags(const QModelIndex& index) const {
   if (!index.isValid()) {
     return Qt::NoItemFlags;
   }
-  return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable;
+  const Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+  return checkMarks_ ? flags | Qt::ItemIsUserCheckable : flags;
 }
 
 bool FrameListModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-  if (role != Qt::CheckStateRole || !index.isValid() || index.row() >= rowCount()) {
+  if (!checkMarks_ || role != Qt::CheckStateRole || !index.isValid() || index.row() >= rowCount()) {
     return false;
   }
   emit checkToggled(index.row(), static_cast<Qt::CheckState>(value.toInt()) == Qt::Checked);

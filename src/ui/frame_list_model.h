@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractListModel>
+#include <functional>
 
 #include "framelist/frame_list.h"
 
@@ -15,6 +16,10 @@ class FrameListModel : public QAbstractListModel, private FrameListListener {
  public:
   // Listens to `list` until Detach(); the list must outlive that.
   explicit FrameListModel(FrameList& list, QObject* parent = nullptr);
+  // A plain list without check marks, whose owner hands out its listener
+  // slot through `listen`.
+  FrameListModel(const FrameList& list, std::function<void(FrameListListener*)> listen,
+                 QObject* parent = nullptr);
   void Detach();
 
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -32,7 +37,9 @@ class FrameListModel : public QAbstractListModel, private FrameListListener {
   void RowsRemoved(size_t first, size_t count) override;
   void RowsChanged(size_t first, size_t last) override;
 
-  FrameList* list_;
+  const FrameList* list_;
+  std::function<void(FrameListListener*)> listen_;
+  bool checkMarks_;
 };
 
 }  // namespace kelvane::ui

@@ -12,6 +12,9 @@ inline constexpr const char* kCreateFileQuestion =
     "%1\nThis file does not exist.\nDo you want to create it?";
 inline constexpr const char* kPreviewTooLarge = "The picture is too large to preview (%1 x %2).";
 inline constexpr const char* kPreviewNotAFile = "Not a file that holds a picture.";
+// %1: the help file's path; %2: the cap in MiB.
+inline constexpr const char* kHelpFileCut =
+    "%1 is larger than %2 MiB: only its first %2 MiB is shown.";
 inline constexpr const char* kUsage =
     "Usage: kelvane [LIST.h3l]\n"
     "       kelvane --view FILE.def\n"

@@ -162,16 +162,11 @@ TEST_F(WindowTest, TabOrderFollowsTheLayout) {
   EXPECT_EQ(order, expected);
 }
 
-TEST_F(WindowTest, HelpShowsTheHelpWindowAndTheWizardButtonWaitsForItsWizard) {
+TEST_F(WindowTest, HelpShowsTheHelpWindow) {
   QWidget help;
   window->SetHelpWindow(&help);
   Click("help");
   EXPECT_TRUE(help.isVisible());
-  int wizards = 0;
-  Click("WizardButton");
-  window->SetWizardRunner([&wizards] { ++wizards; });
-  Click("WizardButton");
-  EXPECT_EQ(wizards, 1);
 }
 
 }  // namespace

@@ -98,7 +98,10 @@ void WindowTest::Check(int row, bool checked) {
   model->setData(model->index(row, 0), checked ? Qt::Checked : Qt::Unchecked, Qt::CheckStateRole);
 }
 
-void WindowTest::Drop(QPoint at, const std::vector<std::string>& paths) {
+void WindowTest::Drop(QPoint at, const std::vector<std::string>& paths, QWidget* target) {
+  if (target == nullptr) {
+    target = window.get();
+  }
   QMimeData data;
   QList<QUrl> urls;
   for (const std::string& path : paths) {
@@ -106,10 +109,10 @@ void WindowTest::Drop(QPoint at, const std::vector<std::string>& paths) {
   }
   data.setUrls(urls);
   QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(window.get(), &enter);
+  QApplication::sendEvent(target, &enter);
   ASSERT_TRUE(enter.isAccepted());
   QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(window.get(), &drop);
+  QApplication::sendEvent(target, &drop);
 }
 
 std::vector<std::string> WindowTest::Frames(int count, int width, int height) {

@@ -40,8 +40,9 @@ class WindowTest : public ::testing::Test {
   void SetEntries(const std::vector<std::string>& entries);  // New list, then ADD File one by one
   std::vector<std::string> Entries() const;
   std::vector<bool> Checks() const;
-  void Check(int row, bool checked);                            // as the user toggles a check mark
-  void Drop(QPoint at, const std::vector<std::string>& paths);  // files dragged onto the window
+  void Check(int row, bool checked);  // as the user toggles a check mark
+  // Files dragged onto `target`, by default the main window.
+  void Drop(QPoint at, const std::vector<std::string>& paths, QWidget* target = nullptr);
 
   // Frames of `size` pixels in the temporary folder, named frame1.bmp, ...
   std::vector<std::string> Frames(int count, int width = 32, int height = 32);
