@@ -183,6 +183,13 @@ void DefViewer::Tick() {
   }
 }
 
+// A hidden viewer plays nothing.
+void DefViewer::hideEvent(QHideEvent* event) {
+  model_.SetPlaying(false);
+  ShowControls();
+  QWidget::hideEvent(event);
+}
+
 void DefViewer::OpenClick() {
   OpenFilesRequest request;
   request.filters = {{viewer_text::kDefFilesLabel, viewer_text::kDefFilesPattern}};
@@ -251,6 +258,8 @@ void DefViewer::ShowFrame() {
   frame_ = QImage();
   if (!def_) {
     facts_->setText(viewer_text::kNoFile);
+  } else if (model_.groupCount() == 0) {
+    facts_->setText(viewer_text::kNoGroup);
   } else if (!model_.HasFrame()) {
     facts_->setText(viewer_text::kNoFrame);
   } else {

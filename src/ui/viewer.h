@@ -37,6 +37,9 @@ class DefViewer : public QWidget {
   const DefViewerModel& model() const { return model_; }
   const std::string& path() const { return path_; }
 
+ protected:
+  void hideEvent(QHideEvent* event) override;
+
  private:
   void CreateControls();
   void ConnectReactions();

@@ -14,6 +14,7 @@ inline constexpr const char* kSpeedSuffix = " frames/s";
 inline constexpr const char* kZoomPrefix = "Zoom ";
 inline constexpr const char* kZoomSuffix = "x";
 inline constexpr const char* kNoFile = "No DEF open.";
+inline constexpr const char* kNoGroup = "This DEF has no groups.";
 inline constexpr const char* kNoFrame = "This group has no frames.";
 inline constexpr const char* kDefFilesLabel = "DEF Files";
 inline constexpr const char* kDefFilesPattern = "*.def";
