@@ -12,6 +12,8 @@
 #include <QSpinBox>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <initializer_list>
 
 #include "base/binary_file.h"
 #include "base/errors.h"
@@ -68,6 +70,12 @@ QImage FrameImage(const DefImage& image, const RgbPalette& palette) {
                 frame.scanLine(y));
   }
   return frame;
+}
+
+// An error box; the path is added when the message does not name it already.
+void Report(UserDialogs& dialogs, const Error& error, const std::string& path) {
+  const std::string message = error.what();
+  dialogs.ShowError(message, message.find(path) == std::string::npos ? path : std::string());
 }
 
 }  // namespace
@@ -161,8 +169,7 @@ bool DefViewer::Open(const std::string& path) {
     DefFile def = DefFile::Open(path);
     def_ = std::move(def);
   } catch (const Error& error) {
-    const std::string message = error.what();
-    dialogs_.ShowError(message, message.find(path) == std::string::npos ? path : std::string());
+    Report(dialogs_, error, path);
     return false;
   }
   path_ = path;
@@ -226,8 +233,7 @@ void DefViewer::ExportClick() {
     file.Write(png.constData(), size_t(png.size()));
     file.Commit();
   } catch (const Error& error) {
-    const std::string message = error.what();
-    dialogs_.ShowError(message, message.find(*path) == std::string::npos ? *path : std::string());
+    Report(dialogs_, error, *path);
   }
 }
 
