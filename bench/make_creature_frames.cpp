@@ -16,6 +16,7 @@ struct Request {
   int count = 60;
   int32_t width = 450;
   int32_t height = 400;
+  bool speckled = false;  // specks of the engine's special colours all over
 };
 
 bool ParsePositive(const char* text, long limit, long& into) {
@@ -25,12 +26,16 @@ bool ParsePositive(const char* text, long limit, long& into) {
 }
 
 bool Parse(int argc, char** argv, Request& request) {
+  if (argc == 6 && std::string(argv[5]) == "speckled") {
+    request.speckled = true;
+    --argc;
+  }
   if (argc < 2 || argc > 5) {
     return false;
   }
   request.folder = argv[1];
   long values[3] = {request.count, request.width, request.height};
-  const long limits[3] = {999, 10000, 10000};
+  const long limits[3] = {99999, 10000, 10000};
   for (int i = 2; i < argc; ++i) {
     if (!ParsePositive(argv[i], limits[i - 2], values[i - 2])) {
       return false;
@@ -67,13 +72,27 @@ bmpgen::Bmp8 DrawFrame(const Request& request, int index) {
   FillEllipse(frame, w / 2 + w / 6, h / 2 - h / 8, w / 14, h / 14, 120);           // head
   FillEllipse(frame, w / 2 - w / 12 + stride * 3, h * 3 / 4, w / 40, h / 6, 180);  // legs
   FillEllipse(frame, w / 2 + w / 12 - stride * 3, h * 3 / 4, w / 40, h / 6, 180);
+  if (request.speckled) {
+    // Runs of 0 to 7 and 200 of a few pixels, from a fixed pseudo-random sequence.
+    uint32_t seed = 2463534242u + uint32_t(index);
+    for (int32_t y = 0; y < h; ++y) {
+      for (int32_t x = 0; x < w; ++x) {
+        seed ^= seed << 13, seed ^= seed >> 17, seed ^= seed << 5;
+        if (seed % 5 == 0) {
+          const uint8_t colour = uint8_t(seed >> 8) % 9;
+          frame.At(x, y) = colour == 8 ? 200 : colour;
+        }
+      }
+    }
+  }
   return frame;
 }
 
 void PrintUsage(std::ostream& out) {
-  out << "Usage: kelvane-bench-frames FOLDER [COUNT [WIDTH [HEIGHT]]]\n"
+  out << "Usage: kelvane-bench-frames FOLDER [COUNT [WIDTH [HEIGHT [speckled]]]]\n"
          "Writes COUNT frames (default 60 of 450 x 400) named frame001.bmp ...\n"
-         "into FOLDER, which must exist.\n";
+         "(at least three digits) into FOLDER, which must exist. \"speckled\" adds\n"
+         "specks of the colours 0 to 7 all over, for comparing builds.\n";
 }
 
 }  // namespace
@@ -91,7 +110,7 @@ int main(int argc, char** argv) {
   try {
     for (int i = 1; i <= request.count; ++i) {
       std::string name = std::to_string(i);
-      name.insert(0, 3 - name.size(), '0');
+      name.insert(0, name.size() < 3 ? 3 - name.size() : 0, '0');
       bmpgen::WriteBmp8(request.folder + "/frame" + name + ".bmp", DrawFrame(request, i));
     }
   } catch (const std::exception& error) {

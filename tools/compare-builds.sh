@@ -14,6 +14,15 @@ mkdir -p "$work/big" && "$frames" "$work/big" 8 450 400 >/dev/null
 mkdir -p "$work/obj" && "$frames" "$work/obj" 6 96 70 >/dev/null
 mkdir -p "$work/odd" && "$frames" "$work/odd" 5 37 29 >/dev/null
 mkdir -p "$work/tile" && "$frames" "$work/tile" 4 32 32 >/dev/null
+mkdir -p "$work/huge" && "$frames" "$work/huge" 1 5000 5000 >/dev/null
+mkdir -p "$work/many" && "$frames" "$work/many" 1200 32 32 >/dev/null
+mkdir -p "$work/wide" && "$frames" "$work/wide" 3 1021 37 >/dev/null
+mkdir -p "$work/speck" && "$frames" "$work/speck" 6 203 67 speckled >/dev/null
+speck=("$work"/speck/*.bmp)
+huge=("$work"/huge/*.bmp) many=("$work"/many/*.bmp) wide=("$work"/wide/*.bmp)
+many_groups=() && for i in "${!many[@]}"; do
+  many_groups+=("${many[$i]}") && [ $((i % 100)) -eq 99 ] && many_groups+=(/)
+done
 big=("$work"/big/*.bmp) obj=("$work"/obj/*.bmp) odd=("$work"/odd/*.bmp)
 tile=("$work"/tile/*.bmp) terr=("$examples"/*.bmp)
 
@@ -41,6 +50,22 @@ cases=(
   "--type 0 $work/missing.bmp /"
   "--type 0 --check-palette ${odd[*]} ${big[*]:0:1} /"
   "--type 0 --check-palette --yes ${odd[*]} ${big[*]:0:1} /"
+  "--type 0 --fixed 38x29 ${odd[*]} /"
+  "--type 0 --fixed 37x29 --shadow --outline --check 1,2,4 ${odd[*]} /"
+  "--type 0 --fixed 36x20 --outline --check 1,2 ${odd[*]} /"
+  "--type 2 --fixed 37x30 --shadow ${odd[*]} /"
+  "--type 2 --fixed 40x29 ${odd[*]} /"
+  "--type 0 --shadow --outline --check 1,3 ${wide[*]} /"
+  "--type 2 --shadow ${wide[*]} /"
+  "--type 0 --shadow --outline --check 1 ${huge[*]} /"
+  "--type 0 --fixed 5000x5000 ${huge[*]} /"
+  "--type 2 ${huge[*]} /"
+  "--type 3 ${many_groups[*]}"
+  "--type 0 --shadow --outline --check 1,2,3,4,5,6 ${speck[*]} /"
+  "--type 0 --outline --check 2,4,6 --fixed 190x70 ${speck[*]} /"
+  "--type 2 --shadow ${speck[*]} /"
+  "--type 0 --shadow ${many[*]:0:600} / ${many[*]:600:600}"
+  "--type 2 --shadow --fixed 33x31 ${many[*]:0:300} /"
 )
 
 same=0 differ=0 written=0

@@ -33,18 +33,21 @@ int OpenOrThrow(const std::string& path, int flags, mode_t mode = 0) {
 }  // namespace
 
 InputFile::InputFile(const std::string& path) : path_(path) {
-  fd_ = OpenOrThrow(path, O_RDONLY);
+  // Without O_NONBLOCK, opening a FIFO would wait for a writer that may never come.
+  fd_ = OpenOrThrow(path, O_RDONLY | O_NONBLOCK);
   struct stat info {};
   if (::fstat(fd_, &info) != 0) {
     const int err = errno;
     ::close(fd_);
     ThrowErrno(err, path);
   }
-  if (S_ISDIR(info.st_mode)) {
+  // Only a regular file has a size to trust and bytes that stay put.
+  if (!S_ISREG(info.st_mode)) {
     ::close(fd_);
     ThrowIoError(io_code::kAccessDenied, path);
   }
   size_ = static_cast<uint64_t>(info.st_size);
+  identity_ = {uint64_t(info.st_dev), uint64_t(info.st_ino)};
 }
 
 InputFile::~InputFile() {
@@ -72,8 +75,14 @@ void InputFile::ReadAt(uint64_t offset, void* into, size_t count) const {
   }
 }
 
-void ReadWholeFile(const std::string& path, std::vector<uint8_t>& into) {
+void ReadWholeFile(const std::string& path, std::string& into, uint64_t largest) {
   const InputFile file(path);
+  if (file.size() > largest) {
+    ThrowInputError("\"" + path + "\" is " + std::to_string(file.size()) +
+                        " bytes long, more than the " + std::to_string(largest) +
+                        " bytes such a file may have",
+                    path);
+  }
   into.resize(file.size());
   file.ReadAt(0, into.data(), into.size());
 }
@@ -89,6 +98,7 @@ ReplacingFileWriter::ReplacingFileWriter(const std::string& targetPath) : target
     if (S_ISDIR(info.st_mode) || ::access(target_.c_str(), W_OK) != 0) {
       ThrowIoError(io_code::kAccessDenied, target_);
     }
+    replaces_ = FileIdentity{uint64_t(info.st_dev), uint64_t(info.st_ino)};
   }
   const auto [folder, name] = SplitPath(target_);
   // Created like any new file (mode 0666 less the umask); O_EXCL keeps it ours.
@@ -113,16 +123,25 @@ ReplacingFileWriter::~ReplacingFileWriter() {
 }
 
 void ReplacingFileWriter::Write(const void* bytes, size_t count) {
+  WriteAt(position_, bytes, count);
+  position_ += count;
+}
+
+void ReplacingFileWriter::WriteAt(uint64_t offset, const void* bytes, size_t count) {
   const auto* in = static_cast<const uint8_t*>(bytes);
   while (count > 0) {
-    const ssize_t put = ::write(fd_, in, count);
+    const ssize_t put = ::pwrite(fd_, in, count, static_cast<off_t>(offset));
     if (put < 0) {
       if (errno == EINTR) {
         continue;
       }
       ThrowErrno(errno, target_);
     }
+    if (put == 0) {
+      ThrowIoError(io_code::kDiskFull, target_);
+    }
     in += put;
+    offset += static_cast<uint64_t>(put);
     count -= static_cast<size_t>(put);
   }
 }

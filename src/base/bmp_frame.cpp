@@ -47,10 +47,27 @@ struct BmpLayout {
   ThrowInputError("\"" + path + "\" is not a 256-colour BMP: " + what, path);
 }
 
-BmpLayout ReadLayout(const InputFile& file) {
+// The bytes before the pixels that a frame needs: signature, header and the
+// largest colour table.
+constexpr size_t kLongestHead = kBmpColourTableOffset + sizeof(BmpPalette);
+
+// The file's first bytes, read with one call: the header and, as far as the
+// file has them, the colour table.
+struct FileHead {
+  uint8_t bytes[kLongestHead];
+  size_t size = 0;
+};
+
+void ReadHead(const InputFile& file, FileHead& head) {
+  // A file shorter than its header gets "Read beyond end of file".
+  head.size = size_t(
+      std::max<uint64_t>(std::min<uint64_t>(file.size(), kLongestHead), kBmpColourTableOffset));
+  file.ReadAt(0, head.bytes, head.size);
+}
+
+BmpLayout ReadLayout(const InputFile& file, const FileHead& head) {
   const std::string& path = file.path();
-  uint8_t start[kBmpColourTableOffset];
-  file.ReadAt(0, start, sizeof start);
+  const uint8_t* start = head.bytes;
   BmpLayout layout;
   BmpFrameHeader& h = layout.header;
   h = BmpFrameHeader::FromBytes(start + 2);
@@ -83,33 +100,44 @@ BmpLayout ReadLayout(const InputFile& file) {
   if (uint64_t{h.pixelDataOffset} + pixelBytes > file.size()) {
     Refuse(path, "the file ends before its last pixel row");
   }
+  if (pixelBytes > kLargestFrameBytes) {
+    Refuse(path, "its pixel rows take " + std::to_string(pixelBytes) + " bytes, more than the " +
+                     std::to_string(kLargestFrameBytes) + " a frame may have");
+  }
   if (layout.topDown) {
     h.biHeight = layout.height;
   }
   return layout;
 }
 
-void ReadPalette(const InputFile& file, uint32_t colours, BmpPalette& palette) {
+// The colour table lies within the head: ReadLayout has checked that the
+// pixels, which follow it, are in the file.
+void CopyPalette(const FileHead& head, uint32_t colours, BmpPalette& palette) {
   palette.fill(0);
-  file.ReadAt(kBmpColourTableOffset, palette.data(), 4 * size_t{colours});
+  std::copy_n(head.bytes + kBmpColourTableOffset, 4 * size_t{colours}, palette.begin());
 }
 
 }  // namespace
 
 void ReadBmpHeader(const std::string& path, BmpFrameHeader& header, BmpPalette* palette) {
   const InputFile file(path);
-  const BmpLayout layout = ReadLayout(file);
+  FileHead head;
+  ReadHead(file, head);
+  const BmpLayout layout = ReadLayout(file, head);
   if (palette != nullptr) {
-    ReadPalette(file, layout.colours, *palette);
+    CopyPalette(head, layout.colours, *palette);
   }
   header = layout.header;
 }
 
 void LoadBmpImage(const std::string& path, BmpImage& image) {
   const InputFile file(path);
-  const BmpLayout layout = ReadLayout(file);
-  ReadPalette(file, layout.colours, image.palette);
+  FileHead head;
+  ReadHead(file, head);
+  const BmpLayout layout = ReadLayout(file, head);
+  CopyPalette(head, layout.colours, image.palette);
   image.header = layout.header;
+  image.source = file.identity();
   image.width = layout.header.biWidth;
   image.height = layout.height;
   image.stride = layout.stride;

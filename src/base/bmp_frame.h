@@ -2,8 +2,13 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
+#include <new>
 #include <string>
+#include <utility>
 #include <vector>
+
+#include "base/binary_file.h"
 
 namespace kelvane {
 
@@ -36,8 +41,38 @@ using RgbPalette = std::array<uint8_t, 768>;
 
 constexpr uint32_t kBmpColourTableOffset = 54;
 
+// The most pixel bytes (padding included) a frame may have, read from a file
+// or cut to a fixed size: 256 MiB, some 16384 x 16384 pixels.
+constexpr uint64_t kLargestFrameBytes = uint64_t{1} << 28;
+
 // Length of one stored pixel row: the width rounded up to a multiple of 4.
 uint32_t RowStride(int32_t width);
+
+// An allocator whose new elements are left as they come: a frame buffer is
+// filled from the file (or drawn) right after it grows, so zero-filling it
+// first would only cost a pass over every byte.
+template <typename T>
+struct UninitialisedAllocator : std::allocator<T> {
+  template <typename U>
+  struct rebind {
+    using other = UninitialisedAllocator<U>;
+  };
+  UninitialisedAllocator() = default;
+  template <typename U>
+  UninitialisedAllocator(const UninitialisedAllocator<U>&) noexcept {}
+
+  template <typename U>
+  void construct(U* at) noexcept {
+    ::new (static_cast<void*>(at)) U;
+  }
+  template <typename U, typename... Args>
+  void construct(U* at, Args&&... args) {
+    ::new (static_cast<void*>(at)) U(std::forward<Args>(args)...);
+  }
+};
+
+// Pixel rows; resize() leaves new bytes unset, assign() and insert() set them.
+using PixelRows = std::vector<uint8_t, UninitialisedAllocator<uint8_t>>;
 
 // One frame read into memory. Rows are kept with their padding bytes, bottom
 // row first as BMP files store them; top-down files are turned over on load.
@@ -47,7 +82,8 @@ struct BmpImage {
   int32_t width = 0;
   int32_t height = 0;
   uint32_t stride = 0;
-  std::vector<uint8_t> pixels;  // stride * height bytes
+  PixelRows pixels;     // stride * height bytes
+  FileIdentity source;  // the file the frame was read from
 
   uint8_t* RowFromBottom(int32_t v) { return pixels.data() + size_t(v) * stride; }
   const uint8_t* RowFromBottom(int32_t v) const { return pixels.data() + size_t(v) * stride; }

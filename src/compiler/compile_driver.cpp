@@ -88,59 +88,74 @@ FrameSettings ResolveSettings(CompileState& state, const WindowSettings& options
 void EncodeFrame(CompileState& state, const FrameSettings& settings, int32_t format,
                  const FrameList& list, size_t index) {
   FrameEntryRef entry{list.Text(index), static_cast<int>(index) + 1, list.Checked(index)};
-  std::vector<uint8_t>& blocks = state.frameBlocks;
+  std::vector<uint8_t>& block = state.frameBlock;
+  block.clear();
   switch (format) {
     case 0:
-      ConverFileBMPtoPCX0(state.scratch, entry.bmpPath, blocks);
+      ConverFileBMPtoPCX0(state.scratch, entry.bmpPath, block);
       break;
     case 1:
-      ConverFileBMPtoPCX1(state.scratch, settings, entry, blocks);
+      ConverFileBMPtoPCX1(state.scratch, settings, entry, block);
       break;
     default:
-      ConverFileBMPtoPCX3(state.scratch, settings, entry, blocks);
+      ConverFileBMPtoPCX3(state.scratch, settings, entry, block);
       break;
   }
-  state.frameBlockEnds.push_back(blocks.size());
 }
 
-// First pass: encodes every frame and returns where the first frame block
-// starts: 784 + 16 per separator + 17 per frame.
-int64_t EncodeAllFrames(CompileState& state, const FrameSettings& settings, int32_t format,
-                        const FrameList& list, Progress& progress) {
-  state.frameBlocks.clear();
-  state.frameBlockEnds.clear();
+// Checked as each frame is read, so that it costs no extra look at the files:
+// the output is replaced only at the end, after every frame has been read.
+void RefuseFrameThatIsTheOutput(const BmpImage& frame, const ReplacingFileWriter& output,
+                                const std::string& bmpPath) {
+  if (output.WouldReplace(frame.source)) {
+    ThrowInputError("The output file is the frame \"" + bmpPath +
+                        "\": a build never writes over one of its frames",
+                    bmpPath);
+  }
+}
+
+// Where the first frame block starts: after the header and the group entries,
+// 16 bytes per separator and 17 per frame.
+int64_t FirstBlockOffset(const FrameList& list) {
+  const auto separators = int64_t(list.SeparatorCount());
+  const int64_t frames = int64_t(list.Count()) - separators;
+  return int64_t(kDefHeaderSize) + int64_t(kGroupEntryHeadSize) * separators +
+         int64_t(kFrameIndexEntrySize) * frames;
+}
+
+// First pass: encodes every frame and writes its block at its place in the
+// output, noting where it starts. Past the offsets' reach the frames are still
+// encoded (their faults come first) but no longer written.
+void EncodeAllFrames(CompileState& state, const FrameSettings& settings, int32_t format,
+                     const FrameList& list, Progress& progress, ReplacingFileWriter& output) {
+  const int64_t firstBlock = FirstBlockOffset(list);
+  state.frameOffsets.assign(1, 0);
+  output.MoveTo(uint64_t(firstBlock));
+  int64_t end = firstBlock;
   const int step = list.Count() < 80 ? 2 : 1;
   const size_t total = list.Count() - list.SeparatorCount();
   size_t encoded = 0;
-  int64_t firstBlock = kDefHeaderSize;
   for (size_t index = 0; index < list.Count(); ++index) {
     progress.Advance(step);
     if (list.IsSeparator(index)) {
-      firstBlock += kGroupEntryHeadSize;
-    } else {
-      progress.StopIfRequested();
-      progress.Frames(encoded, total, list.Text(index));
-      EncodeFrame(state, settings, format, list, index);
-      firstBlock += kFrameIndexEntrySize;
-      ++encoded;
+      continue;
     }
+    progress.StopIfRequested();
+    progress.Frames(encoded, total, list.Text(index));
+    EncodeFrame(state, settings, format, list, index);
+    RefuseFrameThatIsTheOutput(state.scratch.frame, output, list.Text(index));
+    const int64_t start = end;
+    end += int64_t(state.frameBlock.size());
+    if (end <= INT32_MAX) {
+      state.frameOffsets.push_back(static_cast<int32_t>(start));
+      output.Write(state.frameBlock);
+    }
+    ++encoded;
   }
   progress.Frames(encoded, total, {});
-  return firstBlock;
-}
-
-void ComputeFrameOffsets(CompileState& state, int64_t firstBlock) {
-  const size_t frames = state.frameBlockEnds.size();
-  const int64_t fileSize = firstBlock + int64_t(state.frameBlocks.size());
-  if (fileSize > INT32_MAX) {
-    ThrowInputError("The DEF would be " + std::to_string(fileSize) +
+  if (end > INT32_MAX) {
+    ThrowInputError("The DEF would be " + std::to_string(end) +
                     " bytes long; its offsets reach at most 2147483647");
-  }
-  state.frameOffsets.assign(frames + 1, 0);
-  size_t blockStart = 0;
-  for (size_t n = 1; n <= frames; ++n) {
-    state.frameOffsets[n] = static_cast<int32_t>(firstBlock + int64_t(blockStart));
-    blockStart = state.frameBlockEnds[n - 1];
   }
 }
 
@@ -187,12 +202,11 @@ void Compile(CompileState& state, FrameDocument& document, Progress& progress) {
   output.Write(header);
   progress.Set(15);
 
-  const int64_t firstBlock = EncodeAllFrames(state, settings, format, list, progress);
-  ComputeFrameOffsets(state, firstBlock);
-  output.Write(BuildGroupEntries(state, document));
+  EncodeAllFrames(state, settings, format, list, progress, output);
+  // The group entries fill the room left for them between header and blocks.
+  output.WriteAt(kDefHeaderSize, BuildGroupEntries(state, document));
   progress.Advance(10);
   progress.StopIfRequested();
-  output.Write(state.frameBlocks);
   output.Commit();
   for (int closingStep = 0; closingStep < 3; ++closingStep) {
     progress.Advance(10);

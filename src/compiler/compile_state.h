@@ -11,7 +11,7 @@ namespace kelvane {
 // a compilation allocates only while a buffer grows to the largest frame met.
 struct EncoderScratch {
   BmpImage frame;                    // the frame being prepared: the working copy
-  std::vector<uint8_t> uncutRows;    // the working copy's rows before the fixed-size cut
+  PixelRows uncutRows;               // the working copy's rows before the fixed-size cut
   std::vector<uint8_t> codedPixels;  // encoded rows or blocks
   std::vector<uint8_t> offsetTable;  // where each coded row or block starts
 };
@@ -30,10 +30,8 @@ struct CompileState {
 
   // Start of each frame's data block in the DEF, by frame number from 1.
   std::vector<int32_t> frameOffsets;
-  // Every encoded frame data block of the compilation, in frame order, and the
-  // end of each block in it.
-  std::vector<uint8_t> frameBlocks;
-  std::vector<size_t> frameBlockEnds;
+  // The data block of the frame being encoded; written out before the next.
+  std::vector<uint8_t> frameBlock;
 };
 
 }  // namespace kelvane

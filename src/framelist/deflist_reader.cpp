@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "base/binary_file.h"
@@ -16,6 +17,9 @@
 namespace kelvane {
 
 namespace {
+
+// Far more than any list of frames needs (a million lines of 256 characters).
+constexpr uint64_t kLargestDefListBytes = uint64_t{256} << 20;
 
 HeaderLine ReadHeaderLine(TextFileReader& in, HeaderField field) {
   HeaderLine line;
@@ -101,9 +105,9 @@ class ListLineReader {
 
 }  // namespace
 
-void ReadDefList(const std::string& bytes, DefListType type, FrameList& list, GroupNumbers& numbers,
+void ReadDefList(std::string bytes, DefListType type, FrameList& list, GroupNumbers& numbers,
                  const HeaderSink& applyHeader, const std::string& name) {
-  TextFileReader in(bytes, name);
+  TextFileReader in(std::move(bytes), name);
   if (type == DefListType::WithHeader) {
     for (const HeaderField field : kHeaderFields) {
       const HeaderLine line = ReadHeaderLine(in, field);
@@ -121,9 +125,9 @@ void ReadDefList(const std::string& bytes, DefListType type, FrameList& list, Gr
 
 void LoadDefList(const std::string& path, DefListType type, FrameList& list, GroupNumbers& numbers,
                  const HeaderSink& applyHeader) {
-  std::vector<uint8_t> bytes;
-  ReadWholeFile(path, bytes);
-  ReadDefList(std::string(bytes.begin(), bytes.end()), type, list, numbers, applyHeader, path);
+  std::string bytes;
+  ReadWholeFile(path, bytes, kLargestDefListBytes);
+  ReadDefList(std::move(bytes), type, list, numbers, applyHeader, path);
 }
 
 void LoadDefList(const std::string& path, DefListType type, FrameDocument& document) {

@@ -26,7 +26,7 @@ using HeaderSink = std::function<void(const HeaderLine&)>;
 // emptied (GroupNumbers are not cleared) and refilled from the list lines,
 // whose group numbers are stored slot by slot. An error ends the read there:
 // header lines already passed on, and entries and numbers already stored, stay.
-void ReadDefList(const std::string& bytes, DefListType type, FrameList& list, GroupNumbers& numbers,
+void ReadDefList(std::string bytes, DefListType type, FrameList& list, GroupNumbers& numbers,
                  const HeaderSink& applyHeader, const std::string& name = {});
 
 // Load DefList, for a file the user chose: as ReadDefList. A file that cannot

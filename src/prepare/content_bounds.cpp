@@ -2,26 +2,15 @@
 
 #include <algorithm>
 
+#include "prepare/byte_scan.h"
+
 namespace kelvane {
 
 namespace {
 
-int32_t LeadingTransparent(const uint8_t* row, int32_t width, uint8_t transparent) {
-  int32_t lead = 0;
-  while (lead < width && row[lead] == transparent) {
-    ++lead;
-  }
-  return lead;
-}
-
 // The rightmost visible column from width - 1 down to 1; 0 when there is none.
 int32_t RightmostVisible(const uint8_t* row, int32_t width, uint8_t transparent) {
-  for (int32_t x = width - 1; x >= 1; --x) {
-    if (row[x] != transparent) {
-      return x;
-    }
-  }
-  return 0;
+  return width < 2 ? 0 : int32_t(EndOfLastNotEqual(row + 1, size_t(width) - 1, transparent));
 }
 
 int32_t OnePast(int32_t value) {
@@ -39,7 +28,7 @@ ContentBounds FindContentBounds(const BmpImage& image, uint8_t transparentIndex)
   int32_t bottom = height;
   for (int32_t y = 0; y < height; ++y) {
     const uint8_t* row = image.RowFromTop(y);
-    const int32_t lead = LeadingTransparent(row, width, transparentIndex);
+    const auto lead = int32_t(FirstNotEqual(row, size_t(width), transparentIndex));
     const bool visible = lead < width;
     if (!visible && !found) {
       ++bounds.top;
@@ -53,7 +42,8 @@ ContentBounds FindContentBounds(const BmpImage& image, uint8_t transparentIndex)
     if (found) {
       bottom = visible ? height : bottom - 1;
     }
-    const int32_t p = RightmostVisible(row, width, transparentIndex);
+    // A row with nothing visible has no rightmost pixel: scanned once, not twice.
+    const int32_t p = visible ? RightmostVisible(row, width, transparentIndex) : 0;
     if (p > 0 && (right == width || p > right)) {
       right = p;
     }

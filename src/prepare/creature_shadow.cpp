@@ -1,5 +1,8 @@
 #include "prepare/creature_shadow.h"
 
+#include <cstring>
+
+#include "prepare/byte_scan.h"
 #include "prepare/palette_roles.h"
 
 namespace kelvane {
@@ -37,23 +40,62 @@ class ShadowRow {
   int32_t steps_ = 0;
 };
 
+// Columns [from, to) of row v, one pixel at a time.
+void CastShadowOfPixels(BmpImage& image, int32_t v, int32_t from, int32_t to, ShadowRow& shadow) {
+  const uint8_t* row = image.RowFromBottom(v);
+  for (int32_t a = from; a < to; ++a) {
+    if (row[a] == kTransparentIndex) {
+      continue;
+    }
+    if (!shadow.Found()) {
+      shadow.FoundAt(v);
+    }
+    if (shadow.Row() < image.height) {
+      uint8_t& target = image.RowFromBottom(shadow.Row())[a];
+      if (target == kTransparentIndex) {
+        target = kShadowIndex;
+      }
+    }
+  }
+}
+
+// Eight pixels at a time: each visible one turns the transparent pixel of
+// its column in the shadow row into shadow. When the shadow row is the row
+// itself nothing changes, as a pixel cannot be visible and transparent.
+void CastShadowOfWord(const uint8_t* from, uint8_t* onto) {
+  using namespace byte_scan;
+  const uint64_t casting = LoadWord(from);
+  if (casting == 0) {
+    return;
+  }
+  const uint64_t target = LoadWord(onto);
+  const uint64_t cast = NonZeroBytes(casting) & ~NonZeroBytes(target);
+  const uint64_t shadowed = target | (cast >> 7) * kShadowIndex;
+  std::memcpy(onto, &shadowed, sizeof shadowed);
+}
+
 void CastShadow(BmpImage& image) {
+  static_assert(kTransparentIndex == 0, "the word test looks for zero bytes");
+  if (image.width <= kFirstVisitedColumn) {
+    return;  // no column is visited
+  }
   ShadowRow shadow;
   for (int32_t v = kFirstVisitedRow; v < image.height; ++v) {
     const uint8_t* row = image.RowFromBottom(v);
-    for (int32_t a = kFirstVisitedColumn; a < image.width; ++a) {
-      if (row[a] == kTransparentIndex) {
-        continue;
+    int32_t a = kFirstVisitedColumn;
+    if (!shadow.Found()) {
+      const size_t visible = FirstNotEqual(row + a, size_t(image.width - a), kTransparentIndex);
+      if (visible == size_t(image.width - a)) {
+        continue;  // nothing cast yet, and EndOfRow changes nothing
       }
-      if (!shadow.Found()) {
-        shadow.FoundAt(v);
+      shadow.FoundAt(v);
+    }
+    if (shadow.Row() < image.height) {
+      uint8_t* target = image.RowFromBottom(shadow.Row());
+      for (; a + 8 <= image.width; a += 8) {
+        CastShadowOfWord(row + a, target + a);
       }
-      if (shadow.Row() < image.height) {
-        uint8_t& target = image.RowFromBottom(shadow.Row())[a];
-        if (target == kTransparentIndex) {
-          target = kShadowIndex;
-        }
-      }
+      CastShadowOfPixels(image, v, a, image.width, shadow);
     }
     shadow.EndOfRow(v);
   }
@@ -73,17 +115,67 @@ void MarkOutline(BmpImage& image, int32_t v, int32_t a) {
   }
 }
 
+void OutlinePixels(BmpImage& image, int32_t v, int32_t from, int32_t to) {
+  for (int32_t a = from; a < to; ++a) {
+    if (!IsBody(image.RowFromBottom(v)[a])) {
+      continue;
+    }
+    MarkOutline(image, v, a - 1);
+    MarkOutline(image, v, a + 1);
+    MarkOutline(image, v - 1, a);
+    MarkOutline(image, v + 1, a);
+  }
+}
+
+// The pixels of `marked` (a byte mask) among the eight at `at` that hold an
+// index below the outline's become outline.
+void MarkOutlineWord(uint8_t* at, uint64_t marked) {
+  using namespace byte_scan;
+  const uint64_t word = LoadWord(at);
+  const uint64_t turned = ByteMask(~BytesFromFive(word) & kHighBits) & marked;
+  const uint64_t outlined = (word & ~turned) | (turned & kOnes * kOutlineIndex);
+  std::memcpy(at, &outlined, sizeof outlined);
+}
+
+// Eight pixels of row v from column a, none of them 1 to 3: marks change only
+// pixels below 5, none of which is body here, so the eight are body or not as
+// they stand and their marks can be made together.
+void OutlineWord(BmpImage& image, int32_t v, int32_t a, uint64_t bodyBits) {
+  const uint64_t body = byte_scan::ByteMask(bodyBits);
+  MarkOutlineWord(image.RowFromBottom(v) + a, body << 8 | body >> 8);
+  if ((body & 0xFF) != 0) {
+    MarkOutline(image, v, a - 1);
+  }
+  if ((body >> 56) != 0) {
+    MarkOutline(image, v, a + 8);
+  }
+  MarkOutlineWord(image.RowFromBottom(v - 1) + a, body);
+  if (v + 1 < image.height) {
+    MarkOutlineWord(image.RowFromBottom(v + 1) + a, body);
+  }
+}
+
+// Marks only ever turn pixels into the outline, which is no body: eight
+// pixels none of which is body when reached mark nothing and are passed over.
 void DrawOutline(BmpImage& image) {
   for (int32_t v = kFirstVisitedRow; v < image.height; ++v) {
-    for (int32_t a = kFirstVisitedColumn; a < image.width; ++a) {
-      if (!IsBody(image.RowFromBottom(v)[a])) {
+    int32_t a = kFirstVisitedColumn;
+    for (; a + 8 <= image.width; a += 8) {
+      const uint8_t* pixels = image.RowFromBottom(v) + a;
+      if (byte_scan::LoadWord(pixels) == 0) {
+        continue;  // the common case, told apart fastest
+      }
+      const uint64_t body = BytesOutsideOf(pixels, kTransparentIndex, kShadowIndex, kOutlineIndex);
+      if (body == 0) {
         continue;
       }
-      MarkOutline(image, v, a - 1);
-      MarkOutline(image, v, a + 1);
-      MarkOutline(image, v - 1, a);
-      MarkOutline(image, v + 1, a);
+      if (BytesOutsideOf(pixels, 1, 2, 3) == byte_scan::kHighBits) {
+        OutlineWord(image, v, a, body);
+      } else {
+        OutlinePixels(image, v, a, a + 8);
+      }
     }
+    OutlinePixels(image, v, a, image.width);
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "prepare/byte_scan.h"
 #include "prepare/palette_roles.h"
 
 namespace kelvane {
@@ -31,6 +32,34 @@ struct ShadowRow {
 
 }  // namespace
 
+namespace {
+
+// Columns [from, to) of row v, one pixel at a time; k is the row's shear.
+void CastPixels(BmpImage& image, int32_t v, int64_t k, int32_t from, int32_t to,
+                ShadowRow& shadow) {
+  const uint8_t* row = image.RowFromBottom(v);
+  for (int32_t a = from; a < to; ++a) {
+    if (row[a] == kTransparentIndex) {
+      continue;
+    }
+    if (shadow.u == 0) {
+      shadow.u = v;
+    }
+    const int64_t targetColumn = a - k;
+    if (targetColumn >= 0 && shadow.u < image.height) {
+      uint8_t& target = image.RowFromBottom(int32_t(shadow.u))[targetColumn];
+      if (target == kTransparentIndex) {
+        target = kShadowIndex;
+      }
+    }
+  }
+}
+
+}  // namespace
+
+// A row's shadow lands at or left of the pixels that cast it, so the pixels
+// still to be read in that row are as they were: eight transparent ones cast
+// nothing and are passed over at once.
 void showdowObjects(BmpImage& image) {
   ShadowRow shadow;
   int64_t k = 0;  // shear: floor(v / 2) - floor(v / 6)
@@ -42,21 +71,13 @@ void showdowObjects(BmpImage& image) {
       --k;
     }
     const uint8_t* row = image.RowFromBottom(v);
-    for (int32_t a = 2; a < image.width; ++a) {
-      if (row[a] == kTransparentIndex) {
-        continue;
-      }
-      if (shadow.u == 0) {
-        shadow.u = v;
-      }
-      const int64_t targetColumn = a - k;
-      if (targetColumn >= 0 && shadow.u < image.height) {
-        uint8_t& target = image.RowFromBottom(int32_t(shadow.u))[targetColumn];
-        if (target == kTransparentIndex) {
-          target = kShadowIndex;
-        }
+    int32_t a = 2;
+    for (; a + 8 <= image.width; a += 8) {
+      if (FirstNotEqual(row + a, 8, kTransparentIndex) < 8) {
+        CastPixels(image, v, k, a, a + 8, shadow);
       }
     }
+    CastPixels(image, v, k, a, image.width, shadow);
     shadow.EndOfRow(v);
   }
 }

@@ -17,15 +17,18 @@ void CheckFixedSize(int32_t width, int32_t height) {
   }
 }
 
-void SizePicture(BmpImage& image, int32_t newWidth, int32_t newHeight,
-                 std::vector<uint8_t>& scratch) {
+void SizePicture(BmpImage& image, int32_t newWidth, int32_t newHeight, PixelRows& scratch) {
   CheckFixedSize(newWidth, newHeight);
+  if (newWidth == image.width && newHeight == image.height) {
+    return;
+  }
   const int32_t oldWidth = image.width;
   const int32_t oldHeight = image.height;
   const size_t oldStride = image.stride;
   const size_t newStride = RowStride(newWidth);
   scratch.swap(image.pixels);  // scratch now holds the old rows
-  image.pixels.assign(newStride * size_t(newHeight), 0);
+  // Every byte is set below, once: kept bytes copied, the rest made transparent.
+  image.pixels.resize(newStride * size_t(newHeight));
   image.width = newWidth;
   image.height = newHeight;
   image.stride = static_cast<uint32_t>(newStride);
@@ -33,14 +36,20 @@ void SizePicture(BmpImage& image, int32_t newWidth, int32_t newHeight,
   image.header.biHeight = newHeight;
 
   const size_t kept = std::min(oldStride, newStride);
-  for (int32_t y = 0; y < std::min(oldHeight, newHeight); ++y) {
-    const uint8_t* from = scratch.data() + size_t(oldHeight - 1 - y) * oldStride;
+  // Columns the old picture did not have are transparent, whatever its padding held.
+  const size_t added = size_t(std::min<int64_t>(newWidth, int64_t(kept)));
+  const int32_t keptRows = std::min(oldHeight, newHeight);
+  for (int32_t y = 0; y < newHeight; ++y) {
     uint8_t* to = image.RowFromTop(y);
-    std::memcpy(to, from, kept);
-    // Columns the old picture did not have are transparent, whatever its padding held.
-    for (int32_t x = oldWidth; x < std::min<int32_t>(newWidth, int32_t(kept)); ++x) {
-      to[x] = 0;
+    if (y >= keptRows) {
+      std::memset(to, 0, newStride);
+      continue;
     }
+    std::memcpy(to, scratch.data() + size_t(oldHeight - 1 - y) * oldStride, kept);
+    if (size_t(oldWidth) < added) {
+      std::memset(to + oldWidth, 0, added - size_t(oldWidth));
+    }
+    std::memset(to + kept, 0, newStride - kept);
   }
 }
 

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <algorithm>
+
 #include "base/little_endian.h"
 #include "sheet/contact_sheet.h"
 #include "support/test_support.h"
@@ -49,12 +52,20 @@ TEST(ContactSheet, FramesOnACheckerboardUnderTheirGroupNumber) {
   EXPECT_EQ(pixel(8 + 8, 22), (std::vector<int>{153, 153, 153, 255}));
 }
 
-TEST(ContactSheet, WritesAPngWithoutADisplay) {
+TEST(ContactSheet, WritesAPngThatDecodesToTheSheet) {
   testing_support::TempDir dir;
-  WriteContactSheetPng(DefFile(OneTileDef(), "tile.def"), dir.File("sheet.png"));
+  const DefFile def(OneTileDef(), "tile.def");
+  WriteContactSheetPng(def, dir.File("sheet.png"));
   const auto png = testing_support::ReadBytes(dir.File("sheet.png"));
-  ASSERT_GT(png.size(), 8u);
-  EXPECT_EQ(std::string(png.begin() + 1, png.begin() + 4), "PNG");
+  const QImage decoded =
+      QImage::fromData(png.data(), int(png.size()), "PNG").convertToFormat(QImage::Format_RGBA8888);
+  const ContactSheet sheet = DrawContactSheet(def);
+  ASSERT_EQ(decoded.width(), sheet.width);
+  ASSERT_EQ(decoded.height(), sheet.height);
+  for (int y = 0; y < sheet.height; ++y) {
+    const uint8_t* row = sheet.rgba.data() + size_t(y) * size_t(sheet.width) * 4;
+    ASSERT_TRUE(std::equal(row, row + sheet.width * 4, decoded.constScanLine(y))) << "row " << y;
+  }
 }
 
 }  // namespace

@@ -29,7 +29,7 @@ class SizePictureTest : public ::testing::Test {
 
   testing_support::TempDir dir;
   BmpImage before;
-  std::vector<uint8_t> scratch;
+  PixelRows scratch;
 };
 
 TEST_F(SizePictureTest, SameSizeChangesNothing) {

@@ -1,0 +1,72 @@
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+
+#include "support/test_support.h"
+
+namespace {
+
+using testing_support::ReadBytes;
+using testing_support::TempDir;
+
+pid_t StartCli(std::vector<std::string> arguments) {
+  arguments.insert(arguments.begin(), KELVANE_CLI_PATH);
+  std::vector<char*> argv;
+  for (auto& argument : arguments) {
+    argv.push_back(argument.data());
+  }
+  argv.push_back(nullptr);
+  pid_t pid = -1;
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+  const int failed = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+  posix_spawn_file_actions_destroy(&actions);
+  return failed == 0 ? pid : -1;
+}
+
+int Wait(pid_t pid) {
+  int status = 0;
+  return ::waitpid(pid, &status, 0) == pid && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// Eight builds of different lists to one output at once: whichever finishes
+// last wins, and what stays is one whole DEF, with no partial file beside it.
+TEST(ConcurrentBuilds, LeaveOneCompleteDef) {
+  TempDir dir;
+  constexpr int kBuilds = 8;
+  std::vector<std::vector<std::string>> lists(kBuilds);
+  std::vector<std::vector<uint8_t>> alone;
+  for (int i = 0; i < kBuilds; ++i) {
+    lists[i] = {"build", "-q", "--type", "3"};
+    for (int frame = 0; frame <= i; ++frame) {
+      lists[i].push_back(dir.Bmp("f" + std::to_string(i) + "_" + std::to_string(frame) + ".bmp",
+                                 testing_support::Tile32(i * 10 + frame)));
+    }
+    auto single = lists[i];
+    single.insert(single.end(), {"-o", dir.File("alone.def")});
+    ASSERT_EQ(Wait(StartCli(single)), 0);
+    alone.push_back(ReadBytes(dir.File("alone.def")));
+  }
+  std::vector<pid_t> running;
+  for (auto& list : lists) {
+    list.insert(list.end(), {"-o", dir.File("same.def")});
+    running.push_back(StartCli(list));
+  }
+  for (const pid_t pid : running) {
+    EXPECT_EQ(Wait(pid), 0);
+  }
+  const auto result = ReadBytes(dir.File("same.def"));
+  EXPECT_NE(std::find(alone.begin(), alone.end(), result), alone.end());
+  const auto names = dir.Names();
+  EXPECT_EQ(std::count_if(names.begin(), names.end(),
+                          [](const std::string& name) { return name.back() == 't'; }),
+            0);  // no ".part" left
+  EXPECT_EQ(names.size(), 36u + 2);
+}
+
+}  // namespace
