@@ -7,8 +7,8 @@
 # dependencies), desktop-file-utils and appstream (the validators).
 set -euo pipefail
 
-packages=(build-essential cmake libgtest-dev qt6-base-dev libgl-dev fonts-dejavu-core xvfb xauth
-  dpkg-dev desktop-file-utils appstream)
+packages=(build-essential cmake libgtest-dev libpng-dev qt6-base-dev libgl-dev fonts-dejavu-core xvfb
+  xauth dpkg-dev desktop-file-utils appstream)
 
 missing=()
 for package in "${packages[@]}"; do

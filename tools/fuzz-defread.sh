@@ -10,8 +10,10 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 build=build-fuzz
 
-CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DKELVANE_FUZZ=ON -DKELVANE_BUILD_TESTS=OFF >/dev/null
+# The same configuration as tools/fuzz.sh, so that both share build-fuzz/.
+cmake -S . -B "$build" --no-warn-unused-cli -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCMAKE_CXX_COMPILER=clang++ -DKELVANE_FUZZ=ON -DKELVANE_BUILD_TESTS=OFF \
+  -DKELVANE_BUILD_UI=OFF >/dev/null
 cmake --build "$build" -j2 --target kelvane_defread_fuzzer kelvane-make-sample-defs
 
 work=$(mktemp -d)

@@ -7,11 +7,14 @@
 //       the help window beside that main window
 //   kelvane-screenshot --wizard OUT.png [BMP...]
 //       the creature wizard at its second step, with the BMPs added there
+//   kelvane-screenshot --viewer OUT.png FILE.def [FRAME [ZOOM]]
+//       the DEF viewer on that file, at the 1-based FRAME of its first group
 
 #include <QApplication>
 #include <QListView>
 #include <QPushButton>
 #include <QScreen>
+#include <QSpinBox>
 #include <QTimer>
 #include <iostream>
 #include <memory>
@@ -19,6 +22,7 @@
 #include "ui/Unit3.h"
 #include "ui/back2.h"
 #include "ui/qt_dialogs.h"
+#include "ui/viewer.h"
 #include "ui/wizard.h"
 
 namespace {
@@ -63,8 +67,10 @@ int main(int argc, char* argv[]) {
   QStringList arguments = QApplication::arguments();
   arguments.removeFirst();
   const QString mode = arguments.value(0).startsWith("--") ? arguments.takeFirst() : QString();
-  if (arguments.isEmpty() || (!mode.isEmpty() && mode != "--wizard" && mode != "--help-window")) {
-    std::cerr << "usage: kelvane-screenshot [--wizard | --help-window] OUT.png [ARGUMENT...]\n";
+  if (arguments.isEmpty() ||
+      (!mode.isEmpty() && mode != "--wizard" && mode != "--help-window" && mode != "--viewer")) {
+    std::cerr << "usage: kelvane-screenshot [--wizard | --help-window | --viewer] OUT.png "
+                 "[ARGUMENT...]\n";
     return 2;
   }
   const QString out = arguments.takeFirst();
@@ -82,6 +88,23 @@ int main(int argc, char* argv[]) {
     wizard.findChild<QPushButton*>("Button1")->click();
     wizard.findChild<QPushButton*>("Button3")->click();
     return Shoot(application, wizard, out);
+  }
+
+  if (mode == "--viewer") {
+    ScriptedDialogs dialogs({});
+    kelvane::ui::DefViewer viewer(dialogs);
+    viewer.move(0, 0);
+    viewer.show();
+    if (arguments.isEmpty() || !viewer.Open(arguments[0].toStdString())) {
+      return 1;
+    }
+    for (int frame = 1; frame < arguments.value(1, "1").toInt(); ++frame) {
+      viewer.findChild<QPushButton*>("next")->click();
+    }
+    if (arguments.size() > 2) {
+      viewer.findChild<QSpinBox*>("zoom")->setValue(arguments[2].toInt());
+    }
+    return Shoot(application, viewer, out);
   }
 
   kelvane::ui::QtDialogs dialogs;

@@ -5,6 +5,7 @@
 #   main-terrain.png  with examples/terrain.h3l open and its second frame previewed
 #   wizard.png        the creature wizard at its second step with frames added
 #   help.png          the help window, its picture taken from the window above
+#   viewer.png        the DEF viewer on the built example, its second frame at zoom 4
 # Usage: tools/screenshots.sh [BUILD_DIR] [OUT_DIR]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -29,3 +30,9 @@ shoot main-start
 shoot main-terrain "$PWD/examples/terrain.h3l" 2
 shoot wizard --wizard "$PWD"/examples/terrain/grass0[0-3].bmp
 shoot help --help-window "$PWD/examples/terrain.h3l" 2
+
+# The viewer on the bundled example, built into a folder of its own.
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+"$PWD/$build/kelvane-cli" build -q --list examples/terrain.h3l -o "$scratch/terrain.def" >/dev/null
+shoot viewer --viewer "$scratch/terrain.def" 2 4

@@ -1,47 +1,8 @@
 #include "cli/def_texts.h"
 
 #include "base/errors.h"
-#include "base/verbatim_texts.h"
 
 namespace kelvane::cli {
-
-namespace {
-
-constexpr int32_t kHighestType = 0x49;
-const char kHexDigits[] = "0123456789abcdef";
-
-std::string HexByte(uint8_t byte) {
-  return {kHexDigits[byte >> 4], kHexDigits[byte & 15]};
-}
-
-}  // namespace
-
-std::string FormatsTextOf(int32_t type) {
-  const int32_t index = kHighestType - type;
-  if (index < 0 || index >= int32_t(text::kFormatsItems.size())) {
-    return {};
-  }
-  return text::kFormatsItems[size_t(index)];
-}
-
-std::string ReadableName(const DefFrameName& name) {
-  size_t end = name.size();
-  while (end > 0 && name[end - 1] == 0) {
-    --end;
-  }
-  std::string out;
-  for (size_t i = 0; i < end; ++i) {
-    const uint8_t byte = name[i];
-    if (byte == '\\') {
-      out += "\\\\";
-    } else if (byte >= 0x20 && byte < 0x7F) {
-      out += char(byte);
-    } else {
-      out += "\\x" + HexByte(byte);
-    }
-  }
-  return out;
-}
 
 std::string HexName(const DefFrameName& name) {
   std::string out;

@@ -1,5 +1,5 @@
 // The program: the application, the main window, the hidden help window and
-// the event loop, in that order.
+// the event loop, in that order; or, with --view, the DEF viewer alone.
 
 #include <QApplication>
 #include <QStringList>
@@ -11,6 +11,7 @@
 #include "ui/program_arguments.h"
 #include "ui/qt_dialogs.h"
 #include "ui/ui_texts.h"
+#include "ui/viewer.h"
 
 namespace {
 
@@ -20,6 +21,16 @@ std::vector<std::string> ProgramArgumentsOf(const QStringList& arguments) {
     kept.push_back(arguments[i].toStdString());
   }
   return kept;
+}
+
+// The viewer as the only window: the program ends when it closes.
+int ViewAlone(QApplication& application, const std::string& path) {
+  kelvane::ui::QtDialogs dialogs;
+  kelvane::ui::DefViewer viewer(dialogs);
+  dialogs.SetParent(&viewer);
+  viewer.show();
+  viewer.Open(path);
+  return application.exec();
 }
 
 }  // namespace
@@ -47,6 +58,8 @@ int main(int argc, char* argv[]) {
       std::cerr << ui_text::kProgramName << ": " << arguments.problem
                 << "\nTry 'kelvane --help'.\n";
       return 2;
+    case ProgramArguments::Action::OpenViewer:
+      return ViewAlone(application, arguments.viewDef);
     case ProgramArguments::Action::OpenWindow:
       break;
   }

@@ -32,6 +32,7 @@ TForm1::TForm1(UserDialogs& dialogs, QWidget* parent)
   setAcceptDrops(true);
   CreateControls();
   ConnectReactions();
+  CreateViewerCommands();
   FormCreate();
 }
 

@@ -7,6 +7,7 @@
 #include "compiler/compile_state.h"
 #include "framelist/frame_document.h"
 
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QFrame;
@@ -22,6 +23,7 @@ class Error;
 
 namespace kelvane::ui {
 
+class DefViewer;
 class FrameListModel;
 class UserDialogs;
 
@@ -148,6 +150,13 @@ class TForm1 : public QWidget {
     bool was_;
   };
 
+  // back2_viewer.cpp: the DEF viewer, reached without a control of its own.
+  void CreateViewerCommands();  // Ctrl+D and the list's "View the built DEF"
+  void ViewDefClick();          // Ctrl+D: a DEF chosen in a dialog
+  void ViewBuiltDefClick();     // the DEF Edit3 names
+  void RefreshViewBuiltDef();   // enabled while that file exists
+  void ShowViewer(const std::string& path);
+
   void ShowError(const Error& error);
   // An error box; the path is added when the message does not name it already.
   void ReportError(const std::string& message, const std::string& path);
@@ -163,6 +172,8 @@ class TForm1 : public QWidget {
   bool selectingFromCode_ = false;
   bool clickHandled_ = false;  // the click under way already ran the preview or a check reaction
   QWidget* helpWindow_ = nullptr;
+  DefViewer* viewer_ = nullptr;  // made when first asked for, then reused
+  QAction* viewBuiltDef_ = nullptr;
 };
 
 }  // namespace kelvane::ui

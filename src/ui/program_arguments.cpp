@@ -2,26 +2,50 @@
 
 namespace kelvane::ui {
 
+namespace {
+
+ProgramArguments Refused(std::string problem) {
+  ProgramArguments refused;
+  refused.action = ProgramArguments::Action::Refuse;
+  refused.problem = std::move(problem);
+  return refused;
+}
+
+}  // namespace
+
 ProgramArguments ParseProgramArguments(const std::vector<std::string>& arguments) {
   using Action = ProgramArguments::Action;
   ProgramArguments parsed;
   bool optionsEnded = false;
-  for (const std::string& argument : arguments) {
+  for (size_t i = 0; i < arguments.size(); ++i) {
+    const std::string& argument = arguments[i];
     if (!optionsEnded && (argument == "-h" || argument == "--help")) {
-      return {Action::ShowHelp, std::nullopt, {}};
+      return {Action::ShowHelp, std::nullopt, {}, {}};
     }
     if (!optionsEnded && (argument == "-v" || argument == "--version")) {
-      return {Action::ShowVersion, std::nullopt, {}};
+      return {Action::ShowVersion, std::nullopt, {}, {}};
     }
     if (!optionsEnded && argument == "--") {
       optionsEnded = true;
+    } else if (!optionsEnded && argument == "--view") {
+      if (i + 1 == arguments.size()) {
+        return Refused("--view needs a DEF file");
+      }
+      if (parsed.action == Action::OpenViewer) {
+        return Refused("only one DEF can be viewed");
+      }
+      parsed.action = Action::OpenViewer;
+      parsed.viewDef = arguments[++i];
     } else if (!optionsEnded && argument.size() > 1 && argument[0] == '-') {
-      return {Action::Refuse, std::nullopt, "unknown option " + argument};
+      return Refused("unknown option " + argument);
     } else if (parsed.defList) {
-      return {Action::Refuse, std::nullopt, "only one DefList can be opened"};
+      return Refused("only one DefList can be opened");
     } else {
       parsed.defList = argument;
     }
+  }
+  if (parsed.action == Action::OpenViewer && parsed.defList) {
+    return Refused("--view opens a DEF alone, without a DefList");
   }
   return parsed;
 }

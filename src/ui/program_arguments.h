@@ -7,14 +7,15 @@
 namespace kelvane::ui {
 
 struct ProgramArguments {
-  enum class Action { OpenWindow, ShowHelp, ShowVersion, Refuse };
+  enum class Action { OpenWindow, OpenViewer, ShowHelp, ShowVersion, Refuse };
   Action action = Action::OpenWindow;
   std::optional<std::string> defList;  // a type 2 DefList to open at start
+  std::string viewDef;                 // the DEF the viewer opens alone
   std::string problem;                 // why the arguments were refused
 };
 
-// kelvane [LIST.h3l] | --help | --version. Arguments Qt takes for itself
-// (-platform, -style, ...) have been removed before.
+// kelvane [LIST.h3l] | --view FILE.def | --help | --version. Arguments Qt
+// takes for itself (-platform, -style, ...) have been removed before.
 ProgramArguments ParseProgramArguments(const std::vector<std::string>& arguments);
 
 }  // namespace kelvane::ui

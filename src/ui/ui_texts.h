@@ -17,10 +17,12 @@ inline constexpr const char* kHelpFileCut =
     "%1 is larger than %2 MiB: only its first %2 MiB is shown.";
 inline constexpr const char* kUsage =
     "Usage: kelvane [LIST.h3l]\n"
+    "       kelvane --view FILE.def\n"
     "\n"
     "Opens the Kelvane window, which builds DEF files from 256-colour BMP frames.\n"
     "With LIST.h3l, the window starts with that DefList document loaded, frames\n"
     "and settings, as \"Load DefList\" loads it with the entry \"*.h3l New\".\n"
+    "With --view FILE.def, only the DEF viewer opens, showing that file.\n"
     "\n"
     "Options:\n"
     "  -h, --help     this text\n"

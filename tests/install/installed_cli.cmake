@@ -22,6 +22,7 @@ set(expected
   share/man/man1/kelvane.1.gz share/man/man1/kelvane-cli.1.gz
   share/doc/kelvane/README.md share/doc/kelvane/changelog.Debian.gz
   share/applications/org.kelvane.Kelvane.desktop
+  share/applications/org.kelvane.Kelvane.Viewer.desktop
   share/metainfo/org.kelvane.Kelvane.metainfo.xml
   share/mime/packages/kelvane.xml
   share/icons/hicolor/scalable/apps/kelvane.svg
@@ -33,7 +34,8 @@ foreach(file IN LISTS expected)
   endif()
 endforeach()
 if(DESKTOP_VALIDATE)
-  run("${DESKTOP_VALIDATE}" "${share}/applications/org.kelvane.Kelvane.desktop")
+  run("${DESKTOP_VALIDATE}" "${share}/applications/org.kelvane.Kelvane.desktop"
+    "${share}/applications/org.kelvane.Kelvane.Viewer.desktop")
 endif()
 if(APPSTREAM)
   run("${APPSTREAM}" validate --no-net "${share}/metainfo/org.kelvane.Kelvane.metainfo.xml")

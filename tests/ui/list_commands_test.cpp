@@ -137,8 +137,9 @@ TEST_F(WindowTest, TheListsContextMenuOffersTheListCommands) {
   for (QAction* action : Get<QListView>("ListBox1")->actions()) {
     captions.push_back(action->text().toStdString());
   }
-  EXPECT_EQ(captions, (std::vector<std::string>{"ADD File", "Cut File (Key: Delete)",
-                                                "AddSeparator", "New"}));
+  EXPECT_EQ(captions,
+            (std::vector<std::string>{"ADD File", "Cut File (Key: Delete)", "AddSeparator", "New",
+                                      "", "View DEF...", "View the built DEF"}));
   Get<QListView>("ListBox1")->actions()[2]->trigger();
   EXPECT_EQ(Entries(), std::vector<std::string>{Separator()});
 }

@@ -11,24 +11,31 @@ namespace {
 
 using Action = kelvane::ui::ProgramArguments::Action;
 
-TEST(ProgramArguments, AreADefListOrAnAnswer) {
+TEST(ProgramArguments, AreADefListADefToViewOrAnAnswer) {
   const struct {
     std::vector<std::string> arguments;
     Action action;
     const char* defList;
+    const char* viewDef;
   } cases[] = {
-      {{}, Action::OpenWindow, nullptr},
-      {{"walk.h3l"}, Action::OpenWindow, "walk.h3l"},
-      {{"--", "-odd.h3l"}, Action::OpenWindow, "-odd.h3l"},
-      {{"--help"}, Action::ShowHelp, nullptr},
-      {{"a.h3l", "-v"}, Action::ShowVersion, nullptr},
-      {{"--frobnicate"}, Action::Refuse, nullptr},
-      {{"a.h3l", "b.h3l"}, Action::Refuse, nullptr},
+      {{}, Action::OpenWindow, nullptr, ""},
+      {{"walk.h3l"}, Action::OpenWindow, "walk.h3l", ""},
+      {{"--", "-odd.h3l"}, Action::OpenWindow, "-odd.h3l", ""},
+      {{"--view", "walk.def"}, Action::OpenViewer, nullptr, "walk.def"},
+      {{"--view", "--help"}, Action::OpenViewer, nullptr, "--help"},
+      {{"--help"}, Action::ShowHelp, nullptr, ""},
+      {{"a.h3l", "-v"}, Action::ShowVersion, nullptr, ""},
+      {{"--frobnicate"}, Action::Refuse, nullptr, ""},
+      {{"a.h3l", "b.h3l"}, Action::Refuse, nullptr, ""},
+      {{"--view"}, Action::Refuse, nullptr, ""},
+      {{"--view", "a.def", "--view", "b.def"}, Action::Refuse, nullptr, ""},
+      {{"--view", "a.def", "b.h3l"}, Action::Refuse, nullptr, ""},
   };
   for (const auto& c : cases) {
     const auto parsed = kelvane::ui::ParseProgramArguments(c.arguments);
     EXPECT_EQ(parsed.action, c.action) << c.arguments.size();
     EXPECT_EQ(parsed.defList.value_or(""), c.defList == nullptr ? "" : c.defList);
+    EXPECT_EQ(parsed.viewDef, c.viewDef);
   }
 }
 

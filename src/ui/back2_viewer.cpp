@@ -1,0 +1,97 @@
+// The main window's ways into the DEF viewer: a keyboard shortcut and the
+// list's context menu, so that no control of the window moves or is added.
+
+#include <QAction>
+#include <QEvent>
+#include <QKeySequence>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <functional>
+
+#include "defread/def_viewer_model.h"
+#include "ui/back2.h"
+#include "ui/user_dialogs.h"
+#include "ui/viewer.h"
+#include "ui/viewer_texts.h"
+
+namespace kelvane::ui {
+
+namespace {
+
+// Runs `beforeMenu` as a context menu is asked for, before it shows.
+class ContextMenuWatch : public QObject {
+ public:
+  ContextMenuWatch(QObject* parent, std::function<void()> beforeMenu)
+      : QObject(parent), beforeMenu_(std::move(beforeMenu)) {}
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::ContextMenu) {
+      beforeMenu_();
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  std::function<void()> beforeMenu_;
+};
+
+}  // namespace
+
+void TForm1::CreateViewerCommands() {
+  Controls& c = controls_;
+  auto* viewDef = new QAction(viewer_text::kViewDef, this);
+  viewDef->setObjectName("viewDef");
+  viewDef->setShortcut(QKeySequence(viewer_text::kViewDefShortcut));
+  connect(viewDef, &QAction::triggered, this, &TForm1::ViewDefClick);
+  addAction(viewDef);  // the shortcut works wherever the focus is in the window
+  auto* line = new QAction(c.ListBox1);
+  line->setSeparator(true);
+  c.ListBox1->addAction(line);
+  c.ListBox1->addAction(viewDef);
+
+  viewBuiltDef_ = new QAction(viewer_text::kViewBuiltDef, c.ListBox1);
+  viewBuiltDef_->setObjectName("viewBuiltDef");
+  connect(viewBuiltDef_, &QAction::triggered, this, &TForm1::ViewBuiltDefClick);
+  c.ListBox1->addAction(viewBuiltDef_);
+
+  // The file may come and go outside the window: looked at again as the menu opens.
+  c.ListBox1->viewport()->installEventFilter(
+      new ContextMenuWatch(this, [this] { RefreshViewBuiltDef(); }));
+  connect(c.Edit3, &QLineEdit::textChanged, this, &TForm1::RefreshViewBuiltDef);
+  connect(c.Button1, &QPushButton::clicked, this, &TForm1::RefreshViewBuiltDef);
+  RefreshViewBuiltDef();
+}
+
+void TForm1::ViewDefClick() {
+  OpenFilesRequest request;
+  request.filters = {{viewer_text::kDefFilesLabel, viewer_text::kDefFilesPattern}};
+  const auto answer = dialogs_.OpenFiles(request);
+  if (answer && !answer->paths.empty()) {
+    ShowViewer(answer->paths.front());
+  }
+}
+
+void TForm1::ViewBuiltDefClick() {
+  RefreshViewBuiltDef();
+  if (viewBuiltDef_->isEnabled()) {
+    ShowViewer(controls_.Edit3->text().toStdString());
+  }
+}
+
+void TForm1::RefreshViewBuiltDef() {
+  viewBuiltDef_->setEnabled(ViewableFile(controls_.Edit3->text().toStdString()));
+}
+
+void TForm1::ShowViewer(const std::string& path) {
+  if (viewer_ == nullptr) {
+    viewer_ = new DefViewer(dialogs_, this);
+  }
+  if (viewer_->Open(path)) {
+    viewer_->show();
+    viewer_->raise();
+    viewer_->activateWindow();
+  }
+}
+
+}  // namespace kelvane::ui
