@@ -9,6 +9,10 @@ set -euo pipefail
 
 packages=(build-essential cmake libgtest-dev libpng-dev qt6-base-dev libgl-dev fonts-dejavu-core xvfb
   xauth dpkg-dev desktop-file-utils appstream)
+# --fuzz: also clang and its libFuzzer runtime, for tools/fuzz.sh.
+if [ "${1:-}" = "--fuzz" ]; then
+  packages+=(clang libclang-rt-14-dev)
+fi
 
 missing=()
 for package in "${packages[@]}"; do
