@@ -1,6 +1,10 @@
 #include "cli/def_texts.h"
 
+#include <new>
+#include <ostream>
+
 #include "base/errors.h"
+#include "cli/build_command.h"
 
 namespace kelvane::cli {
 
@@ -22,6 +26,17 @@ std::string ErrorLine(const Error& error) {
     line += " (" + error.path() + ")";
   }
   return line + "\n";
+}
+
+int RunReportingErrors(std::ostream& err, const std::function<int()>& work) {
+  try {
+    return work();
+  } catch (const Error& error) {
+    err << ErrorLine(error);
+  } catch (const std::bad_alloc&) {
+    err << "kelvane-cli: Out of memory\n";
+  }
+  return kExitFailed;
 }
 
 }  // namespace kelvane::cli

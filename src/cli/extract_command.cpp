@@ -141,7 +141,7 @@ int RunExtract(const std::vector<std::string>& args, std::ostream& out, std::ost
     err << kUsage;
     return kExitUsage;
   }
-  try {
+  return RunReportingErrors(err, [&] {
     const DefFile def = DefFile::Open(request.defPath);
     const std::string defName = SplitPath(request.defPath).name;
     const std::string listName = Stem(defName) + ".h3l";
@@ -152,12 +152,7 @@ int RunExtract(const std::vector<std::string>& args, std::ostream& out, std::ost
     WriteFiles(request, def, plan, listName, listText);
     Report(request, def, plan, listName, CheckRebuild(doc, request.folder, def), out);
     return kExitOk;
-  } catch (const Error& error) {
-    err << ErrorLine(error);
-  } catch (const std::bad_alloc&) {
-    err << "kelvane-cli: Out of memory\n";
-  }
-  return kExitFailed;
+  });
 }
 
 }  // namespace kelvane::cli

@@ -111,15 +111,12 @@ int RunInfo(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     err << "Usage: kelvane-cli info FILE.def [--json]\n";
     return kExitUsage;
   }
-  try {
+  return RunReportingErrors(err, [&] {
     const DefFile def = DefFile::Open(files[0]);
     const auto frames = GatherFrames(def);
     json ? PrintJson(def, frames, out) : PrintText(def, frames, out);
     return kExitOk;
-  } catch (const Error& error) {
-    err << ErrorLine(error);
-    return kExitFailed;
-  }
+  });
 }
 
 }  // namespace kelvane::cli

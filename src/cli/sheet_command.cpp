@@ -22,15 +22,10 @@ int RunSheet(const std::vector<std::string>& args, std::ostream& out, std::ostre
     err << kUsage;
     return kExitUsage;
   }
-  try {
+  return RunReportingErrors(err, [&] {
     WriteContactSheetPng(DefFile::Open(args[0]), args[1]);
     return kExitOk;
-  } catch (const Error& error) {
-    err << ErrorLine(error);
-  } catch (const std::bad_alloc&) {
-    err << "kelvane-cli: Out of memory\n";
-  }
-  return kExitFailed;
+  });
 }
 
 }  // namespace kelvane::cli
