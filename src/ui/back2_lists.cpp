@@ -14,6 +14,7 @@
 #include "framelist/list_commands.h"
 #include "framelist/separators.h"
 #include "ui/back2.h"
+#include "ui/controls.h"
 #include "ui/file_filters.h"
 #include "ui/frame_list_model.h"
 #include "ui/user_dialogs.h"
@@ -186,15 +187,7 @@ Selection TForm1::SelectedEntry() const {
 
 void TForm1::SelectFromCode(Selection selected) {
   const QuietSelection quiet(*this);
-  QItemSelectionModel* selection = controls_.ListBox1->selectionModel();
-  if (selected && *selected < document_.list.Count()) {
-    const QModelIndex index = listModel_->index(int(*selected));
-    selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
-    controls_.ListBox1->scrollTo(index);
-  } else {
-    selection->clearSelection();
-    selection->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
-  }
+  SelectRow(controls_.ListBox1, selected);
 }
 
 }  // namespace kelvane::ui

@@ -71,4 +71,16 @@ void FitFontToCaptions(QWidget& window) {
   window.setFont(FittingFont(QApplication::font(), CaptionRooms(window)));
 }
 
+void SelectRow(QListView* view, std::optional<size_t> row) {
+  QItemSelectionModel* selection = view->selectionModel();
+  if (row && int(*row) < view->model()->rowCount()) {
+    const QModelIndex index = view->model()->index(int(*row), 0);
+    selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    view->scrollTo(index);
+  } else {
+    selection->clearSelection();
+    selection->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+  }
+}
+
 }  // namespace kelvane::ui

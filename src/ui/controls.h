@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QFrame>
+#include <QListView>
 #include <QRect>
+#include <optional>
 
 class QCheckBox;
 class QLabel;
@@ -28,5 +30,9 @@ void SetBold(QWidget* widget, bool italic = false);
 // Gives `window` the desktop's font at the largest size at which every
 // caption of its buttons and labels fits its control.
 void FitFontToCaptions(QWidget& window);
+
+// Selects `row` of a list view from code and scrolls to it; none, or a row
+// past the end, leaves nothing selected.
+void SelectRow(QListView* view, std::optional<size_t> row);
 
 }  // namespace kelvane::ui

@@ -227,15 +227,7 @@ std::optional<size_t> TForm2::SelectedEntry() const {
 }
 
 void TForm2::SelectFromCode(std::optional<size_t> selected) {
-  QItemSelectionModel* selection = controls_.ListBox1->selectionModel();
-  if (selected && int(*selected) < listModel_->rowCount()) {
-    const QModelIndex index = listModel_->index(int(*selected));
-    selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
-    controls_.ListBox1->scrollTo(index);
-  } else {
-    selection->clearSelection();
-    selection->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
-  }
+  SelectRow(controls_.ListBox1, selected);
 }
 
 }  // namespace kelvane::ui
