@@ -8,19 +8,13 @@
 #include <string>
 
 #include "base/errors.h"
-#include "base/path_parts.h"
 
 namespace kelvane {
 
 namespace {
 
-// A NUL would end the name early and so name another file.
-bool IsUsableName(const std::string& path) {
-  return !path.empty() && path.find('\0') == std::string::npos;
-}
-
 int OpenOrThrow(const std::string& path, int flags, mode_t mode = 0) {
-  if (!IsUsableName(path)) {
+  if (!IsUsableFileName(path)) {
     ThrowIoError(io_code::kInvalidFilename, path);
   }
   const int fd = ::open(path.c_str(), flags | O_CLOEXEC, mode);
@@ -30,7 +24,24 @@ int OpenOrThrow(const std::string& path, int flags, mode_t mode = 0) {
   return fd;
 }
 
+std::string KindOfSpecialFile(mode_t mode) {
+  if (S_ISFIFO(mode)) {
+    return "a FIFO";
+  }
+  if (S_ISCHR(mode)) {
+    return "a character device";
+  }
+  if (S_ISBLK(mode)) {
+    return "a block device";
+  }
+  return S_ISSOCK(mode) ? "a socket" : "a special file";
+}
+
 }  // namespace
+
+bool IsUsableFileName(const std::string& path) {
+  return !path.empty() && path.find('\0') == std::string::npos;
+}
 
 InputFile::InputFile(const std::string& path) : path_(path) {
   // Without O_NONBLOCK, opening a FIFO would wait for a writer that may never come.
@@ -44,7 +55,12 @@ InputFile::InputFile(const std::string& path) : path_(path) {
   // Only a regular file has a size to trust and bytes that stay put.
   if (!S_ISREG(info.st_mode)) {
     ::close(fd_);
-    ThrowIoError(io_code::kAccessDenied, path);
+    if (S_ISDIR(info.st_mode)) {
+      ThrowIoError(io_code::kAccessDenied, path);
+    }
+    ThrowInputError("\"" + path + "\" is " + KindOfSpecialFile(info.st_mode) +
+                        ", not a regular file: it is not read",
+                    path);
   }
   size_ = static_cast<uint64_t>(info.st_size);
   identity_ = {uint64_t(info.st_dev), uint64_t(info.st_ino)};
@@ -85,91 +101,6 @@ void ReadWholeFile(const std::string& path, std::string& into, uint64_t largest)
   }
   into.resize(file.size());
   file.ReadAt(0, into.data(), into.size());
-}
-
-ReplacingFileWriter::ReplacingFileWriter(const std::string& targetPath) : target_(targetPath) {
-  if (!IsUsableName(target_) || target_.back() == '/') {
-    ThrowIoError(io_code::kInvalidFilename, target_);
-  }
-  struct stat info {};
-  if (::stat(target_.c_str(), &info) == 0) {
-    // Replacing by rename would bypass the target's own permissions: refuse what
-    // could not be overwritten in place.
-    if (S_ISDIR(info.st_mode) || ::access(target_.c_str(), W_OK) != 0) {
-      ThrowIoError(io_code::kAccessDenied, target_);
-    }
-    replaces_ = FileIdentity{uint64_t(info.st_dev), uint64_t(info.st_ino)};
-  }
-  const auto [folder, name] = SplitPath(target_);
-  // Created like any new file (mode 0666 less the umask); O_EXCL keeps it ours.
-  for (unsigned attempt = 0;; ++attempt) {
-    std::string candidate = folder + "." + name + "." + std::to_string(::getpid()) + "." +
-                            std::to_string(attempt) + ".part";
-    fd_ = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd_ >= 0) {
-      temp_ = std::move(candidate);
-      return;
-    }
-    if (errno != EEXIST || attempt == 1000) {
-      ThrowErrno(errno, target_);
-    }
-  }
-}
-
-ReplacingFileWriter::~ReplacingFileWriter() {
-  if (!committed_) {
-    Discard();
-  }
-}
-
-void ReplacingFileWriter::Write(const void* bytes, size_t count) {
-  WriteAt(position_, bytes, count);
-  position_ += count;
-}
-
-void ReplacingFileWriter::WriteAt(uint64_t offset, const void* bytes, size_t count) {
-  const auto* in = static_cast<const uint8_t*>(bytes);
-  while (count > 0) {
-    const ssize_t put = ::pwrite(fd_, in, count, static_cast<off_t>(offset));
-    if (put < 0) {
-      if (errno == EINTR) {
-        continue;
-      }
-      ThrowErrno(errno, target_);
-    }
-    if (put == 0) {
-      ThrowIoError(io_code::kDiskFull, target_);
-    }
-    in += put;
-    offset += static_cast<uint64_t>(put);
-    count -= static_cast<size_t>(put);
-  }
-}
-
-void ReplacingFileWriter::Commit() {
-  // A replaced file keeps its permissions.
-  struct stat info {};
-  const bool replacing = ::stat(target_.c_str(), &info) == 0;
-  if ((replacing && ::fchmod(fd_, info.st_mode & 07777) != 0) || ::close(fd_) != 0) {
-    const int err = errno;
-    fd_ = -1;
-    ThrowErrno(err, target_);
-  }
-  fd_ = -1;
-  if (::rename(temp_.c_str(), target_.c_str()) != 0) {
-    ThrowErrno(errno, target_);
-  }
-  committed_ = true;
-}
-
-void ReplacingFileWriter::Discard() {
-  if (fd_ >= 0) {
-    ::close(fd_);
-    fd_ = -1;
-  }
-  if (!temp_.empty()) {
-    ::unlink(temp_.c_str());
-  }
 }
 
 }  // namespace kelvane

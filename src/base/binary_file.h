@@ -2,9 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <string>
-#include <vector>
 
 namespace kelvane {
 
@@ -16,6 +14,10 @@ struct FileIdentity {
     return device == other.device && inode == other.inode;
   }
 };
+
+// False for a name no file can have: empty, or holding a NUL that would end
+// it early and so name another file.
+bool IsUsableFileName(const std::string& path);
 
 // A file opened for reading only, so that read-only inputs can be used.
 // Every failure ends the command with the user's I/O error.
@@ -43,43 +45,5 @@ class InputFile {
 // Reads the whole file at `path` into `into`. A file longer than `largest`
 // bytes is refused before anything is allocated for it.
 void ReadWholeFile(const std::string& path, std::string& into, uint64_t largest);
-
-// Writes a file so that the target is replaced only once it is complete: the
-// bytes go to a temporary file in the target's folder, renamed over the target
-// by Commit(). Until then, and when the writer is dropped without Commit(), any
-// earlier file at the target stays untouched.
-class ReplacingFileWriter {
- public:
-  // Checks that the target can be written and creates the temporary file.
-  explicit ReplacingFileWriter(const std::string& targetPath);
-  ~ReplacingFileWriter();
-  ReplacingFileWriter(const ReplacingFileWriter&) = delete;
-  ReplacingFileWriter& operator=(const ReplacingFileWriter&) = delete;
-
-  // Writes at the current position, which then moves past the bytes.
-  void Write(const void* bytes, size_t count);
-  void Write(const std::vector<uint8_t>& bytes) { Write(bytes.data(), bytes.size()); }
-  // Writes at `offset`; the current position stays. Bytes skipped over by a
-  // later position and never written read as zeros.
-  void WriteAt(uint64_t offset, const void* bytes, size_t count);
-  void WriteAt(uint64_t offset, const std::vector<uint8_t>& bytes) {
-    WriteAt(offset, bytes.data(), bytes.size());
-  }
-  uint64_t position() const { return position_; }
-  void MoveTo(uint64_t offset) { position_ = offset; }
-  // True when Commit() would replace the file `file`.
-  bool WouldReplace(const FileIdentity& file) const { return replaces_ && *replaces_ == file; }
-  void Commit();
-
- private:
-  void Discard();
-
-  std::string target_;
-  std::string temp_;
-  int fd_ = -1;
-  uint64_t position_ = 0;
-  std::optional<FileIdentity> replaces_;  // the file at the target when the writer began
-  bool committed_ = false;
-};
 
 }  // namespace kelvane

@@ -2,6 +2,7 @@
 
 #include "base/binary_file.h"
 #include "base/little_endian.h"
+#include "base/replacing_writer.h"
 
 namespace kelvane {
 

@@ -8,10 +8,12 @@
 #include <optional>
 
 #include "base/errors.h"
+#include "base/part_files.h"
 #include "cli/build_request.h"
 #include "cli/build_summary.h"
 #include "cli/build_warnings.h"
 #include "cli/list_document.h"
+#include "cli/overwrite_guards.h"
 #include "cli/stop_signals.h"
 #include "cli/terminal_host.h"
 #include "compiler/compile_driver.h"
@@ -99,16 +101,26 @@ void GatherJob(BuildJob& job) {
   }
 }
 
-int ReportWritten(BuildJob& job, std::ostream& out) {
+int ReportWritten(BuildJob& job, uint64_t bytes, std::ostream& out) {
   const std::string& path = job.document.settings.outputName;
   const auto groups = DefGroupsOf(job.document);
-  const uint64_t bytes = FileSize(path).value_or(0);
+  // A DEF written to standard output keeps it for the DEF's bytes alone.
+  std::ostream& report = &out == &std::cout && IsStandardOutput(path) ? job.err : out;
   if (job.request.json) {
-    WriteJsonSummary(out, path, groups, job.document.list, bytes);
+    WriteJsonSummary(report, path, groups, job.document.list, bytes);
   } else if (!job.request.quiet) {
-    out << SuccessLine(path, groups, bytes) << "\n";
+    report << SuccessLine(path, groups, bytes) << "\n";
   }
   return kExitOk;
+}
+
+// Temporary files of this output that a killed build left behind.
+void RemoveLeftovers(const BuildJob& job) {
+  for (const auto& leftover : RemoveLeftoverParts(job.document.settings.outputName)) {
+    job.err << "kelvane-cli: removed " << leftover.path
+            << ", an incomplete DEF left by a build that did not finish (process " << leftover.pid
+            << ")\n";
+  }
 }
 
 int Compile(BuildJob& job, const Console& console, const StopSignals& signals, std::ostream& out) {
@@ -120,12 +132,13 @@ int Compile(BuildJob& job, const Console& console, const StopSignals& signals, s
   options.answerYes = request.answerYes;
   std::istream& in = console.in ? *console.in : std::cin;
   TerminalHost host(err, in, options, &signals);
+  RemoveLeftovers(job);
   const bool hadOutput = FileSize(job.document.settings.outputName).has_value();
   const CompileOutcome outcome = CreateDefFile(job.state, job.document, host);
   host.EndProgressLine();
   switch (outcome.status) {
     case CompileOutcome::Status::Written:
-      return ReportWritten(job, out);
+      return ReportWritten(job, outcome.bytes, out);
     case CompileOutcome::Status::Cancelled:
       return kExitPaletteRefused;
     case CompileOutcome::Status::Failed:
@@ -180,6 +193,7 @@ int RunBuild(const std::vector<std::string>& args, std::ostream& out, std::ostre
     for (const auto& warning : BuildWarnings(request, job.document)) {
       err << "kelvane-cli: warning: " << warning << "\n";
     }
+    RefuseOverwrittenInputs(request, job.document);
     if (request.saveListPath) {
       WriteListDocument(*request.saveListPath, job.document);
     }

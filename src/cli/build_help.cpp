@@ -137,9 +137,13 @@ on stderr, and an earlier file at the output path is left as it was); 2 usage
 error; 3 the palette check found a difference and the answer was no; 130, 143
 or 129 stopped by SIGINT, SIGTERM or SIGHUP: nothing written.
 
-The DEF is written to a hidden file .NAME.PID.N.part beside the output and
-renamed over it once complete. Only a build killed outright (SIGKILL, a power
-cut) leaves that file behind: it is an incomplete DEF, safe to delete.
+The DEF is written to a hidden file .NAME.PID.N.part beside the output,
+synced to disk and renamed over it once complete; an output that is a symbolic
+link is replaced as a link (the file it pointed to stays). Only a build killed
+outright (SIGKILL, a power cut) leaves that file behind: it is an incomplete
+DEF, and the next build to the same output removes it and says so. An output
+that is not a regular file (/dev/null, a FIFO, /dev/stdout) is written into in
+place once the DEF is complete; inputs must be regular files.
 )";
 }
 

@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "base/binary_file.h"
+#include "base/replacing_writer.h"
 #include "base/bmp_output.h"
 #include "base/errors.h"
 #include "base/path_parts.h"

@@ -6,6 +6,7 @@
 #include "base/binary_file.h"
 #include "base/errors.h"
 #include "base/little_endian.h"
+#include "base/replacing_writer.h"
 #include "base/verbatim_texts.h"
 #include "compiler/def_format.h"
 #include "compiler/def_groups.h"
@@ -175,7 +176,8 @@ std::vector<uint8_t> BuildGroupEntries(const CompileState& state, const FrameDoc
   return out;
 }
 
-void Compile(CompileState& state, FrameDocument& document, Progress& progress) {
+// Returns the length of the DEF written.
+uint64_t Compile(CompileState& state, FrameDocument& document, Progress& progress) {
   FrameList& list = document.list;
   const WindowSettings& options = document.settings;
   progress.Set(1);
@@ -213,6 +215,7 @@ void Compile(CompileState& state, FrameDocument& document, Progress& progress) {
   }
   progress.Set(100);
   progress.Set(0);
+  return output.size();
 }
 
 }  // namespace
@@ -243,8 +246,8 @@ CompileOutcome CreateDefFile(CompileState& state, FrameDocument& document, Compi
       return {Status::Stopped, {}, {}};
     }
     Progress progress(host);
-    Compile(state, document, progress);
-    return {Status::Written, {}, {}};
+    const uint64_t bytes = Compile(state, document, progress);
+    return {Status::Written, {}, {}, bytes};
   } catch (const StopRequested&) {
     return {Status::Interrupted, {}, {}};
   } catch (const Error& error) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "compiler/compile_host.h"
@@ -19,7 +20,8 @@ struct CompileOutcome {
   };
   Status status = Status::Stopped;
   std::string message;
-  std::string path;  // the file the error concerns, when there is one
+  std::string path;    // the file the error concerns, when there is one
+  uint64_t bytes = 0;  // Written: the DEF's length
 };
 
 // The entries the palette check compares: the first entry, the reference, read

@@ -1,11 +1,21 @@
 #include "compiler/frame_settings.h"
 
+#include <string>
+
+#include "base/errors.h"
 #include "base/int_text.h"
 #include "prepare/size_picture.h"
 
 namespace kelvane {
 
 FrameSettings ResolveFrameSettings(const WindowSettings& settings, int32_t format) {
+  // A NUL would end every frame name there, and names from a mask starting
+  // with one would be empty for any reader.
+  const size_t nul = settings.nameMask.find('\0');
+  if (nul != std::string::npos) {
+    ThrowInputError("The name mask holds a NUL byte (at character " + std::to_string(nul + 1) +
+                    "): frame names cannot hold one");
+  }
   FrameSettings frame;
   frame.shadow = settings.shadow;
   frame.outline = settings.outline;

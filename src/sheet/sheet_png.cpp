@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "base/binary_file.h"
+#include "base/replacing_writer.h"
 #include "base/errors.h"
 #include "sheet/contact_sheet.h"
 

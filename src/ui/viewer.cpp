@@ -16,6 +16,7 @@
 #include <initializer_list>
 
 #include "base/binary_file.h"
+#include "base/replacing_writer.h"
 #include "base/errors.h"
 #include "base/path_parts.h"
 #include "ui/user_dialogs.h"

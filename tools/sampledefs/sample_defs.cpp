@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "base/binary_file.h"
+#include "base/replacing_writer.h"
 #include "base/little_endian.h"
 #include "bmpgen/bmp_writer.h"
 #include "compiler/compile_driver.h"

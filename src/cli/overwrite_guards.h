@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+#include "cli/build_request.h"
+#include "framelist/frame_document.h"
+
+namespace kelvane::cli {
+
+// Refuses, with an Error, a command whose files would overwrite its own input:
+// a DEF written over the --list document it is built from, a --save-list
+// document written over the DEF or over one of the frames.
+void RefuseOverwrittenInputs(const BuildRequest& request, const FrameDocument& document);
+
+// True when `path` names the file this process's standard output goes to
+// (as "/dev/stdout" does).
+bool IsStandardOutput(const std::string& path);
+
+}  // namespace kelvane::cli
