@@ -2,10 +2,8 @@
 // read, a hint after a failure whose cause is plain, warnings for what will not
 // happen, a summary of what was written, a clean stop on a signal.
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -14,6 +12,7 @@
 #include <sstream>
 
 #include "cli/build_command.h"
+#include "support/child_process.h"
 #include "support/test_support.h"
 
 namespace kelvane::cli {
@@ -273,31 +272,6 @@ TEST(PeopleHelpTest, HelpFitsEightyColumnsAndExplainsTheCodes) {
   EXPECT_EQ(out.str().rfind("kelvane-cli ", 0), 0u);
 }
 
-// Starts `program` with `args`, its output into files of `logs`.
-pid_t Spawn(const std::vector<std::string>& args, const std::string& log) {
-  std::vector<char*> argv;
-  for (const auto& arg : args) {
-    argv.push_back(const_cast<char*>(arg.c_str()));
-  }
-  argv.push_back(nullptr);
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, log.c_str(),
-                                   O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  pid_t pid = -1;
-  const int failed = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-  posix_spawn_file_actions_destroy(&actions);
-  return failed ? -1 : pid;
-}
-
-bool HasPartFile(const TempDir& dir) {
-  const auto names = dir.Names();
-  return std::any_of(names.begin(), names.end(), [](const std::string& name) {
-    return name.size() > 5 && name.compare(name.size() - 5, 5, ".part") == 0;
-  });
-}
-
 // A signal during a long build removes the temporary file and leaves the
 // earlier output as it was.
 TEST(PeopleSignalTest, StopSignalsLeaveNoPartFileAndTheEarlierOutput) {
@@ -316,11 +290,11 @@ TEST(PeopleSignalTest, StopSignalsLeaveNoPartFileAndTheEarlierOutput) {
     testing_support::WriteBytes(out, {'e', 'a', 'r', 'l', 'i', 'e', 'r'});
     std::vector<std::string> args = {KELVANE_CLI_PATH, "build", "--shadow", "-o", out};
     args.insert(args.end(), 2000, frame);
-    const pid_t pid = Spawn(args, frames.File("err.txt"));
+    const pid_t pid = testing_support::StartProgram(args, {"/dev/null", frames.File("err.txt")});
     ASSERT_GT(pid, 0);
     // The temporary file shows that the build is writing; then stop it.
     int child = 0;
-    while (!HasPartFile(dir) && waitpid(pid, &child, WNOHANG) == 0) {
+    while (!testing_support::HasPartFile(dir.path()) && waitpid(pid, &child, WNOHANG) == 0) {
       usleep(1000);
     }
     ::kill(pid, signo);

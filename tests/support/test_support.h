@@ -27,6 +27,7 @@ class TempDir {
   std::string File(const std::string& name) const { return path_ + "/" + name; }
   // Writes `image` as a BMP named `name` in the folder and returns its path.
   std::string Bmp(const std::string& name, const bmpgen::Bmp8& image) const;
+  // The names in the folder, sorted.
   std::vector<std::string> Names() const;
 
  private:
