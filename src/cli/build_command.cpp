@@ -12,6 +12,7 @@
 #include "cli/build_summary.h"
 #include "cli/build_warnings.h"
 #include "cli/list_document.h"
+#include "cli/printable_text.h"
 #include "cli/stop_signals.h"
 #include "cli/terminal_host.h"
 #include "compiler/compile_driver.h"
@@ -111,15 +112,18 @@ int ReportWritten(BuildJob& job, std::ostream& out) {
   return kExitOk;
 }
 
-int Compile(BuildJob& job, const Console& console, const StopSignals& signals, std::ostream& out) {
+// `terminal` is the stream under job.err, for the bar's control sequences.
+int Compile(BuildJob& job, const Console& console, const StopSignals& signals, std::ostream& out,
+            std::ostream& terminal) {
   const BuildRequest& request = job.request;
   std::ostream& err = job.err;
+  err.flush();  // nothing held back may come out after what the host writes beneath it
   TerminalOptions options;
   options.drawProgress = !request.quiet && console.errIsTerminal;
   options.askUser = console.in && console.inIsTerminal && console.errIsTerminal;
   options.answerYes = request.answerYes;
   std::istream& in = console.in ? *console.in : std::cin;
-  TerminalHost host(err, in, options, &signals);
+  TerminalHost host(terminal, in, options, &signals);
   const bool hadOutput = FileSize(job.document.settings.outputName).has_value();
   const CompileOutcome outcome = CreateDefFile(job.state, job.document, host);
   host.EndProgressLine();
@@ -160,8 +164,10 @@ int RunBuild(const std::vector<std::string>& args, std::ostream& out, std::ostre
   return RunBuild(args, out, err, console);
 }
 
-int RunBuild(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+int RunBuild(const std::vector<std::string>& args, std::ostream& rawOut, std::ostream& rawErr,
              const Console& console) {
+  PrintableStream out(rawOut);
+  PrintableStream err(rawErr);
   BuildRequest request;
   if (auto usage = ParseBuildArguments(args, request)) {
     return UsageError(*usage, err);
@@ -186,7 +192,7 @@ int RunBuild(const std::vector<std::string>& args, std::ostream& out, std::ostre
   } catch (const Error& error) {
     return Failure(job, error.what(), error.path());
   }
-  return request.noBuild ? kExitOk : Compile(job, console, signals, out);
+  return request.noBuild ? kExitOk : Compile(job, console, signals, out, rawErr);
 }
 
 }  // namespace kelvane::cli
