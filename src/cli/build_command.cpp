@@ -14,6 +14,7 @@
 #include "cli/build_warnings.h"
 #include "cli/list_document.h"
 #include "cli/overwrite_guards.h"
+#include "cli/printable_text.h"
 #include "cli/stop_signals.h"
 #include "cli/terminal_host.h"
 #include "compiler/compile_driver.h"
@@ -101,11 +102,11 @@ void GatherJob(BuildJob& job) {
   }
 }
 
-int ReportWritten(BuildJob& job, uint64_t bytes, std::ostream& out) {
+int ReportWritten(BuildJob& job, uint64_t bytes, std::ostream& out, bool outIsProcessOutput) {
   const std::string& path = job.document.settings.outputName;
   const auto groups = DefGroupsOf(job.document);
   // A DEF written to standard output keeps it for the DEF's bytes alone.
-  std::ostream& report = &out == &std::cout && IsStandardOutput(path) ? job.err : out;
+  std::ostream& report = outIsProcessOutput && IsStandardOutput(path) ? job.err : out;
   if (job.request.json) {
     WriteJsonSummary(report, path, groups, job.document.list, bytes);
   } else if (!job.request.quiet) {
@@ -123,7 +124,9 @@ void RemoveLeftovers(const BuildJob& job) {
   }
 }
 
-int Compile(BuildJob& job, const Console& console, const StopSignals& signals, std::ostream& out) {
+// `terminal` is the stream under job.err, for the bar's control sequences.
+int Compile(BuildJob& job, const Console& console, const StopSignals& signals, std::ostream& out,
+            std::ostream& terminal) {
   const BuildRequest& request = job.request;
   std::ostream& err = job.err;
   TerminalOptions options;
@@ -131,14 +134,15 @@ int Compile(BuildJob& job, const Console& console, const StopSignals& signals, s
   options.askUser = console.in && console.inIsTerminal && console.errIsTerminal;
   options.answerYes = request.answerYes;
   std::istream& in = console.in ? *console.in : std::cin;
-  TerminalHost host(err, in, options, &signals);
   RemoveLeftovers(job);
+  err.flush();  // nothing held back may come out after what the host writes beneath it
+  TerminalHost host(terminal, in, options, &signals);
   const bool hadOutput = FileSize(job.document.settings.outputName).has_value();
   const CompileOutcome outcome = CreateDefFile(job.state, job.document, host);
   host.EndProgressLine();
   switch (outcome.status) {
     case CompileOutcome::Status::Written:
-      return ReportWritten(job, outcome.bytes, out);
+      return ReportWritten(job, outcome.bytes, out, console.outIsProcessOutput);
     case CompileOutcome::Status::Cancelled:
       return kExitPaletteRefused;
     case CompileOutcome::Status::Failed:
@@ -170,11 +174,14 @@ int RunBuild(const std::vector<std::string>& args, std::ostream& out, std::ostre
   // Only the process's own error stream is the terminal: a bar or a question
   // on another stream would reach nobody.
   console.errIsTerminal = console.errIsTerminal && &err == &std::cerr;
+  console.outIsProcessOutput = &out == &std::cout;
   return RunBuild(args, out, err, console);
 }
 
-int RunBuild(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+int RunBuild(const std::vector<std::string>& args, std::ostream& rawOut, std::ostream& rawErr,
              const Console& console) {
+  PrintableStream out(rawOut);
+  PrintableStream err(rawErr);
   BuildRequest request;
   if (auto usage = ParseBuildArguments(args, request)) {
     return UsageError(*usage, err);
@@ -200,7 +207,7 @@ int RunBuild(const std::vector<std::string>& args, std::ostream& out, std::ostre
   } catch (const Error& error) {
     return Failure(job, error.what(), error.path());
   }
-  return request.noBuild ? kExitOk : Compile(job, console, signals, out);
+  return request.noBuild ? kExitOk : Compile(job, console, signals, out, rawErr);
 }
 
 }  // namespace kelvane::cli

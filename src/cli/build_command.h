@@ -19,6 +19,7 @@ struct Console {
   std::istream* in = nullptr;  // answers; nullptr: nobody answers
   bool errIsTerminal = false;
   bool inIsTerminal = false;
+  bool outIsProcessOutput = false;  // `out` is the process's standard output
 };
 
 // The process's own: standard input, and whether it and stderr are terminals.

@@ -12,6 +12,7 @@
 #include "cli/build_command.h"
 #include "cli/def_texts.h"
 #include "cli/extract_plan.h"
+#include "cli/printable_text.h"
 #include "cli/rebuild_check.h"
 #include "defread/def_file.h"
 #include "framelist/deflist_writer.h"
@@ -132,7 +133,9 @@ void Report(const ExtractRequest& request, const DefFile& def, const ExtractPlan
 
 }  // namespace
 
-int RunExtract(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunExtract(const std::vector<std::string>& args, std::ostream& rawOut, std::ostream& rawErr) {
+  PrintableStream out(rawOut);
+  PrintableStream err(rawErr);
   ExtractRequest request;
   if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
     out << kUsage;

@@ -8,6 +8,7 @@
 #include "cli/build_command.h"
 #include "cli/def_texts.h"
 #include "cli/json_text.h"
+#include "cli/printable_text.h"
 #include "defread/def_file.h"
 
 namespace kelvane::cli {
@@ -94,7 +95,9 @@ void PrintJson(const DefFile& def, const std::vector<std::vector<FrameFacts>>& f
 
 }  // namespace
 
-int RunInfo(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunInfo(const std::vector<std::string>& args, std::ostream& rawOut, std::ostream& rawErr) {
+  PrintableStream out(rawOut);
+  PrintableStream err(rawErr);
   std::vector<std::string> files;
   bool json = false;
   for (const std::string& arg : args) {

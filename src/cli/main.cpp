@@ -4,6 +4,7 @@
 
 #include "cli/build_command.h"
 #include "cli/def_commands.h"
+#include "cli/printable_text.h"
 
 namespace {
 
@@ -42,8 +43,9 @@ int main(int argc, char** argv) {
     return run({args.begin() + 1, args.end()}, std::cout, std::cerr);
   }
   if (args[0] != "build") {
-    std::cerr << "kelvane-cli: unknown command '" << args[0] << "'\n";
-    PrintUsage(std::cerr);
+    PrintableStream err(std::cerr);
+    err << "kelvane-cli: unknown command '" << args[0] << "'\n";
+    PrintUsage(err);
     return kExitUsage;
   }
   return RunBuild({args.begin() + 1, args.end()}, std::cout, std::cerr);

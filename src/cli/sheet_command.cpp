@@ -6,12 +6,15 @@
 #include "base/errors.h"
 #include "cli/build_command.h"
 #include "cli/def_texts.h"
+#include "cli/printable_text.h"
 #include "defread/def_file.h"
 #include "sheet/contact_sheet.h"
 
 namespace kelvane::cli {
 
-int RunSheet(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunSheet(const std::vector<std::string>& args, std::ostream& rawOut, std::ostream& rawErr) {
+  PrintableStream out(rawOut);
+  PrintableStream err(rawErr);
   static const char kUsage[] = "Usage: kelvane-cli sheet FILE.def OUT.png\n";
   if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
     out << kUsage;

@@ -1,9 +1,11 @@
 #include "cli/terminal_host.h"
 
+#include <algorithm>
 #include <istream>
 #include <ostream>
 #include <string>
 
+#include "cli/printable_text.h"
 #include "compiler/frame_naming.h"
 
 namespace kelvane::cli {
@@ -18,11 +20,11 @@ std::string ProgressLine(size_t encoded, size_t total, const std::string& nextFr
   std::string line = "[" + std::string(filled, '#') + std::string(kBarWidth - filled, ' ') + "] " +
                      std::to_string(encoded) + "/" + std::to_string(total) + " frames";
   if (!nextFrame.empty()) {
-    line += "  " + FileNamePart(nextFrame);
+    line += "  ";
+    line +=
+        PrintablePrefix(FileNamePart(nextFrame), kLineWidth - std::min(line.size(), kLineWidth));
   }
-  if (line.size() > kLineWidth) {
-    line.resize(kLineWidth);
-  }
+  line.resize(std::min(line.size(), kLineWidth));
   return line;
 }
 
@@ -47,7 +49,7 @@ void TerminalHost::FrameProgress(size_t encoded, size_t total, const std::string
 
 void TerminalHost::ShowMessage(const std::string& text, const std::string& caption) {
   EndProgressLine();
-  err_ << caption << ": " << text << "\n";
+  err_ << PrintableText(caption + ": " + text) << "\n";
 }
 
 void TerminalHost::ShowFrameMessage(const std::string& text, const std::string& caption,
@@ -57,7 +59,7 @@ void TerminalHost::ShowFrameMessage(const std::string& text, const std::string& 
 
 bool TerminalHost::AskOkCancel(const std::string& text, const std::string& caption) {
   EndProgressLine();
-  err_ << caption << ": " << text;
+  err_ << PrintableText(caption + ": " + text);
   if (options_.answerYes || !options_.askUser) {
     err_ << (options_.answerYes ? " OK (--yes)" : " Cancel (no --yes)") << "\n";
     return options_.answerYes;

@@ -19,7 +19,8 @@ struct TerminalOptions {
 // Runs a compilation on a terminal: message boxes become lines on the error
 // stream, the OK/Cancel question is asked (or answered by --yes, or Cancel
 // when nobody can answer), progress is a bar of frames encoded, and the stop
-// signals held back by `signals` (if any) end the compilation.
+// signals held back by `signals` (if any) end the compilation. `err` takes the
+// bar's control sequences as they are; every text on it is PrintableText.
 class TerminalHost : public CompileHost {
  public:
   TerminalHost(std::ostream& err, std::istream& in, const TerminalOptions& options,
