@@ -131,6 +131,19 @@ TEST_F(FileSafetyTest, StandardOutputAsTheOutputGetsTheDefAndNothingElse) {
       << ErrText();
 }
 
+TEST_F(FileSafetyTest, ASymbolicLinkAsTheOutputIsReplacedAndWhatItNamedIsKept) {
+  const std::string named = in.File("named.def");
+  testing_support::WriteBytes(named, {'o', 'l', 'd'});
+  const std::string link = out.File("link.def");
+  ASSERT_EQ(::symlink(named.c_str(), link.c_str()), 0);
+  EXPECT_EQ(Build(Args(link)).status, 0);
+  struct stat info {};
+  ASSERT_EQ(::lstat(link.c_str(), &info), 0);
+  EXPECT_TRUE(S_ISREG(info.st_mode));
+  EXPECT_EQ(ReadBytes(link), reference);
+  EXPECT_EQ(ReadBytes(named), (std::vector<uint8_t>{'o', 'l', 'd'}));
+}
+
 TEST_F(FileSafetyTest, SpecialFilesAreRefusedAsInputsWithoutWaiting) {
   const std::string fifo = in.File("frame.bmp");
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
