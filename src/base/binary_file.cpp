@@ -39,6 +39,14 @@ std::string KindOfSpecialFile(mode_t mode) {
 
 }  // namespace
 
+std::optional<FileIdentity> IdentityOfPath(const std::string& path) {
+  struct stat info {};
+  if (!IsUsableFileName(path) || ::stat(path.c_str(), &info) != 0) {
+    return std::nullopt;
+  }
+  return IdentityOf(info);
+}
+
 bool IsUsableFileName(const std::string& path) {
   return !path.empty() && path.find('\0') == std::string::npos;
 }
@@ -63,7 +71,7 @@ InputFile::InputFile(const std::string& path) : path_(path) {
                     path);
   }
   size_ = static_cast<uint64_t>(info.st_size);
-  identity_ = {uint64_t(info.st_dev), uint64_t(info.st_ino)};
+  identity_ = IdentityOf(info);
 }
 
 InputFile::~InputFile() {

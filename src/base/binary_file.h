@@ -1,7 +1,10 @@
 #pragma once
 
+#include <sys/stat.h>
+
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace kelvane {
@@ -14,6 +17,14 @@ struct FileIdentity {
     return device == other.device && inode == other.inode;
   }
 };
+
+// The identity of the file that `info` describes.
+inline FileIdentity IdentityOf(const struct stat& info) {
+  return {uint64_t(info.st_dev), uint64_t(info.st_ino)};
+}
+
+// The identity of the file `path` names (links followed), if there is one.
+std::optional<FileIdentity> IdentityOfPath(const std::string& path);
 
 // False for a name no file can have: empty, or holding a NUL that would end
 // it early and so name another file.

@@ -41,7 +41,7 @@ std::optional<long> PartFileOwner(const std::string& entry, const std::string& n
   }
   const std::string middle = entry.substr(prefix.size(), entry.size() - prefix.size() - suffix);
   const size_t dot = middle.find('.');
-  if (dot == std::string::npos || !DigitsValue(middle.substr(dot + 1), 1000)) {
+  if (dot == std::string::npos || !DigitsValue(middle.substr(dot + 1), kLastPartAttempt)) {
     return std::nullopt;
   }
   const auto pid = DigitsValue(middle.substr(0, dot), 0x7fffffff);

@@ -5,6 +5,9 @@
 
 namespace kelvane {
 
+// A writer tries attempt numbers from 0 up to this while names are taken.
+constexpr unsigned kLastPartAttempt = 1000;
+
 // The temporary file a replacing writer fills before it renames it over
 // `folder` + `name`: hidden, beside the target, and naming the process that
 // writes it so that a leftover can be told from a file still being written.

@@ -16,10 +16,6 @@ namespace kelvane {
 
 namespace {
 
-FileIdentity IdentityOf(const struct stat& info) {
-  return {uint64_t(info.st_dev), uint64_t(info.st_ino)};
-}
-
 // The standard output or error this process writes to when it is `target`.
 int StandardStreamAt(const FileIdentity& target) {
   for (const int stream : {STDOUT_FILENO, STDERR_FILENO}) {
@@ -117,7 +113,7 @@ void ReplacingFileWriter::OpenTemporary() {
       temp_ = std::move(candidate);
       return;
     }
-    if (errno != EEXIST || attempt == 1000) {
+    if (errno != EEXIST || attempt == kLastPartAttempt) {
       ThrowErrno(errno, target_);
     }
   }

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "base/binary_file.h"
-#include "base/write_signals.h"
+#include "base/held_signals.h"
 
 namespace kelvane {
 
@@ -54,7 +54,9 @@ class ReplacingFileWriter {
   void CommitByRename();
   void Discard();
 
-  HeldWriteSignals heldSignals_;
+  // A reader that went away or a file-size limit then fails a write with an
+  // error the user can read, instead of ending the process without a word.
+  HeldSignals heldSignals_{SIGPIPE, SIGXFSZ};
   std::string target_;
   std::string temp_;
   int fd_ = -1;

@@ -13,19 +13,11 @@ namespace kelvane::cli {
 
 namespace {
 
-std::optional<FileIdentity> IdentityOf(const std::string& path) {
-  struct stat info {};
-  if (path.empty() || ::stat(path.c_str(), &info) != 0) {
-    return std::nullopt;
-  }
-  return FileIdentity{uint64_t(info.st_dev), uint64_t(info.st_ino)};
-}
-
 // Whether two names reach one file: by device and inode when both exist (hard
 // links too), else by their paths with links and ".." resolved.
 bool SameFile(const std::string& a, const std::string& b) {
-  const auto first = IdentityOf(a);
-  const auto second = IdentityOf(b);
+  const auto first = IdentityOfPath(a);
+  const auto second = IdentityOfPath(b);
   if (first || second) {
     return first && second && *first == *second;
   }
@@ -36,12 +28,12 @@ bool SameFile(const std::string& a, const std::string& b) {
 }
 
 void RefuseSavedListOverFrame(const std::string& savePath, const FrameList& list) {
-  const auto saved = IdentityOf(savePath);
+  const auto saved = IdentityOfPath(savePath);
   if (!saved) {
     return;  // a file that does not exist yet is no frame
   }
   for (size_t i = 0; i < list.Count(); ++i) {
-    if (!list.IsSeparator(i) && IdentityOf(list.Text(i)) == saved) {
+    if (!list.IsSeparator(i) && IdentityOfPath(list.Text(i)) == saved) {
       ThrowInputError("--save-list names the frame \"" + list.Text(i) +
                           "\": a document is never written over one of its frames",
                       savePath);
@@ -71,9 +63,8 @@ void RefuseOverwrittenInputs(const BuildRequest& request, const FrameDocument& d
 
 bool IsStandardOutput(const std::string& path) {
   struct stat info {};
-  const auto target = IdentityOf(path);
-  return target && ::fstat(STDOUT_FILENO, &info) == 0 &&
-         *target == FileIdentity{uint64_t(info.st_dev), uint64_t(info.st_ino)};
+  const auto target = IdentityOfPath(path);
+  return target && ::fstat(STDOUT_FILENO, &info) == 0 && *target == IdentityOf(info);
 }
 
 }  // namespace kelvane::cli
