@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the frames of a creature-sized animation for timing the builder: a
 // walking figure of many colours on a transparent ground, one BMP per frame,
 // into a folder the caller names.

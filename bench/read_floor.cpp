@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor the builder is timed against: reads every file it is given, whole,
 // into one reused buffer, and does nothing else. Arguments that name no file
 // (the "/" that closes a group) are skipped, so it takes a build's list as is.

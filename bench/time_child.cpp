@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a command and prints the CPU time its process used (user + system, in
 // microseconds) and its peak resident memory (KiB), read from wait4's usage
 // record: finer than /usr/bin/time's hundredths of a second.

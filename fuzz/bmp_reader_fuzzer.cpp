@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The BMP reader on any bytes: it either reads a frame whose buffers match its
 // size or ends with an Error.
 

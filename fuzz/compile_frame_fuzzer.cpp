@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One frame compiled in any format with any options (fuzz_input.h gives the
 // layout): the encoder either appends a block whose header tells its length
 // or ends with an Error. The preparation scans must also agree, pixel for

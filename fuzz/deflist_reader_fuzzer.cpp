@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The DefList reader on any bytes (the first byte picks the document type):
 // it reads or ends with an Error, and a list it read and the writer accepts
 // reads back the same.

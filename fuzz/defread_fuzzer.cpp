@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: any bytes given to the DEF reader either read and decode
 // cleanly or end with the reader's input error, never anything else.
 #include <cstddef>

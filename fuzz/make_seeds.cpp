@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the seed corpora of the fuzz targets into FOLDER/NAME, one folder per
 // target, from our own picture generator and DefList writer.
 //   kelvane-fuzz-seeds FOLDER

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What kelvane-cli shows of any bytes: no control byte but the line end, only
 // well-formed UTF-8 without C1 controls, unchanged when shown again; the same
 // through the stream however the bytes are split; JSON strings likewise clean.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `cpack` in the build folder: a Debian package of what packaging/ installs,
 # its dependencies found by dpkg-shlibdeps (package dpkg-dev) from the binaries.
 set(CPACK_GENERATOR DEB)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a source file includes a header of a folder above its own. The
 # core's folders stand in this order, each using only those before it:
 #   base < prepare, framelist < compiler < cli, ui

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what a fresh Debian 12 machine lacks to build, test and show Kelvane:
 # the compiler and CMake, GoogleTest, Qt 6 Widgets (with the OpenGL headers its
 # CMake files ask for, and a font for the window), and a virtual X server for

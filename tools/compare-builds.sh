@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the same varied lists with two kelvane-cli binaries and compares the
 # DEF files byte for byte, with the exit statuses and messages.
 #   tools/compare-builds.sh OLD_CLI NEW_CLI FRAME_TOOL

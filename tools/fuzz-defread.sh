@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the DEF reader's fuzz target with clang (libFuzzer, AddressSanitizer,
 # UBSan) in build-fuzz/ and runs it for a bounded time on a seed corpus of
 # DEFs that our own builder makes.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets with clang (AddressSanitizer and UBSan) and runs
 # each for a bounded time on a copy of its seed corpus.
 #   tools/fuzz.sh [SECONDS_PER_TARGET] [BUILD_DIR]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the program's icon into a PNG for the installed hicolor theme, so the
 // menu shows the same picture as the window.
 //   kelvane-icon-png SIZE OUT.png

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the example frames under examples/: a terrain set of 32 x 32 tiles.
 // Usage: kelvane-make-examples EXAMPLES_FOLDER
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Builds the generated sample DEFs (and their frames) into a folder:
 //   kelvane-make-sample-defs FOLDER [SEED]
 // Prints the path of every DEF, one a line.

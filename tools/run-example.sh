@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build dependencies, builds Kelvane and compiles the bundled
 # example frames, listed in the DefList examples/terrain.h3l, into
 # build/examples/terrain.def. Then open the window on the same list with

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build dependencies, builds Kelvane and runs every test; the
 # window's tests run offscreen, without a display.
 #   tools/run-tests.sh              release build in build/, every test

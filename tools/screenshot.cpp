@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves what the display shows of one of the program's windows. Run under a
 // virtual X server by tools/screenshots.sh.
 //   kelvane-screenshot OUT.png [LIST.h3l [ENTRY]]

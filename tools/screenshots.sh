@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes screenshots of the real main window under a virtual X server (Xvfb)
 # into a folder, by default docs/screenshots/:
 #   main-start.png    the window as the program starts

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/frame_file_names.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "compiler/def_format.h"
 
 #include "base/little_endian.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "compiler/def_groups.h"
 
 #include "compiler/group_numbering.h"

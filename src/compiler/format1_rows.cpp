@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "compiler/format1_rows.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "compiler/block_frame.h"
 #include "compiler/frame_encoders.h"
 #include "compiler/working_copy.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "compiler/working_copy.h"
 
 #include "prepare/size_picture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "framelist/list_commands.h"
 
 #include "base/verbatim_texts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program: the application, the main window, the hidden help window and
 // the event loop, in that order; or, with --view, the DEF viewer alone.
 

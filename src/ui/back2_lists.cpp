@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The list commands and the DefList commands of the main window.
 
 #include <QDir>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's own reactions: the type boxes, the option check boxes,
 // the output file, the preview, help, the wizard and "Create Def File".
 

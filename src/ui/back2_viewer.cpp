@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's ways into the DEF viewer: a keyboard shortcut and the
 // list's context menu, so that no control of the window moves or is added.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Texts of the DEF viewer and of the main window's ways into it; free to reword.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the builder does with files that are not plain ones, with a full disk,
 // with what a killed build left, and with inputs its outputs would overwrite:
 // each case checks the message, the status, and that nothing was lost or left.

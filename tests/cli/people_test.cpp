@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The builder as a person meets it: every option checked before anything is
 // read, a hint after a failure whose cause is plain, warnings for what will not
 // happen, a summary of what was written, a clean stop on a signal.

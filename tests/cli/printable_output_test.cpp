@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What kelvane-cli prints is safe for a terminal: file names, list lines and
 // frame names are anybody's bytes, shown with control bytes and bytes outside
 // UTF-8 as \xHH, while the files keep the bytes as they are.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs kelvane-cli once and checks what it did.
 #   cmake -DCLI=<program> -DWORK=<folder> -DEXIT=<status> [-DERR_IS=<text>]
 #         [-DERR_HAS=<text>] [-DSIZE=<file>:<bytes>] -P run_cli.cmake -- <arguments>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "compiler/block_coding.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The order in which a replacing writer makes a new file durable. This program
 // puts its own fsync and rename in front of the C library's, so it records
 // what the writer asks of the system: it is a test program of its own.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a fresh prefix, checks the files a desktop needs are
 # there (and valid, when the validators are installed), and builds the example
 # DefList with the installed kelvane-cli.

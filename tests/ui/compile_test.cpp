@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Create Def File" from the window: the same bytes as kelvane-cli, the
 // message and error boxes, the palette check, and a usable window afterwards.
 

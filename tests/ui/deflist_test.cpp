@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Save As DefList and Load DefList through the dialogs, and a document dropped
 // on the window.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help window: its picture of the main window, its built-in text and the
 // help.txt of the start folder.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The list commands from the window: ADD File, Cut File and the Delete key,
 // AddSeparator, New, check marks, the context menu and dropped files.
 

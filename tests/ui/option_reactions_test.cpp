@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reactions of the type boxes, the option check boxes and the output-file button.
 
 #include <QCheckBox>

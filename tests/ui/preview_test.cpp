@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The preview of the selected entry.
 
 #include <QCheckBox>

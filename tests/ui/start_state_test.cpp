@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as it starts: every control, its place, caption, state.
 
 #include <QAbstractButton>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The DEF viewer, opened from the main window as a user opens it.
 
 #include <QAction>

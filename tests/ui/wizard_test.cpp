@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The creature wizard opened from the main window: its steps, its buttons, the
 // groups and options it leaves, and the DEF built from them.
 
