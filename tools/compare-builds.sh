@@ -19,7 +19,11 @@ mkdir -p "$work/huge" && "$frames" "$work/huge" 1 5000 5000 >/dev/null
 mkdir -p "$work/many" && "$frames" "$work/many" 1200 32 32 >/dev/null
 mkdir -p "$work/wide" && "$frames" "$work/wide" 3 1021 37 >/dev/null
 mkdir -p "$work/speck" && "$frames" "$work/speck" 6 203 67 speckled >/dev/null
-speck=("$work"/speck/*.bmp)
+mkdir -p "$work/art" && "$frames" "$work/art" 40 256 192 art >/dev/null
+mkdir -p "$work/artodd" && "$frames" "$work/artodd" 12 451 203 art >/dev/null
+mkdir -p "$work/artile" && "$frames" "$work/artile" 30 32 32 tile >/dev/null
+speck=("$work"/speck/*.bmp) art=("$work"/art/*.bmp) artodd=("$work"/artodd/*.bmp)
+artile=("$work"/artile/*.bmp)
 huge=("$work"/huge/*.bmp) many=("$work"/many/*.bmp) wide=("$work"/wide/*.bmp)
 many_groups=() && for i in "${!many[@]}"; do
   many_groups+=("${many[$i]}") && [ $((i % 100)) -eq 99 ] && many_groups+=(/)
@@ -67,6 +71,13 @@ cases=(
   "--type 2 --shadow ${speck[*]} /"
   "--type 0 --shadow ${many[*]:0:600} / ${many[*]:600:600}"
   "--type 2 --shadow --fixed 33x31 ${many[*]:0:300} /"
+  "--type 2 --shadow ${art[*]:0:20} / ${art[*]:20:20} /"
+  "--type 2 ${art[*]} /"
+  "--type 2 --shadow ${artodd[*]} /"
+  "--type 2 --shadow --fixed 300x150 --x 5 ${artodd[*]} /"
+  "--type 0 --shadow --outline --check 1,2,5,9 ${artodd[*]} /"
+  "--type 0 --shadow --outline --fixed 256x192 --check 2,3 ${art[*]:0:10} / ${artodd[*]:0:3} /"
+  "--type 3 ${artile[*]:0:15} / ${artile[*]:15:15} /"
 )
 
 same=0 differ=0 written=0
