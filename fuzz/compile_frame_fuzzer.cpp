@@ -1,18 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One frame compiled in any format with any options (fuzz_input.h gives the
 // layout): the encoder either appends a block whose header tells its length
-// or ends with an Error. The preparation scans must also agree, pixel for
-// pixel, with their plain one-pixel-at-a-time versions.
+// or ends with an Error. The preparation scans and the block coder must also
+// agree, pixel for pixel and byte for byte, with their plain
+// one-pixel-at-a-time versions.
 
 #include <cstdlib>
 
 #include "base/errors.h"
 #include "base/little_endian.h"
+#include "compiler/block_coding.h"
 #include "compiler/frame_encoders.h"
 #include "fuzz_input.h"
 #include "prepare/content_bounds.h"
 #include "prepare/creature_shadow.h"
 #include "prepare/object_shadow.h"
+#include "reference_coding.h"
 #include "reference_scans.h"
 
 namespace {
@@ -22,6 +25,21 @@ using namespace kelvane;
 void Require(bool holds) {
   if (!holds) {
     std::abort();
+  }
+}
+
+// Every 32 pixels of the prepared frame's rows, padding and the next row's
+// first pixels included, as blocks of both literal rules.
+void CompareBlockCoding(const BmpImage& image) {
+  const uint8_t* pixels = image.pixels.data();
+  for (size_t at = 0; at + kBlockPixels <= image.pixels.size(); at += 7) {
+    for (const LiteralRule rule : {LiteralRule::FromSeven, LiteralRule::AnyNonZero}) {
+      std::vector<uint8_t> fast;
+      std::vector<uint8_t> plain;
+      EncodeBlock(pixels + at, rule, fast);
+      fuzz::reference::EncodeBlock(pixels + at, rule, plain);
+      Require(fast == plain);
+    }
   }
 }
 
@@ -40,6 +58,7 @@ void CompareScans(const std::string& path, const fuzz::FrameCase& c) {
     fuzz::reference::CreatureShadow(plain, c.settings.shadow, c.settings.outline);
   }
   Require(image.pixels == plain.pixels);
+  CompareBlockCoding(image);
 }
 
 void Encode(const std::string& path, const fuzz::FrameCase& c) {

@@ -28,9 +28,16 @@ inline uint64_t NonZeroBytes(uint64_t word) {
   return (((word & ~kHighBits) + ~kHighBits) | word) & kHighBits;
 }
 
+// The high bit of each byte of the result is set where `word` has a byte of
+// `least` (1 to 128) or more: below 128 the sum carries into the high bit
+// exactly then, and never into the next byte.
+inline uint64_t BytesFrom(uint64_t word, uint8_t least) {
+  return (((word & ~kHighBits) + kOnes * uint8_t(0x80 - least)) | word) & kHighBits;
+}
+
 // The high bit of each byte of the result is set where `word` has a byte of 5 or more.
 inline uint64_t BytesFromFive(uint64_t word) {
-  return (((word & ~kHighBits) + kOnes * 0x7B) | word) & kHighBits;
+  return BytesFrom(word, 5);
 }
 
 // A byte mask (0xFF or 0x00 per byte) from high bits.
