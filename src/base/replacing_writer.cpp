@@ -127,11 +127,28 @@ ReplacingFileWriter::~ReplacingFileWriter() {
 }
 
 void ReplacingFileWriter::Write(const void* bytes, size_t count) {
-  WriteAt(position_, bytes, count);
+  if (inPlace_ || count >= kGatheredBelow) {
+    WriteAt(position_, bytes, count);
+    position_ += count;
+    return;
+  }
+  if (!gathered_.empty() && gatheredAt_ + gathered_.size() != position_) {
+    WriteGathered();
+  }
+  if (gathered_.empty()) {
+    gatheredAt_ = position_;
+  }
+  const auto* in = static_cast<const uint8_t*>(bytes);
+  gathered_.insert(gathered_.end(), in, in + count);
   position_ += count;
+  size_ = std::max(size_, position_);
+  if (gathered_.size() >= kGatheredUpTo) {
+    WriteGathered();
+  }
 }
 
 void ReplacingFileWriter::WriteAt(uint64_t offset, const void* bytes, size_t count) {
+  WriteGathered();  // what was gathered comes first, as it was written first
   const auto* in = static_cast<const uint8_t*>(bytes);
   size_ = std::max(size_, offset + count);
   if (inPlace_) {
@@ -139,6 +156,17 @@ void ReplacingFileWriter::WriteAt(uint64_t offset, const void* bytes, size_t cou
     std::copy(in, in + count, held_.begin() + long(offset));
     return;
   }
+  WriteOut(offset, in, count);
+}
+
+void ReplacingFileWriter::WriteGathered() {
+  if (!gathered_.empty()) {
+    WriteOut(gatheredAt_, gathered_.data(), gathered_.size());
+    gathered_.clear();
+  }
+}
+
+void ReplacingFileWriter::WriteOut(uint64_t offset, const uint8_t* in, size_t count) {
   while (count > 0) {
     const ssize_t put = ::pwrite(fd_, in, count, static_cast<off_t>(offset));
     if (put < 0) {
@@ -157,6 +185,7 @@ void ReplacingFileWriter::WriteAt(uint64_t offset, const void* bytes, size_t cou
 }
 
 void ReplacingFileWriter::Commit() {
+  WriteGathered();
   inPlace_ ? CommitInPlace() : CommitByRename();
   committed_ = true;
 }

@@ -103,6 +103,16 @@ Error ParseFixed(const std::string& text, WindowSettings& options) {
   return std::nullopt;
 }
 
+// -j N: the most threads make sense up to the cores; more are allowed, not useful.
+Error ParseJobs(const std::string& text, BuildRequest& request) {
+  int jobs = 0;
+  if (auto error = ParseRanged("-j", text, 1, 1024, jobs)) {
+    return error;
+  }
+  request.jobs = unsigned(jobs);
+  return std::nullopt;
+}
+
 Error ParseListType(const std::string& text, BuildRequest& request) {
   int type = 0;
   if (auto error = ParseRanged("--list-type", text, 1, 2, type)) {
@@ -194,10 +204,13 @@ const std::map<std::string, Handler<BuildRequest>>& CommandOptions() {
   static const std::map<std::string, Handler<R>> handlers = {
       {"--groups", {true, ParseGroups}},
       {"--check", {true, ParseChecks}},
-      {"--list", Text<R>([](const std::string& v, R& r) { r.listPath = v; })},
+      {"--list", Text<R>([](const std::string& v, R& r) { r.lists.push_back(v); })},
+      {"--fail-fast", Flag<R>([](R& r) { r.failFast = true; })},
       {"--list-type", {true, ParseListType}},
       {"--save-list", Text<R>([](const std::string& v, R& r) { r.saveListPath = v; })},
       {"--no-build", Flag<R>([](R& r) { r.noBuild = true; })},
+      {"-j", {true, ParseJobs}},
+      {"--jobs", {true, ParseJobs}},
       {"--yes", Flag<R>([](R& r) { r.answerYes = true; })},
       {"--json", Flag<R>([](R& r) { r.json = true; })},
       {"--version", Flag<R>([](R& r) { r.version = true; })},
@@ -234,10 +247,23 @@ bool TakeOption(const std::map<std::string, Handler<Target>>& handlers,
   return true;
 }
 
-Error CheckCombinations(const BuildRequest& request) {
-  if (request.listPath && !request.entries.empty()) {
-    return "give either ENTRY arguments or --list, not both";
+// With --list the ENTRY arguments are more documents: no separator among them.
+Error TakeDocuments(BuildRequest& request) {
+  if (request.lists.empty()) {
+    return std::nullopt;
   }
+  for (const std::string& entry : request.entries) {
+    if (IsGroupSeparator(entry)) {
+      return "with --list the arguments are DefList documents: a / has no place among them";
+    }
+  }
+  request.lists.insert(request.lists.end(), request.entries.begin(), request.entries.end());
+  request.entries.clear();
+  request.listPath = request.lists.front();
+  return std::nullopt;
+}
+
+Error CheckCombinations(const BuildRequest& request) {
   if (!request.listPath && request.entries.empty()) {
     return "no ENTRY given: list BMP files, and / for a group separator, or give --list";
   }
@@ -300,6 +326,9 @@ std::optional<std::string> ParseBuildArguments(const std::vector<std::string>& a
     if (error) {
       return error;
     }
+  }
+  if (auto error = TakeDocuments(request)) {
+    return error;
   }
   return request.help || request.version ? std::nullopt : CheckCombinations(request);
 }

@@ -208,8 +208,14 @@ std::vector<std::string> BuildWarnings(const BuildRequest& request, const FrameD
     warnings.push_back("a DefList keeps no check marks: " + Quoted(*request.saveListPath) +
                        " is saved without those of --check");
   }
-  for (auto& warning : MapObjectWidthWarnings(document.settings, document.list)) {
-    warnings.push_back(std::move(warning));
+  if (auto warning = FixedWidthWarning(document.settings)) {
+    warnings.push_back(std::move(*warning));
+  }
+  // A build tells the widths of the frames as it reads them (EncodedWidths).
+  if (request.noBuild) {
+    for (auto& warning : FrameWidthWarnings(document.settings, ReadFrameWidths(document.list))) {
+      warnings.push_back(std::move(warning));
+    }
   }
   return warnings;
 }

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <chrono>
 #include <iosfwd>
 #include <optional>
 #include <string>
 
 #include "cli/stop_signals.h"
+#include "cli/width_warnings.h"
 #include "compiler/compile_host.h"
 
 namespace kelvane::cli {
@@ -36,7 +38,12 @@ class TerminalHost : public CompileHost {
                         const std::string& framePath) override;
   bool AskOkCancel(const std::string& text, const std::string& caption) override;
   bool StopRequested() override;
+  void FrameEncoded(const std::string& bmpPath, int32_t width) override {
+    widths_.Note(bmpPath, width);
+  }
 
+  // The frames read whose width a map object warning may be about.
+  const std::vector<FrameWidth>& OddWidths() const { return widths_.frames(); }
   // The signal that stopped the compilation, once StopRequested() said so.
   std::optional<int> StopSignal() const { return stopSignal_; }
   // Ends a drawn bar's line, so that what follows starts on a line of its own.
@@ -48,7 +55,10 @@ class TerminalHost : public CompileHost {
   TerminalOptions options_;
   const StopSignals* signals_;
   std::optional<int> stopSignal_;
+  static constexpr std::chrono::milliseconds kSignalLook{2};
+  std::chrono::steady_clock::time_point lastLook_{};
   bool barShown_ = false;
+  FrameWidthLog widths_;
 };
 
 }  // namespace kelvane::cli

@@ -18,19 +18,41 @@ const char* const kWhy =
 
 }  // namespace
 
-std::vector<std::string> MapObjectWidthWarnings(const WindowSettings& options,
-                                                const FrameList& list) {
+void FrameWidthLog::Note(const std::string& bmpPath, int32_t width) {
+  if (width % kBlockWidth != 0) {
+    frames_.push_back({bmpPath, width});
+  }
+}
+
+std::optional<std::string> FixedWidthWarning(const WindowSettings& options) {
+  if (options.typeIndex != kMapObjectType || !options.fixedSize) {
+    return std::nullopt;
+  }
+  const auto width = TryParseInt(options.fixedWidth);
+  if (width && *width % kBlockWidth != 0) {
+    return "the fixed width is " + std::to_string(*width) + kWhy;
+  }
+  return std::nullopt;
+}
+
+std::vector<std::string> FrameWidthWarnings(const WindowSettings& options,
+                                            const std::vector<FrameWidth>& frames) {
   std::vector<std::string> warnings;
-  if (options.typeIndex != kMapObjectType) {
+  if (options.typeIndex != kMapObjectType || options.fixedSize) {
     return warnings;
   }
-  if (options.fixedSize) {
-    const auto width = TryParseInt(options.fixedWidth);
-    if (width && *width % kBlockWidth != 0) {
-      warnings.push_back("the fixed width is " + std::to_string(*width) + kWhy);
+  std::set<std::string> seen;
+  for (const FrameWidth& frame : frames) {
+    if (frame.width % kBlockWidth != 0 && seen.insert(frame.bmpPath).second) {
+      warnings.push_back("\"" + frame.bmpPath + "\" is " + std::to_string(frame.width) +
+                         " pixels wide" + kWhy);
     }
-    return warnings;
   }
+  return warnings;
+}
+
+std::vector<FrameWidth> ReadFrameWidths(const FrameList& list) {
+  std::vector<FrameWidth> frames;
   std::set<std::string> seen;
   for (size_t i = 0; i < list.Count(); ++i) {
     const std::string& entry = list.Text(i);
@@ -40,14 +62,11 @@ std::vector<std::string> MapObjectWidthWarnings(const WindowSettings& options,
     try {
       BmpFrameHeader header;
       ReadBmpHeader(entry, header, nullptr);
-      if (header.biWidth % kBlockWidth != 0) {
-        warnings.push_back("\"" + entry + "\" is " + std::to_string(header.biWidth) +
-                           " pixels wide" + kWhy);
-      }
+      frames.push_back({entry, header.biWidth});
     } catch (const Error&) {
     }
   }
-  return warnings;
+  return frames;
 }
 
 }  // namespace kelvane::cli

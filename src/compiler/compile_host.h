@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 #include "base/message_host.h"
@@ -23,6 +24,13 @@ class CompileHost : public MessageHost {
     (void)encoded;
     (void)total;
     (void)nextFrame;
+  }
+
+  // A frame is encoded: its BMP and the width it was encoded at
+  // (the fixed width when one is set). In list order.
+  virtual void FrameEncoded(const std::string& bmpPath, int32_t width) {
+    (void)bmpPath;
+    (void)width;
   }
 
   // Asked between frames and before the DEF replaces the output: true ends
