@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The block coder written the plain way, one pixel at a time, as it was before
-// it learnt to find each segment's end from masks of the whole block. The
-// compile-frame fuzzer checks that both ways give the same bytes.
+// The block coder and the format 1 row coder written the plain way, one pixel
+// at a time, as they were before they learnt to find each segment's end from
+// whole words. The compile-frame fuzzer checks that both ways give the same
+// bytes.
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -42,6 +44,31 @@ inline void EncodeBlock(const uint8_t* pixels, LiteralRule rule, std::vector<uin
       }
       out.push_back(uint8_t(7 << 5 | (j - from - 1)));
       out.insert(out.end(), pixels + from, pixels + j);
+    }
+  }
+}
+
+inline void AppendFormat1Row(const uint8_t* p, const uint8_t* end, std::vector<uint8_t>& out) {
+  while (p != end) {
+    if (*p <= 7) {
+      const uint8_t colour = *p;
+      const uint8_t* runEnd = std::find_if(p, end, [colour](uint8_t i) { return i != colour; });
+      for (size_t remaining = size_t(runEnd - p); remaining > 0;) {
+        const size_t length = std::min<size_t>(remaining, 254);
+        out.push_back(colour);
+        out.push_back(uint8_t(length - 1));
+        remaining -= length;
+      }
+      p = runEnd;
+    } else {
+      const uint8_t* runEnd = std::find_if(p, end, [](uint8_t i) { return i <= 7; });
+      while (p != runEnd) {
+        const size_t length = std::min<size_t>(size_t(runEnd - p), 255);
+        out.push_back(0xFF);
+        out.push_back(uint8_t(length - 1));
+        out.insert(out.end(), p, p + length);
+        p += length;
+      }
     }
   }
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the same varied lists with two kelvane-cli binaries and compares the
-# DEF files byte for byte, with the exit statuses and messages.
+# DEF files byte for byte, with the exit statuses and messages; then, when
+# NEW_CLI has -j, the same lists with NEW_CLI on one thread and on several.
 #   tools/compare-builds.sh OLD_CLI NEW_CLI FRAME_TOOL
 # FRAME_TOOL is kelvane-bench-frames from the build folder. Everything is
 # written into a temporary folder, removed at the end.
@@ -80,24 +81,37 @@ cases=(
   "--type 3 ${artile[*]:0:15} / ${artile[*]:15:15} /"
 )
 
-same=0 differ=0 written=0
-for i in "${!cases[@]}"; do
-  for side in old new; do
-    bin=${!side}
-    # shellcheck disable=SC2086
-    (cd "$work" && "$bin" build -q -o "$work/$side.$i.def" ${cases[$i]} >/dev/null \
-      2>"$work/$side.$i.err"; echo $? >"$work/$side.$i.rc") || true
+# compare LABEL A_BINARY "A_OPTIONS" B_BINARY "B_OPTIONS": every list built
+# by both; counts into same, differ and written.
+compare() {
+  local label=$1 i side
+  local -A binary=([a]=$2 [b]=$4) options=([a]=$3 [b]=$5)
+  for i in "${!cases[@]}"; do
+    for side in a b; do
+      # shellcheck disable=SC2086
+      (cd "$work" && "${binary[$side]}" build ${options[$side]} -q -o "$work/$side.$i.def" \
+        ${cases[$i]} >/dev/null 2>"$work/$side.$i.err"; echo $? >"$work/$side.$i.rc") || true
+    done
+    [ "$(cat "$work/b.$i.rc")" = 0 ] && written=$((written + 1))
+    if cmp -s "$work/a.$i.rc" "$work/b.$i.rc" && cmp -s "$work/a.$i.err" "$work/b.$i.err" &&
+      { [ ! -e "$work/a.$i.def" ] && [ ! -e "$work/b.$i.def" ] ||
+        cmp -s "$work/a.$i.def" "$work/b.$i.def"; }; then
+      same=$((same + 1))
+    else
+      differ=$((differ + 1))
+      echo "differs ($label): ${cases[$i]//$work\//}"
+      diff "$work/a.$i.err" "$work/b.$i.err" | sed 's/^/    /' || true
+    fi
+    rm -f "$work"/a.$i.* "$work"/b.$i.*
   done
-  [ "$(cat "$work/new.$i.rc")" = 0 ] && written=$((written + 1))
-  if cmp -s "$work/old.$i.rc" "$work/new.$i.rc" && cmp -s "$work/old.$i.err" "$work/new.$i.err" &&
-    { [ ! -e "$work/old.$i.def" ] && [ ! -e "$work/new.$i.def" ] ||
-      cmp -s "$work/old.$i.def" "$work/new.$i.def"; }; then
-    same=$((same + 1))
-  else
-    differ=$((differ + 1))
-    echo "differs: ${cases[$i]//$work\//}"
-    diff "$work/old.$i.err" "$work/new.$i.err" | sed 's/^/    /' || true
-  fi
-done
-echo "$same of ${#cases[@]} lists give the same result ($written DEF files written), $differ differ"
+}
+
+same=0 differ=0 written=0
+compare "old and new" "$old" "" "$new" ""
+runs=${#cases[@]}
+if "$new" build --help | grep -q -- '-j N'; then
+  compare "one thread and three" "$new" "-j 1" "$new" "-j 3"
+  runs=$((runs * 2))
+fi
+echo "$same of $runs builds give the same result ($written DEF files written), $differ differ"
 [ "$differ" -eq 0 ]

@@ -34,7 +34,7 @@ class BatchHost : public CompileHost {
                         const std::string& framePath) override;
   bool AskOkCancel(const std::string& text, const std::string& caption) override;
   bool StopRequested() override { return shared_.stop.load(); }
-  void FrameEncoded(const std::string& bmpPath, int32_t width) override {
+  void FrameRead(const std::string& bmpPath, int32_t width) override {
     widths_.Note(bmpPath, width);
   }
 

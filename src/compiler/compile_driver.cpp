@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <exception>
 #include <new>
 #include <vector>
 
@@ -45,7 +46,7 @@ class Progress {
   void Frames(size_t encoded, size_t total, const std::string& nextFrame) {
     host_.FrameProgress(encoded, total, nextFrame);
   }
-  void Encoded(const std::string& bmpPath, int32_t width) { host_.FrameEncoded(bmpPath, width); }
+  void Read(const std::string& bmpPath, int32_t width) { host_.FrameRead(bmpPath, width); }
   void StopIfRequested() {
     if (host_.StopRequested()) {
       throw StopRequested{};
@@ -158,6 +159,12 @@ void EncodeAllFrames(CompileState& state, const FrameSettings& settings, int32_t
     progress.StopIfRequested();
     progress.Frames(encoded, total, list.Text(index));
     const EncodedFrame& frame = frames.Next();
+    if (frame.width > 0) {
+      progress.Read(list.Text(index), frame.width);
+    }
+    if (frame.failure) {
+      std::rethrow_exception(frame.failure);
+    }
     RefuseFrameThatIsTheOutput(frame.source, output, list.Text(index));
     const int64_t start = end;
     end += int64_t(frame.block.size());
@@ -165,7 +172,6 @@ void EncodeAllFrames(CompileState& state, const FrameSettings& settings, int32_t
       state.frameOffsets.push_back(static_cast<int32_t>(start));
       output.Write(frame.block);
     }
-    progress.Encoded(list.Text(index), frame.width);
     ++encoded;
   }
   progress.Frames(encoded, total, {});

@@ -26,9 +26,9 @@ class CompileHost : public MessageHost {
     (void)nextFrame;
   }
 
-  // A frame is encoded: its BMP and the width it was encoded at
-  // (the fixed width when one is set). In list order.
-  virtual void FrameEncoded(const std::string& bmpPath, int32_t width) {
+  // A frame's BMP is read: its path and its width as prepared (the fixed
+  // width when one is set), whether or not it then encodes. In list order.
+  virtual void FrameRead(const std::string& bmpPath, int32_t width) {
     (void)bmpPath;
     (void)width;
   }

@@ -13,7 +13,7 @@ namespace kelvane {
 struct EncoderScratch {
   BmpImage frame;                    // the frame being prepared: the working copy
   PixelRows uncutRows;               // the working copy's rows before the fixed-size cut
-  std::vector<uint8_t> codedPixels;  // encoded rows or blocks
+  PixelRows codedPixels;             // encoded rows or blocks, and room after them
   std::vector<uint8_t> offsetTable;  // where each coded row or block starts
 };
 

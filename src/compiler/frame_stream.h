@@ -19,15 +19,15 @@ namespace kelvane {
 struct EncodedFrame {
   std::vector<uint8_t> block;
   FileIdentity source;
-  int32_t width = 0;  // as encoded
+  int32_t width = 0;  // as prepared; 0 when the frame could not be read
   std::exception_ptr failure;
 };
 
-// Encodes the frames of a list on worker threads and hands their blocks back
-// in list order, a few frames ahead of the one taken last: at most about
-// four frames' worth per worker are held, the size of a frame taken from
-// `frameBytes` (the first frame's pixel bytes). One worker encodes each
-// frame on the calling thread, in `ownScratch`, when it is taken.
+// Encodes the frames of a list on `workers` threads, the calling thread one
+// of them (in `ownScratch`), and hands their blocks back in list order, a few
+// frames ahead of the one taken last: at most about four frames' worth per
+// worker are held, the size of a frame taken from `frameBytes` (the first
+// frame's pixel bytes). With one worker each frame is encoded when it is taken.
 class FrameStream {
  public:
   FrameStream(std::vector<FrameEntryRef> entries, const FrameSettings& settings, int32_t format,
@@ -35,8 +35,7 @@ class FrameStream {
   ~FrameStream();
 
   // The next frame's result, waited for; the frame taken before is let go of
-  // and its block must not be used any more. A frame that could not be
-  // encoded ends the command here with its Error.
+  // and its block must not be used any more.
   const EncodedFrame& Next();
 
  private:
@@ -46,7 +45,7 @@ class FrameStream {
   const FrameSettings& settings_;
   const int32_t format_;
   EncoderScratch& ownScratch_;
-  std::vector<EncoderScratch> scratches_;  // one per worker thread
+  std::vector<EncoderScratch> scratches_;  // one per worker thread but the calling one
   std::vector<EncodedFrame> results_;      // one per place in the window
   size_t next_ = 0;
   // Last: its threads end before what they work on goes away.

@@ -63,6 +63,22 @@ inline size_t FirstNotEqual(const uint8_t* bytes, size_t count, uint8_t value) {
   return i;
 }
 
+// Index of the first of `count` bytes below `limit` (1 to 128); `count` when none is.
+inline size_t FirstBelow(const uint8_t* bytes, size_t count, uint8_t limit) {
+  size_t i = 0;
+  for (; i + 8 <= count; i += 8) {
+    const uint64_t below =
+        ~byte_scan::BytesFrom(byte_scan::LoadWord(bytes + i), limit) & byte_scan::kHighBits;
+    if (below != 0) {
+      return i + size_t(__builtin_ctzll(below)) / 8;
+    }
+  }
+  while (i < count && bytes[i] >= limit) {
+    ++i;
+  }
+  return i;
+}
+
 // One past the last of `count` bytes that differs from `value`; 0 when none does.
 inline size_t EndOfLastNotEqual(const uint8_t* bytes, size_t count, uint8_t value) {
   const uint64_t pattern = byte_scan::kOnes * value;

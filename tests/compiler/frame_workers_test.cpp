@@ -40,7 +40,7 @@ class ThreadRecordingHost : public testing_support::RecordingHost {
     Note();
     started.push_back({encoded, nextFrame});
   }
-  void FrameEncoded(const std::string& bmpPath, int32_t) override {
+  void FrameRead(const std::string& bmpPath, int32_t) override {
     Note();
     encoded.push_back(bmpPath);
   }
