@@ -109,7 +109,7 @@ compare() {
 same=0 differ=0 written=0
 compare "old and new" "$old" "" "$new" ""
 runs=${#cases[@]}
-if "$new" build --help | grep -q -- '-j N'; then
+if grep -q -- '-j N' <<<"$("$new" build --help)"; then
   compare "one thread and three" "$new" "-j 1" "$new" "-j 3"
   runs=$((runs * 2))
 fi

@@ -93,12 +93,15 @@ void WarnAboutWidths(const BuildJob& job, const std::vector<FrameWidth>& frames)
 
 int ReportWritten(const BuildJob& job, uint64_t bytes, std::ostream& out, std::ostream& err,
                   bool outIsProcessOutput, const std::string* document) {
+  if (!job.request.json && job.request.quiet) {
+    return kExitOk;
+  }
   const std::string& path = job.document.settings.outputName;
   const auto groups = DefGroupsOf(job.document);
   std::ostream& report = outIsProcessOutput && IsStandardOutput(path) ? err : out;
   if (job.request.json) {
     WriteJsonSummary(report, path, groups, job.document.list, bytes, document);
-  } else if (!job.request.quiet) {
+  } else {
     report << SuccessLine(path, groups, bytes) << "\n";
   }
   return kExitOk;

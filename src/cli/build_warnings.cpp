@@ -7,6 +7,7 @@
 #include <fstream>
 #include <map>
 #include <set>
+#include <string_view>
 
 #include "base/path_parts.h"
 #include "base/verbatim_texts.h"
@@ -103,8 +104,11 @@ void SeparatorCheckWarnings(const BuildRequest& request, const FrameList& list,
 
 void NameCollisionWarnings(const FrameDocument& document, std::vector<std::string>& warnings) {
   const FrameList& list = document.list;
-  std::map<FrameName, std::string> firstWithName;
-  std::set<std::pair<std::string, std::string>> told;
+  // Entries by list index, and the pairs told of by the index of each's
+  // first entry: the paths themselves are never copied.
+  std::map<FrameName, size_t> firstWithName;
+  std::map<std::string_view, size_t> firstWithPath;
+  std::set<std::pair<size_t, size_t>> told;
   size_t untold = 0;
   for (size_t i = 0; i < list.Count(); ++i) {
     if (list.IsSeparator(i)) {
@@ -112,16 +116,18 @@ void NameCollisionWarnings(const FrameDocument& document, std::vector<std::strin
     }
     const std::string& path = list.Text(i);
     const FrameName name = MakeFrameName(path, document.settings.nameMask);
-    const auto [found, added] = firstWithName.emplace(name, path);
-    if (added || found->second == path || !told.insert({found->second, path}).second) {
+    const size_t first = firstWithName.emplace(name, i).first->second;
+    const std::string& firstPath = list.Text(first);
+    if (first == i || firstPath == path ||
+        !told.insert({first, firstWithPath.emplace(path, i).first->second}).second) {
       continue;
     }
     if (told.size() > kCollisionsNamed) {
       ++untold;
       continue;
     }
-    warnings.push_back(Quoted(found->second) + " and " + Quoted(path) +
-                       " both get the frame name " + Displayed(name) + " in the DEF");
+    warnings.push_back(Quoted(firstPath) + " and " + Quoted(path) + " both get the frame name " +
+                       Displayed(name) + " in the DEF");
   }
   if (untold > 0) {
     warnings.push_back(std::to_string(untold) +

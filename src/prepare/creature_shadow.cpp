@@ -60,21 +60,6 @@ void CastShadowOfPixels(BmpImage& image, int32_t v, int32_t from, int32_t to, Sh
   }
 }
 
-// Eight pixels at a time: each visible one turns the transparent pixel of
-// its column in the shadow row into shadow. When the shadow row is the row
-// itself nothing changes, as a pixel cannot be visible and transparent.
-void CastShadowOfWord(const uint8_t* from, uint8_t* onto) {
-  using namespace byte_scan;
-  const uint64_t casting = LoadWord(from);
-  if (casting == 0) {
-    return;
-  }
-  const uint64_t target = LoadWord(onto);
-  const uint64_t cast = NonZeroBytes(casting) & ~NonZeroBytes(target);
-  const uint64_t shadowed = target | (cast >> 7) * kShadowIndex;
-  std::memcpy(onto, &shadowed, sizeof shadowed);
-}
-
 void CastShadow(BmpImage& image) {
   static_assert(kTransparentIndex == 0, "the word test looks for zero bytes");
   if (image.width <= kFirstVisitedColumn) {
@@ -93,8 +78,14 @@ void CastShadow(BmpImage& image) {
     }
     if (shadow.Row() < image.height) {
       uint8_t* target = image.RowFromBottom(shadow.Row());
+      // Each visible pixel turns the transparent pixel of its column in the
+      // shadow row into shadow. When the shadow row is the row itself
+      // nothing changes, as a pixel cannot be visible and transparent.
+      for (; a + 16 <= image.width; a += 16) {
+        CastOnto16(row + a, target + a, kShadowIndex);
+      }
       for (; a + 8 <= image.width; a += 8) {
-        CastShadowOfWord(row + a, target + a);
+        CastOnto8(row + a, target + a, kShadowIndex);
       }
       CastShadowOfPixels(image, v, a, image.width, shadow);
     }

@@ -36,23 +36,6 @@ struct ShadowRow {
   }
 };
 
-// Eight pixels at a time: each visible one turns the transparent pixel of its
-// target into shadow. Every target has one caster in a row, so the order of
-// the casts does not matter; when the shadow falls on the casting row itself,
-// the targets lie k columns left of their casters and are read before the
-// pixels that reach them are written.
-void CastWord(const uint8_t* from, uint8_t* onto) {
-  using namespace byte_scan;
-  const uint64_t casting = LoadWord(from);
-  if (casting == 0) {
-    return;
-  }
-  const uint64_t target = LoadWord(onto);
-  const uint64_t cast = NonZeroBytes(casting) & ~NonZeroBytes(target);
-  const uint64_t shadowed = target | (cast >> 7) * kShadowIndex;
-  std::memcpy(onto, &shadowed, sizeof shadowed);
-}
-
 // The casts of row v onto row u, k columns to the left; targets left of
 // column 0 are dropped, so only the pixels from column k on cast.
 void CastRow(BmpImage& image, int32_t v, int64_t k, int32_t u) {
@@ -61,9 +44,16 @@ void CastRow(BmpImage& image, int32_t v, int64_t k, int32_t u) {
   }
   const uint8_t* from = image.RowFromBottom(v);
   uint8_t* onto = image.RowFromBottom(u);
+  // Every target has one caster in a row, so the order of the casts does not
+  // matter; when the shadow falls on the casting row itself, the targets lie
+  // k columns left of their casters and are read before the pixels that
+  // reach them are written.
   int64_t a = std::max<int64_t>(kFirstVisitedColumn, k);
+  for (; a + 16 <= image.width; a += 16) {
+    CastOnto16(from + a, onto + (a - k), kShadowIndex);
+  }
   for (; a + 8 <= image.width; a += 8) {
-    CastWord(from + a, onto + (a - k));
+    CastOnto8(from + a, onto + (a - k), kShadowIndex);
   }
   for (; a < image.width; ++a) {
     if (from[a] != kTransparentIndex && onto[a - k] == kTransparentIndex) {
