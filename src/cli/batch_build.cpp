@@ -44,6 +44,7 @@ bool IsDefListName(const fs::path& path) {
 struct DocumentBuild {
   DocumentBuild(const BuildRequest& common, const std::string& document)
       : path(document), request(common), job(request, err, "kelvane-cli: " + document + ": ") {
+    request.lists = {document};
     request.listPath = document;
   }
 
@@ -133,14 +134,6 @@ void Build(DocumentBuild& doc, BatchSignals& shared) {
   }
 }
 
-std::string WithThousands(size_t value) {
-  std::string digits = std::to_string(value);
-  for (size_t at = digits.size(); at > 3; at -= 3) {
-    digits.insert(at - 3, ",");
-  }
-  return digits;
-}
-
 // The one bar of a batch: DEFs done and frames encoded of all.
 class BatchBar {
  public:
@@ -225,7 +218,12 @@ class Batch {
           doc.interrupted = true;
         } else {
           std::swap(doc.job.state.scratch, scratch);
-          Build(doc, shared_);
+          try {
+            Build(doc, shared_);
+          } catch (const std::exception& error) {
+            doc.message = error.what();  // what no Error describes, such as no memory
+            doc.err << doc.job.label << doc.message << "\n";
+          }
           std::swap(doc.job.state.scratch, scratch);
           doc.job.state.frameOffsets = {};
         }

@@ -10,14 +10,6 @@ namespace kelvane::cli {
 
 namespace {
 
-std::string WithThousands(uint64_t value) {
-  std::string digits = std::to_string(value);
-  for (size_t at = digits.size(); at > 3; at -= 3) {
-    digits.insert(at - 3, ",");
-  }
-  return digits;
-}
-
 std::string Counted(size_t count, const std::string& what) {
   return std::to_string(count) + " " + what + (count == 1 ? "" : "s");
 }
@@ -34,6 +26,14 @@ std::string NameText(const FrameName& name) {
 }
 
 }  // namespace
+
+std::string WithThousands(uint64_t value) {
+  std::string digits = std::to_string(value);
+  for (size_t at = digits.size(); at > 3; at -= 3) {
+    digits.insert(at - 3, ",");
+  }
+  return digits;
+}
 
 std::string SuccessLine(const std::string& path, const std::vector<DefGroup>& groups,
                         uint64_t bytes) {

@@ -11,6 +11,9 @@
 
 namespace kelvane::cli {
 
+// "48,211": a count with its thousands marked.
+std::string WithThousands(uint64_t value);
+
 // "wrote out.def: 12 frames in 3 groups, 48,211 bytes".
 std::string SuccessLine(const std::string& path, const std::vector<DefGroup>& groups,
                         uint64_t bytes);
