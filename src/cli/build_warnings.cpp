@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/build_warnings.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
-#include <fstream>
 #include <map>
 #include <set>
 
+#include "base/binary_file.h"
+#include "base/errors.h"
 #include "base/path_parts.h"
+#include "base/system_files.h"
 #include "base/verbatim_texts.h"
 #include "cli/width_warnings.h"
 #include "compiler/def_format.h"
@@ -129,15 +129,18 @@ void NameCollisionWarnings(const FrameDocument& document, std::vector<std::strin
   }
 }
 
-bool IsFolder(const std::string& path) {
-  struct stat info {};
-  return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
 bool StartsWithBmpSignature(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  char signature[2] = {};
-  return file.read(signature, 2) && signature[0] == 'B' && signature[1] == 'M';
+  try {
+    const InputFile file(path);
+    if (file.size() < 2) {
+      return false;
+    }
+    char signature[2] = {};
+    file.ReadAt(0, signature, 2);
+    return signature[0] == 'B' && signature[1] == 'M';
+  } catch (const Error&) {
+    return false;
+  }
 }
 
 std::optional<std::string> OutputHint(const std::string& output, const std::string& path) {
@@ -146,7 +149,7 @@ std::optional<std::string> OutputHint(const std::string& output, const std::stri
   }
   if (IsFolder(output)) {
     return "-o " + Quoted(output) + " is a folder: name the DEF file in it, e.g. " +
-           (output.back() == '/' ? output : output + "/") + "out.def";
+           JoinPath(output, "out.def");
   }
   const std::string folder = SplitPath(output).folder;
   if (!folder.empty() && !IsFolder(folder)) {

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/list_document.h"
 
-#include <filesystem>
-
 #include "base/errors.h"
 #include "base/path_parts.h"
+#include "base/system_files.h"
 #include "framelist/deflist_header.h"
 #include "framelist/deflist_reader.h"
 #include "framelist/deflist_writer.h"
@@ -13,18 +12,13 @@ namespace kelvane::cli {
 
 namespace {
 
-bool IsRelative(const std::string& path) {
-  return !path.empty() && path[0] != '/';
-}
-
 std::string RelativeTo(const std::string& folderPrefix, const std::string& path) {
-  return IsRelative(path) ? folderPrefix + path : path;
+  return IsRelativePath(path) ? folderPrefix + path : path;
 }
 
 std::string Absolute(const std::string& path) {
-  std::error_code error;
-  const std::string current = std::filesystem::current_path(error).string();
-  return IsRelative(path) && !error ? current + "/" + path : path;
+  const std::string current = IsRelativePath(path) ? CurrentFolder() : std::string();
+  return current.empty() ? path : JoinPath(current, path);
 }
 
 template <typename Change>
@@ -51,7 +45,7 @@ std::string OutputPathFor(const BuildRequest& request, const WindowSettings& set
   if (request.Gave("-o") || !fromDocument) {
     return settings.outputName;
   }
-  if (settings.outputName.find('\\') != std::string::npos) {
+  if (settings.outputName.find('\\') != std::string::npos && !IsPathSeparator('\\')) {
     // Written on another system: as a name here it would make a file named
     // after the whole path.
     ThrowInputError("The document's output name \"" + settings.outputName +

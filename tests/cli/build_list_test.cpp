@@ -133,10 +133,10 @@ TEST_F(BuildListTest, CommandLineOptionsOverrideTheDocument) {
 }
 
 TEST_F(BuildListTest, PathsInADocumentAreTakenFromItsFolder) {
-  ::mkdir(dir.File("lists").c_str(), 0755);
+  dir.Folder("lists");
   WriteText(dir.File("lists/doc.h3l"), Header({{1, "3"}, {3, "out/terrain.def"}}) +
                                            "../walk00.bmp\r\n" + frames[1] + "  0+\r\n");
-  ::mkdir(dir.File("lists/out").c_str(), 0755);
+  dir.Folder("lists/out");
   const auto run = Build({"--list", dir.File("lists/doc.h3l")});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(ReadDefFile(dir.File("lists/out/terrain.def")).groups.at(0).names.size(), 2u);

@@ -1,12 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
 
+#include "support/child_process.h"
 #include "support/test_support.h"
 
 namespace {
@@ -14,25 +11,13 @@ namespace {
 using testing_support::ReadBytes;
 using testing_support::TempDir;
 
-pid_t StartCli(std::vector<std::string> arguments) {
+testing_support::ProgramId StartCli(std::vector<std::string> arguments) {
   arguments.insert(arguments.begin(), KELVANE_CLI_PATH);
-  std::vector<char*> argv;
-  for (auto& argument : arguments) {
-    argv.push_back(argument.data());
-  }
-  argv.push_back(nullptr);
-  pid_t pid = -1;
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-  const int failed = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-  posix_spawn_file_actions_destroy(&actions);
-  return failed == 0 ? pid : -1;
+  return testing_support::StartProgram(arguments);
 }
 
-int Wait(pid_t pid) {
-  int status = 0;
-  return ::waitpid(pid, &status, 0) == pid && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+int Wait(testing_support::ProgramId program) {
+  return testing_support::WaitForProgram(program);
 }
 
 // Eight builds of different lists to one output at once: whichever finishes
@@ -53,13 +38,13 @@ TEST(ConcurrentBuilds, LeaveOneCompleteDef) {
     ASSERT_EQ(Wait(StartCli(single)), 0);
     alone.push_back(ReadBytes(dir.File("alone.def")));
   }
-  std::vector<pid_t> running;
+  std::vector<testing_support::ProgramId> running;
   for (auto& list : lists) {
     list.insert(list.end(), {"-o", dir.File("same.def")});
     running.push_back(StartCli(list));
   }
-  for (const pid_t pid : running) {
-    EXPECT_EQ(Wait(pid), 0);
+  for (const auto program : running) {
+    EXPECT_EQ(Wait(program), 0);
   }
   const auto result = ReadBytes(dir.File("same.def"));
   EXPECT_NE(std::find(alone.begin(), alone.end(), result), alone.end());

@@ -21,16 +21,16 @@ TEST(IoErrorMessage, NamesEachCode) {
   EXPECT_EQ(IoErrorMessage(32), "I/O error 32");
 }
 
-TEST(IoCodeFromErrno, MapsSystemErrors) {
+TEST(IoCodeFromSystemError, MapsSystemErrors) {
   testing_support::TempDir dir;
-  EXPECT_EQ(IoCodeFromErrno(ENOENT, dir.File("missing.bmp")), 2);
-  EXPECT_EQ(IoCodeFromErrno(ENOENT, dir.File("gone/missing.bmp")), 3);
-  EXPECT_EQ(IoCodeFromErrno(ENOTDIR, "a/b"), 3);
-  EXPECT_EQ(IoCodeFromErrno(EMFILE, "a"), 4);
-  EXPECT_EQ(IoCodeFromErrno(EACCES, "a"), 5);
-  EXPECT_EQ(IoCodeFromErrno(EROFS, "a"), 5);
-  EXPECT_EQ(IoCodeFromErrno(ENOSPC, "a"), 101);
-  EXPECT_EQ(IoCodeFromErrno(EIO, "a"), EIO);
+  EXPECT_EQ(IoCodeFromSystemError(ENOENT, dir.File("missing.bmp")), 2);
+  EXPECT_EQ(IoCodeFromSystemError(ENOENT, dir.File("gone/missing.bmp")), 3);
+  EXPECT_EQ(IoCodeFromSystemError(ENOTDIR, "a/b"), 3);
+  EXPECT_EQ(IoCodeFromSystemError(EMFILE, "a"), 4);
+  EXPECT_EQ(IoCodeFromSystemError(EACCES, "a"), 5);
+  EXPECT_EQ(IoCodeFromSystemError(EROFS, "a"), 5);
+  EXPECT_EQ(IoCodeFromSystemError(ENOSPC, "a"), 101);
+  EXPECT_EQ(IoCodeFromSystemError(EIO, "a"), EIO);
 }
 
 TEST(StrToInt, AcceptsSignedDecimalsWithLeadingBlanks) {

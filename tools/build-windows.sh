@@ -1,0 +1,175 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Builds kelvane-cli.exe for 64-bit Windows on Debian 12 and tests it under Wine:
+#   tools/build-windows.sh [--compare LINUX_BUILD] [--window]
+# Installs the mingw-w64 cross compilers and Wine (tools/bootstrap.sh
+# --windows); builds libpng, libimagequant and GoogleTest for Windows from
+# Debian's own source packages (zlib comes built from libz-mingw-w64-dev)
+# into build-windows/deps; cross-builds a static kelvane-cli.exe and the core
+# and kelvane-cli tests with tools/mingw-w64-x86_64.cmake; runs those tests
+# under Wine; and packs build-windows/kelvane-VERSION-windows-x86_64.zip
+# (the program, README.md, LICENSE).
+#   --compare LINUX_BUILD  then builds, reads back and extracts the same DEFs
+#                          with LINUX_BUILD/kelvane-cli and the .exe and
+#                          checks that they agree byte for byte, over the
+#                          lists of tools/compare-builds.sh too
+#   --window               then also cross-builds Qt's base module and the
+#                          window, and takes a screenshot of it under Wine
+#                          and Xvfb (slow: not part of CI)
+# Everything it fetches, builds and runs stays in build-windows/, Wine's
+# settings folder included; the machine's apt sources are not touched.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source_dir=$PWD
+
+compare=
+window=
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --compare) compare=$(cd "$2" && pwd); shift 2 ;;
+    --window) window=1; shift ;;
+    *) echo "usage: tools/build-windows.sh [--compare LINUX_BUILD] [--window]" >&2; exit 2 ;;
+  esac
+done
+
+tools/bootstrap.sh --windows
+
+out=$source_dir/build-windows
+deps=$out/deps
+prefix=$deps/prefix
+mkdir -p "$deps/src" "$prefix"
+jobs=$(nproc)
+started=$SECONDS
+step() { echo "build-windows: $* ($((SECONDS - started)) s)"; }
+
+# Wine keeps its settings (a C: drive) in a folder of the build tree. The
+# first start makes it, which takes a while; wineserver then stays up between
+# the runs of one build.
+export WINEPREFIX=$out/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+wine=/usr/lib/wine/wine64
+cat >"$out/wine-run" <<EOF
+#!/bin/sh
+WINEPREFIX='$WINEPREFIX' WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml=' exec $wine "\$@"
+EOF
+chmod +x "$out/wine-run"
+
+# Debian's source packages through an apt configuration of this build's own:
+# its sources list, package lists and cache live under build-windows/deps/apt.
+fetch_sources() {
+  local apt=$deps/apt
+  mkdir -p "$apt/lists/partial" "$apt/cache/archives/partial"
+  cat >"$apt/sources.list" <<'EOF'
+deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian bookworm main
+EOF
+  local options=(-o "Dir::Etc::SourceList=$apt/sources.list" -o Dir::Etc::SourceParts=/dev/null
+    -o "Dir::State::Lists=$apt/lists" -o "Dir::Cache=$apt/cache" -o APT::Sandbox::User=root)
+  if [ ! -e "$apt/updated" ]; then
+    apt-get "${options[@]}" update -qq
+    touch "$apt/updated"
+  fi
+  local package
+  for package in "$@"; do
+    if ! ls -d "$deps/src/$package"-*/ >/dev/null 2>&1; then
+      (cd "$deps/src" && apt-get "${options[@]}" source -qq "$package" >/dev/null)
+    fi
+  done
+}
+
+source_of() {
+  local folder
+  folder=$(ls -d "$deps/src/$1"-*/ | head -n 1)
+  echo "${folder%/}"
+}
+
+cmake_for_windows() {
+  cmake -DCMAKE_TOOLCHAIN_FILE="$source_dir/tools/mingw-w64-x86_64.cmake" \
+    -DKELVANE_WINDOWS_DEPS="$prefix" -DCMAKE_INSTALL_PREFIX="$prefix" \
+    -DCMAKE_BUILD_TYPE=Release --no-warn-unused-cli "$@" >/dev/null
+}
+
+build_libraries() {
+  local zlib=(-DZLIB_LIBRARY=/usr/x86_64-w64-mingw32/lib/libz.a
+    -DZLIB_INCLUDE_DIR=/usr/x86_64-w64-mingw32/include)
+  if [ ! -e "$prefix/lib/libpng16.a" ]; then
+    step "libpng"
+    cmake_for_windows -S "$(source_of libpng1.6)" -B "$deps/build/libpng" "${zlib[@]}" \
+      -DPNG_SHARED=OFF -DPNG_STATIC=ON -DPNG_TESTS=OFF -DPNG_EXECUTABLES=OFF -DSKIP_INSTALL_PROGRAMS=ON
+    cmake --build "$deps/build/libpng" -j"$jobs" --target install >/dev/null
+  fi
+  if [ ! -e "$prefix/lib/libimagequant.a" ]; then
+    # Its own build wants OpenMP and a shared library too: the seven C files
+    # make the static library alone.
+    step "libimagequant"
+    local quant objects=() file
+    quant=$(source_of libimagequant)
+    mkdir -p "$deps/build/imagequant"
+    for file in libimagequant blur mediancut mempool nearest pam kmeans; do
+      x86_64-w64-mingw32-gcc-posix -std=c99 -O3 -DNDEBUG -DUSE_SSE=1 -Wno-attributes -c "$quant/$file.c" \
+        -o "$deps/build/imagequant/$file.o"
+      objects+=("$deps/build/imagequant/$file.o")
+    done
+    mkdir -p "$prefix/include" "$prefix/lib/pkgconfig"
+    x86_64-w64-mingw32-ar rcs "$prefix/lib/libimagequant.a" "${objects[@]}"
+    cp "$quant/libimagequant.h" "$prefix/include/"
+    sed -e "s|@PREFIX@|$prefix|; s|@VERSION@|$(cat "$quant/version.txt")|" \
+      "$quant/imagequant.pc.in" >"$prefix/lib/pkgconfig/imagequant.pc"
+  fi
+  if [ ! -e "$prefix/lib/libgtest.a" ]; then
+    step "googletest"
+    cmake_for_windows -S "$(source_of googletest)" -B "$deps/build/googletest" -DBUILD_GMOCK=OFF
+    cmake --build "$deps/build/googletest" -j"$jobs" --target install >/dev/null
+  fi
+}
+
+build_kelvane() {
+  step "kelvane-cli.exe and its tests"
+  cmake_for_windows -S "$source_dir" -B "$out/kelvane" -DKELVANE_BUILD_UI=OFF \
+    -DCMAKE_CROSSCOMPILING_EMULATOR="$out/wine-run"
+  cmake --build "$out/kelvane" -j"$jobs" --target kelvane-cli kelvane_core_tests kelvane_cli_tests
+}
+
+# Wine gives a program a console only when its standard input is a terminal:
+# `script` lends it one, so that the console's Ctrl+C reaches the tests.
+run_tests() {
+  step "the tests under Wine"
+  local failed=0 suite log
+  for suite in kelvane_core_tests kelvane_cli_tests; do
+    log=$out/$suite.log
+    (cd "$out/kelvane" && script -qec "'$out/wine-run' tests/$suite.exe --gtest_brief=1 >'$log' 2>&1" \
+      /dev/null </dev/null >/dev/null) || true
+    if ! grep -q "^\[  PASSED  \]" "$log" || grep -q "^\[  FAILED  \]" "$log"; then
+      failed=1
+      grep -E "^\[  FAILED  \]|Failure|error" "$log" | head -n 40 >&2 || true
+    fi
+    echo "Wine $suite: $(grep -E '^\[  (PASSED|FAILED|SKIPPED) ' "$log" | tr '\n' ' ')"
+  done
+  return $failed
+}
+
+pack() {
+  local version name stage
+  version=$(sed -n 's/^project(Kelvane VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+  name=kelvane-$version-windows-x86_64
+  stage=$out/$name
+  rm -rf "$stage" "$out/$name.zip"
+  mkdir -p "$stage"
+  cp "$out/kelvane/kelvane-cli.exe" README.md LICENSE "$stage/"
+  x86_64-w64-mingw32-strip "$stage/kelvane-cli.exe"
+  (cd "$out" && cmake -E tar cf "$name.zip" --format=zip "$name")
+  step "packed build-windows/$name.zip"
+}
+
+fetch_sources libpng1.6 libimagequant googletest
+build_libraries
+build_kelvane
+tests_failed=0
+run_tests || tests_failed=1
+pack
+if [ -n "$compare" ]; then
+  step "comparing with $compare/kelvane-cli"
+  tools/compare-windows.sh "$compare" "$out/kelvane/kelvane-cli.exe" "$out/wine-run"
+fi
+if [ -n "$window" ]; then
+  tools/build-windows-window.sh "$out"
+fi
+[ "$tests_failed" -eq 0 ]
