@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Win32 calls behind system_files.h. Paths arrive in UTF-8 and go to the
 // system in UTF-16, through the wide ("W") calls only.
-#include <shellapi.h>
 #include <windows.h>
+// After windows.h, whose types it uses.
+#include <shellapi.h>
 
 #include <algorithm>
 #include <cstdlib>

@@ -42,6 +42,18 @@ void Replace(const std::string& path, const std::string& text) {
   writer.Commit();
 }
 
+TEST(WindowsFilesTest, SystemErrorsBecomeTheUsersCodes) {
+  for (const auto& [system, user] : {std::pair{ERROR_FILE_NOT_FOUND, 2},
+                                     {ERROR_PATH_NOT_FOUND, 3},
+                                     {ERROR_INVALID_NAME, 3},
+                                     {ERROR_TOO_MANY_OPEN_FILES, 4},
+                                     {ERROR_SHARING_VIOLATION, 5},
+                                     {ERROR_DISK_FULL, 101},
+                                     {ERROR_IO_DEVICE, ERROR_IO_DEVICE}}) {
+    EXPECT_EQ(IoCodeFromSystemError(int(system), "a"), int(user)) << system;
+  }
+}
+
 TEST(WindowsFilesTest, ReplacesAFileThatIsOpenForReading) {
   TempDir dir;
   const std::string path = dir.File("out.def");
