@@ -208,6 +208,62 @@ compare_with_linux() {
   return $differ
 }
 
+# The window: Qt's base module (Core, Gui, Widgets and the Windows platform
+# plugin, static) from Debian's source, built with the host's Qt tools (moc,
+# rcc, uic of qt6-base-dev-tools, the same Qt version); then kelvane.exe,
+# run under Wine on a virtual X display for a screenshot,
+# build-windows/window.png.
+build_window() {
+  fetch_sources qt6-base
+  local qt=$deps/qt
+  if [ ! -e "$qt/lib/cmake/Qt6Widgets/Qt6WidgetsConfig.cmake" ]; then
+    step "Qt's base module for Windows"
+    cmake_for_windows -S "$(source_of qt6-base)" -B "$deps/build/qtbase" \
+      -DCMAKE_INSTALL_PREFIX="$qt" -DKELVANE_WINDOWS_DEPS="$prefix;$qt" \
+      -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+      -DBUILD_SHARED_LIBS=OFF -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF \
+      -DQT_BUILD_BENCHMARKS=OFF -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF \
+      -DFEATURE_testlib=OFF -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF \
+      -DFEATURE_xml=OFF -DFEATURE_opengl=OFF -DFEATURE_vulkan=OFF -DFEATURE_zstd=OFF \
+      -DFEATURE_system_zlib=ON -DFEATURE_system_png=ON -DFEATURE_jpeg=OFF \
+      -DFEATURE_sql_sqlite=OFF -DFEATURE_openssl=OFF \
+      -DZLIB_LIBRARY=/usr/x86_64-w64-mingw32/lib/libz.a \
+      -DZLIB_INCLUDE_DIR=/usr/x86_64-w64-mingw32/include
+    cmake --build "$deps/build/qtbase" -j"$jobs" --target install >"$deps/build/qtbase.log"
+  fi
+  step "kelvane.exe"
+  cmake_for_windows -S "$source_dir" -B "$out/window" -DKELVANE_BUILD_TESTS=OFF \
+    -DKELVANE_WINDOWS_DEPS="$prefix;$qt" -DQT_HOST_PATH=/usr \
+    -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
+  cmake --build "$out/window" -j"$jobs" --target kelvane
+  step "the window under Wine"
+  local screen=$out/screen
+  mkdir -p "$screen"
+  # Xvfb keeps its screen in a file there (XWD); a few lines of Python make
+  # it a PNG, so that no image tool needs installing.
+  xvfb-run -a -s "-screen 0 1024x768x24 -fbdir $screen" bash -c "
+    '$out/wine-run' '$out/window/kelvane.exe' '$source_dir/examples/terrain.h3l' &
+    sleep 60
+    python3 - '$screen/Xvfb_screen0' '$out/window.png' <<'PY'
+import struct, sys, zlib
+data = open(sys.argv[1], 'rb').read()
+header = struct.unpack('>25I', data[:100])
+size, width, height, line = header[0], header[4], header[5], header[12]
+colours = header[19]
+pixels = data[size + colours * 12:]
+rows = b''.join(b'\0' + bytes(v for x in range(width)
+                             for v in pixels[y * line + x * 4:y * line + x * 4 + 3][::-1])
+               for y in range(height))
+chunk = lambda kind, body: struct.pack('>I', len(body)) + kind + body + struct.pack(
+    '>I', zlib.crc32(kind + body))
+open(sys.argv[2], 'wb').write(b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', struct.pack(
+    '>IIBBBBB', width, height, 8, 2, 0, 0, 0)) + chunk(b'IDAT', zlib.compress(rows)) +
+    chunk(b'IEND', b''))
+PY
+    WINEPREFIX='$WINEPREFIX' /usr/lib/wine/wineserver -k || true"
+  step "wrote build-windows/window.png"
+}
+
 fetch_sources libpng1.6 libimagequant googletest
 build_libraries
 build_kelvane

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "base/file_identity.h"
@@ -48,9 +49,15 @@ bool IsTerminal(StandardStream stream);
 class SystemFile {
  public:
   SystemFile() = default;
-  ~SystemFile();
-  SystemFile(SystemFile&& other) noexcept;
-  SystemFile& operator=(SystemFile&& other) noexcept;
+  ~SystemFile() { Close(); }
+  SystemFile(SystemFile&& other) noexcept : handle_(std::exchange(other.handle_, -1)) {}
+  SystemFile& operator=(SystemFile&& other) noexcept {
+    if (this != &other) {
+      Close();
+      handle_ = std::exchange(other.handle_, -1);
+    }
+    return *this;
+  }
   SystemFile(const SystemFile&) = delete;
   SystemFile& operator=(const SystemFile&) = delete;
 

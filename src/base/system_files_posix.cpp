@@ -46,6 +46,12 @@ FileFacts FactsOf(const struct stat& info) {
   return {KindOf(info.st_mode), uint64_t(info.st_size), IdentityOf(info)};
 }
 
+int DescriptorOf(StandardStream stream) {
+  return stream == StandardStream::Input    ? STDIN_FILENO
+         : stream == StandardStream::Output ? STDOUT_FILENO
+                                            : STDERR_FILENO;
+}
+
 int Descriptor(intptr_t handle) {
   return int(handle);
 }
@@ -149,35 +155,15 @@ bool CanOverwrite(const std::string& path) {
 }
 
 std::optional<FileIdentity> IdentityOfStream(StandardStream stream) {
-  const int fd = stream == StandardStream::Input    ? STDIN_FILENO
-                 : stream == StandardStream::Output ? STDOUT_FILENO
-                                                    : STDERR_FILENO;
   struct stat info {};
-  if (::fstat(fd, &info) != 0) {
+  if (::fstat(DescriptorOf(stream), &info) != 0) {
     return std::nullopt;
   }
   return IdentityOf(info);
 }
 
 bool IsTerminal(StandardStream stream) {
-  const int fd = stream == StandardStream::Input    ? STDIN_FILENO
-                 : stream == StandardStream::Output ? STDOUT_FILENO
-                                                    : STDERR_FILENO;
-  return ::isatty(fd) == 1;
-}
-
-SystemFile::~SystemFile() {
-  Close();
-}
-
-SystemFile::SystemFile(SystemFile&& other) noexcept : handle_(std::exchange(other.handle_, -1)) {}
-
-SystemFile& SystemFile::operator=(SystemFile&& other) noexcept {
-  if (this != &other) {
-    Close();
-    handle_ = std::exchange(other.handle_, -1);
-  }
-  return *this;
+  return ::isatty(DescriptorOf(stream)) == 1;
 }
 
 SystemFile SystemFile::OpenForReading(const std::string& path) {
@@ -222,8 +208,7 @@ SystemFile SystemFile::OpenSpecialForWriting(const std::string& path) {
 std::optional<SystemFile> SystemFile::StandardStreamAt(const FileIdentity& target) {
   for (const auto stream : {StandardStream::Output, StandardStream::Error}) {
     if (IdentityOfStream(stream) == target) {
-      const int fd = stream == StandardStream::Output ? STDOUT_FILENO : STDERR_FILENO;
-      const int copy = ::fcntl(fd, F_DUPFD_CLOEXEC, 0);
+      const int copy = ::fcntl(DescriptorOf(stream), F_DUPFD_CLOEXEC, 0);
       if (copy < 0) {
         ThrowSystemError(errno, "");
       }

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Win32 calls behind system_files.h. Paths arrive in UTF-8 and go to the
 // system in UTF-16, through the wide ("W") calls only.
+// Windows 10's declarations, for replacing a file that is open; every call
+// used exists since Windows Vista.
+#define _WIN32_WINNT 0x0A00
 #include <windows.h>
 // After windows.h, whose types it uses.
 #include <shellapi.h>
@@ -9,6 +12,7 @@
 #include <cstdlib>
 #include <cwchar>
 #include <utility>
+#include <vector>
 
 #include "base/binary_file.h"
 #include "base/errors.h"
@@ -22,6 +26,9 @@ namespace {
 constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 // ReadFile and WriteFile take a 32-bit count.
 constexpr size_t kLargestTransfer = size_t(1) << 30;
+// The information class of a rename with flags; these headers name it only
+// for a version number that no _WIN32_WINNT takes.
+constexpr auto kFileRenameInfoEx = FILE_INFO_BY_HANDLE_CLASS(22);
 
 }  // namespace
 
@@ -159,6 +166,28 @@ std::string FailureReason(DWORD err) {
              : IoErrorMessage(IoCodeFromSystemError(int(err), ""));
 }
 
+// A target that a reader holds open (letting others delete it) cannot be
+// replaced by a plain move; with POSIX semantics (Windows 10 and later, on
+// NTFS) the reader keeps the earlier file and the name gets the new one, as
+// on other systems. `name` is in the temporary file's folder.
+bool RenameOverOpenFile(const std::string& temporary, const std::string& name) {
+  const HANDLE file = CreateFileW(Wide(temporary).c_str(), DELETE | SYNCHRONIZE, kShareAll, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    return false;
+  }
+  const std::wstring wideName = Wide(name);
+  std::vector<uint8_t> buffer(sizeof(FILE_RENAME_INFO) + wideName.size() * sizeof(wchar_t));
+  auto* rename = reinterpret_cast<FILE_RENAME_INFO*>(buffer.data());
+  rename->Flags = FILE_RENAME_FLAG_REPLACE_IF_EXISTS | FILE_RENAME_FLAG_POSIX_SEMANTICS;
+  rename->FileNameLength = DWORD(wideName.size() * sizeof(wchar_t));
+  std::copy(wideName.begin(), wideName.end(), rename->FileName);
+  const bool renamed =
+      SetFileInformationByHandle(file, kFileRenameInfoEx, rename, DWORD(buffer.size()));
+  CloseHandle(file);
+  return renamed;
+}
+
 // The console draws UTF-8 and the progress bar's control sequences.
 void PrepareConsole() {
   SetConsoleOutputCP(CP_UTF8);
@@ -230,7 +259,7 @@ std::string KindText(FileKind kind) {
 
 bool CanOverwrite(const std::string& path) {
   const auto wide = WideIfUsable(path);
-  if (!wide) {
+  if (!wide || (GetFileAttributesW(wide->c_str()) & FILE_ATTRIBUTE_READONLY)) {
     return false;
   }
   // Opening for writing asks both the read-only attribute and the permissions;
@@ -251,20 +280,6 @@ std::optional<FileIdentity> IdentityOfStream(StandardStream stream) {
 bool IsTerminal(StandardStream stream) {
   DWORD mode = 0;
   return GetConsoleMode(StandardHandle(stream), &mode) != 0;
-}
-
-SystemFile::~SystemFile() {
-  Close();
-}
-
-SystemFile::SystemFile(SystemFile&& other) noexcept : handle_(std::exchange(other.handle_, -1)) {}
-
-SystemFile& SystemFile::operator=(SystemFile&& other) noexcept {
-  if (this != &other) {
-    Close();
-    handle_ = std::exchange(other.handle_, -1);
-  }
-  return *this;
 }
 
 SystemFile SystemFile::OpenForReading(const std::string& path) {
@@ -406,7 +421,11 @@ void SystemFile::MoveIntoPlace(const std::string& temporary, const std::string& 
   // replaced file's permissions come from its folder, as for any new file.
   if (!MoveFileExW(Wide(temporary).c_str(), Wide(target).c_str(),
                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    ThrowWin32(GetLastError(), target);
+    const DWORD err = GetLastError();
+    const bool heldOpen = err == ERROR_ACCESS_DENIED || err == ERROR_SHARING_VIOLATION;
+    if (!heldOpen || !RenameOverOpenFile(temporary, SplitPath(target).name)) {
+      ThrowWin32(err, target);
+    }
   }
 }
 

@@ -11,9 +11,10 @@ namespace {
 using testing_support::ReadBytes;
 using testing_support::TempDir;
 
-testing_support::ProgramId StartCli(std::vector<std::string> arguments) {
+testing_support::ProgramId StartCli(std::vector<std::string> arguments,
+                                    const std::string& errPath = "") {
   arguments.insert(arguments.begin(), KELVANE_CLI_PATH);
-  return testing_support::StartProgram(arguments);
+  return testing_support::StartProgram(arguments, {"", errPath});
 }
 
 int Wait(testing_support::ProgramId program) {
@@ -24,6 +25,7 @@ int Wait(testing_support::ProgramId program) {
 // last wins, and what stays is one whole DEF, with no partial file beside it.
 TEST(ConcurrentBuilds, LeaveOneCompleteDef) {
   TempDir dir;
+  TempDir logs;
   constexpr int kBuilds = 8;
   std::vector<std::vector<std::string>> lists(kBuilds);
   std::vector<std::vector<uint8_t>> alone;
@@ -35,7 +37,7 @@ TEST(ConcurrentBuilds, LeaveOneCompleteDef) {
     }
     auto single = lists[i];
     single.insert(single.end(), {"-o", dir.File("alone.def")});
-    ASSERT_EQ(Wait(StartCli(single)), 0);
+    ASSERT_EQ(Wait(StartCli(single, logs.File("err.txt"))), 0) << logs.Text("err.txt");
     alone.push_back(ReadBytes(dir.File("alone.def")));
   }
   std::vector<testing_support::ProgramId> running;

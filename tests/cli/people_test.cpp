@@ -45,9 +45,16 @@ std::vector<std::string> Expand(const TempDir& dir, const std::vector<std::strin
   return expanded;
 }
 
+// In JSON ("{" first) the folder's backslashes are escaped.
 std::string ExpandText(const TempDir& dir, std::string text) {
+  std::string folder = dir.File("");
+  if (!text.empty() && text[0] == '{') {
+    for (size_t at = 0; (at = folder.find('\\', at)) != std::string::npos; at += 2) {
+      folder.insert(at, 1, '\\');
+    }
+  }
   for (size_t at; (at = text.find('@')) != std::string::npos;) {
-    text.replace(at, 1, dir.path() + "/");
+    text.replace(at, 1, folder);
   }
   return text;
 }

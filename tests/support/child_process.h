@@ -31,5 +31,8 @@ bool HasPartFile(const std::string& folder);
 // and whether files keep POSIX permission bits.
 bool IsSuperuser();
 bool FilesHavePermissionBits();
+// Whether a file name may hold any byte but '/' and NUL (control bytes, bytes
+// that are not UTF-8), as on POSIX systems.
+bool FileNamesTakeAnyBytes();
 
 }  // namespace testing_support

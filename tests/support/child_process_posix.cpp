@@ -60,4 +60,8 @@ bool FilesHavePermissionBits() {
   return true;
 }
 
+bool FileNamesTakeAnyBytes() {
+  return true;
+}
+
 }  // namespace testing_support

@@ -81,4 +81,8 @@ bool FilesHavePermissionBits() {
   return false;
 }
 
+bool FileNamesTakeAnyBytes() {
+  return false;
+}
+
 }  // namespace testing_support

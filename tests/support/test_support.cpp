@@ -7,6 +7,7 @@
 #include <iterator>
 #include <stdexcept>
 
+#include "base/path_parts.h"
 #include "base/system_files.h"
 #include "support/child_process.h"
 
@@ -22,6 +23,15 @@ std::string TempDir::Bmp(const std::string& name, const bmpgen::Bmp8& image) con
   const std::string path = File(name);
   bmpgen::WriteBmp8(path, image);
   return path;
+}
+
+std::string TempDir::File(const std::string& name) const {
+  return kelvane::JoinPath(path_, name);
+}
+
+std::string TempDir::Text(const std::string& name) const {
+  std::ifstream file(std::filesystem::u8path(File(name)), std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
 std::string TempDir::Folder(const std::string& name) const {

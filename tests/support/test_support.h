@@ -25,7 +25,10 @@ class TempDir {
   TempDir& operator=(const TempDir&) = delete;
 
   const std::string& path() const { return path_; }
-  std::string File(const std::string& name) const { return path_ + "/" + name; }
+  // `name` in the folder, joined as the system joins paths.
+  std::string File(const std::string& name) const;
+  // The bytes of the file `name` in the folder, or "" when it cannot be read.
+  std::string Text(const std::string& name) const;
   // Makes the folder `name` in the folder and returns its path.
   std::string Folder(const std::string& name) const;
   // Writes `image` as a BMP named `name` in the folder and returns its path.
