@@ -29,6 +29,9 @@ constexpr size_t kLargestTransfer = size_t(1) << 30;
 // The information class of a rename with flags; these headers name it only
 // for a version number that no _WIN32_WINNT takes.
 constexpr auto kFileRenameInfoEx = FILE_INFO_BY_HANDLE_CLASS(22);
+// How long a target that is open elsewhere is waited for: 2 s in all.
+constexpr int kMoveAttempts = 40;
+constexpr DWORD kMoveRetryMs = 50;
 
 }  // namespace
 
@@ -419,13 +422,23 @@ void SystemFile::MoveIntoPlace(const std::string& temporary, const std::string& 
   }
   // The write-through move returns once the new name is on the disk too. A
   // replaced file's permissions come from its folder, as for any new file.
-  if (!MoveFileExW(Wide(temporary).c_str(), Wide(target).c_str(),
-                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+  // A target held open a moment (by another build looking at it, a virus
+  // scanner, an indexer) is waited for a while; one held open longer is
+  // replaced as on other systems where the system can.
+  for (int attempt = 1;; ++attempt) {
+    if (MoveFileExW(Wide(temporary).c_str(), Wide(target).c_str(),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+      return;
+    }
     const DWORD err = GetLastError();
     const bool heldOpen = err == ERROR_ACCESS_DENIED || err == ERROR_SHARING_VIOLATION;
-    if (!heldOpen || !RenameOverOpenFile(temporary, SplitPath(target).name)) {
+    if (heldOpen && RenameOverOpenFile(temporary, SplitPath(target).name)) {
+      return;
+    }
+    if (!heldOpen || attempt == kMoveAttempts) {
       ThrowWin32(err, target);
     }
+    Sleep(kMoveRetryMs);
   }
 }
 

@@ -41,12 +41,12 @@ TEST(ConcurrentBuilds, LeaveOneCompleteDef) {
     alone.push_back(ReadBytes(dir.File("alone.def")));
   }
   std::vector<testing_support::ProgramId> running;
-  for (auto& list : lists) {
-    list.insert(list.end(), {"-o", dir.File("same.def")});
-    running.push_back(StartCli(list));
+  for (size_t i = 0; i < lists.size(); ++i) {
+    lists[i].insert(lists[i].end(), {"-o", dir.File("same.def")});
+    running.push_back(StartCli(lists[i], logs.File("err" + std::to_string(i))));
   }
-  for (const auto program : running) {
-    EXPECT_EQ(Wait(program), 0);
+  for (size_t i = 0; i < running.size(); ++i) {
+    EXPECT_EQ(Wait(running[i]), 0) << logs.Text("err" + std::to_string(i));
   }
   const auto result = ReadBytes(dir.File("same.def"));
   EXPECT_NE(std::find(alone.begin(), alone.end(), result), alone.end());
