@@ -182,7 +182,8 @@ compare_with_linux() {
   local -A cli=([linux]=$linux/kelvane-cli [wine]=$out/kelvane-cli-wine)
   make_wine_cli
   work=$(mktemp -d "$out/tmp/compare.XXXXXX")
-  "$linux/kelvane-make-sample-defs" "$work/samples" 5 >"$work/samples.txt"
+  mkdir -p "$work/samples"
+  "$linux/tools/kelvane-make-sample-defs" "$work/samples" 5 >"$work/samples.txt"
   for side in linux wine; do
     mkdir -p "$work/$side"
     (cd "$work/$side" && "${cli[$side]}" build --list "$source_dir/examples/terrain.h3l" -q \
@@ -196,6 +197,8 @@ compare_with_linux() {
         "${cli[$side]}" sheet "$def" "$name.png" >/dev/null) || differ=1
     done <"$work/samples.txt"
   done
+  # The paths that extract joins are written with the system's separator.
+  tr '\\' / <"$work/wine/extract.txt" >"$work/extract.txt" && mv "$work/extract.txt" "$work/wine/"
   if ! diff -r "$work/linux" "$work/wine" >"$work/diff.txt"; then
     differ=1
     head -n 20 "$work/diff.txt" >&2
