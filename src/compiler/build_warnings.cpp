@@ -91,8 +91,7 @@ void TypeWarnings(const FrameDocument& document, const AdviceTerms& terms,
   }
   if (format != 1) {
     if (anyMark) {
-      warnings.push_back(terms.checkMarksIgnored + " with " + type +
-                         ": only format 1 outlines");
+      warnings.push_back(terms.checkMarksIgnored + " with " + type + ": only format 1 outlines");
     }
   } else if (settings.outline && !anyFrameMarked) {
     warnings.push_back("the outline is drawn on checked frames only, and none is checked (" +
@@ -134,8 +133,8 @@ void NameCollisionWarnings(const FrameDocument& document, const AdviceTerms& ter
                        " both get the frame name " + Displayed(name) + " in the DEF");
   }
   if (untold > 0) {
-    warnings.push_back(std::to_string(untold) + " more frames get a name that another frame has (see " +
-                       terms.mask + ")");
+    warnings.push_back(std::to_string(untold) +
+                       " more frames get a name that another frame has (see " + terms.mask + ")");
   }
 }
 

@@ -64,7 +64,8 @@ std::optional<std::string> ListHint(const FrameList& list, const std::string& me
     return "the list holds " + terms.separators + " only: put BMP frames before each " +
            terms.separator;
   }
-  return "the list starts with " + terms.aSeparator + ": the first entry must be a BMP frame, whose size and palette the DEF takes";
+  return "the list starts with " + terms.aSeparator +
+         ": the first entry must be a BMP frame, whose size and palette the DEF takes";
 }
 
 std::optional<std::string> DocumentHint(const FrameList& list, const std::string& documentPath,

@@ -20,7 +20,7 @@ TEST(DocumentPathsTest, PathsAreNamedFromAFolderOnlyWhereTheyLieUnderIt) {
   } cases[] = {
       {"/doc", "/doc/walk.bmp", "walk.bmp"},
       {"/doc/", "/doc/a/./walk.bmp", "a/walk.bmp"},
-      {"/doc", "/docs/walk.bmp", "/docs/walk.bmp"},   // a longer name, not a sub-folder
+      {"/doc", "/docs/walk.bmp", "/docs/walk.bmp"},      // a longer name, not a sub-folder
       {"/doc", "/doc/../walk.bmp", "/doc/../walk.bmp"},  // a step back may leave it
       {"/doc", "/elsewhere/walk.bmp", "/elsewhere/walk.bmp"},
       {"/doc", "/doc", "/doc"},
