@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "base/path_parts.h"
 
+#include <vector>
+
 namespace kelvane {
 
 namespace {
@@ -22,6 +24,23 @@ size_t ShareEnd(const std::string& path) {
     }
   }
   return end;
+}
+
+// The path's steps between separators, "." and empty steps left out.
+std::vector<std::string> Steps(const std::string& path, PathStyle style) {
+  std::vector<std::string> steps;
+  std::string step;
+  for (size_t at = 0; at <= path.size(); ++at) {
+    if (at < path.size() && !IsPathSeparator(path[at], style)) {
+      step += path[at];
+      continue;
+    }
+    if (!step.empty() && step != ".") {
+      steps.push_back(step);
+    }
+    step.clear();
+  }
+  return steps;
 }
 
 }  // namespace
@@ -70,6 +89,46 @@ std::string JoinPath(const std::string& folder, const std::string& name, PathSty
     return folder + name;
   }
   return folder + PreferredSeparator(style) + name;
+}
+
+std::string FolderOf(const std::string& path, PathStyle style) {
+  const std::string folder = SplitPath(path, style).folder;
+  const size_t root = RootLength(folder, style);
+  return folder.size() > root && IsPathSeparator(folder.back(), style)
+             ? folder.substr(0, folder.size() - 1)
+             : folder;
+}
+
+std::string PathFrom(const std::string& folder, const std::string& path, PathStyle style) {
+  return folder.empty() || !IsRelativePath(path, style) ? path : JoinPath(folder, path, style);
+}
+
+std::string PathWithin(const std::string& folder, const std::string& path, PathStyle style) {
+  const size_t root = RootLength(path, style);
+  if (IsRelativePath(folder, style) || IsRelativePath(path, style) || path.empty() ||
+      Steps(folder.substr(0, RootLength(folder, style)), style) !=
+          Steps(path.substr(0, root), style)) {
+    return path;
+  }
+  const std::vector<std::string> base = Steps(folder.substr(RootLength(folder, style)), style);
+  const std::vector<std::string> steps = Steps(path.substr(root), style);
+  if (steps.size() <= base.size()) {
+    return path;
+  }
+  std::string rest;
+  for (size_t i = 0; i < steps.size(); ++i) {
+    if (steps[i] == "..") {
+      return path;  // a step back may leave the folder through a link
+    }
+    if (i < base.size()) {
+      if (steps[i] != base[i]) {
+        return path;
+      }
+    } else {
+      rest += (rest.empty() ? "" : std::string(1, PreferredSeparator(style))) + steps[i];
+    }
+  }
+  return rest;
 }
 
 }  // namespace kelvane

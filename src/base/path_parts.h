@@ -38,4 +38,20 @@ PathParts SplitPath(const std::string& path, PathStyle style = NativePathStyle()
 std::string JoinPath(const std::string& folder, const std::string& name,
                      PathStyle style = NativePathStyle());
 
+// The folder a file's path lies in, without a trailing separator unless it is
+// the root ("/", "C:\"), empty for a bare name.
+std::string FolderOf(const std::string& path, PathStyle style = NativePathStyle());
+
+// `path` as named from `folder`: joined to it when relative, as it stands when
+// absolute, empty or when no folder is given.
+std::string PathFrom(const std::string& folder, const std::string& path,
+                     PathStyle style = NativePathStyle());
+
+// How `path` (absolute) is best named from `folder` (absolute): the rest of
+// it when it lies under that folder, reached without a ".." step; otherwise
+// the absolute path as it stands. Decided on the texts alone: a link on the
+// way is not followed, so the result names the same file whatever the links.
+std::string PathWithin(const std::string& folder, const std::string& path,
+                       PathStyle style = NativePathStyle());
+
 }  // namespace kelvane

@@ -7,37 +7,14 @@
 #include "framelist/deflist_header.h"
 #include "framelist/deflist_reader.h"
 #include "framelist/deflist_writer.h"
+#include "framelist/document_paths.h"
 
 namespace kelvane::cli {
-
-namespace {
-
-std::string RelativeTo(const std::string& folderPrefix, const std::string& path) {
-  return IsRelativePath(path) ? folderPrefix + path : path;
-}
-
-std::string Absolute(const std::string& path) {
-  const std::string current = IsRelativePath(path) ? CurrentFolder() : std::string();
-  return current.empty() ? path : JoinPath(current, path);
-}
-
-template <typename Change>
-void ChangeFramePaths(FrameList& list, Change change) {
-  for (size_t i = 0; i < list.Count(); ++i) {
-    if (!list.IsSeparator(i)) {
-      list.SetText(i, change(list.Text(i)));
-    }
-  }
-}
-
-}  // namespace
 
 void ReadListDocument(const BuildRequest& request, FrameDocument& document) {
   const std::string& path = *request.listPath;
   LoadDefList(path, request.listType, document);
-  const std::string folder = SplitPath(path).folder;
-  ChangeFramePaths(document.list,
-                   [&folder](const std::string& frame) { return RelativeTo(folder, frame); });
+  ResolveFramePaths(document.list, SplitPath(path).folder);
 }
 
 std::string OutputPathFor(const BuildRequest& request, const WindowSettings& settings) {
@@ -52,13 +29,13 @@ std::string OutputPathFor(const BuildRequest& request, const WindowSettings& set
                         "\" is not a path on this system; give -o",
                     *request.listPath);
   }
-  return RelativeTo(SplitPath(*request.listPath).folder, settings.outputName);
+  return PathFrom(SplitPath(*request.listPath).folder, settings.outputName);
 }
 
 void WriteListDocument(const std::string& path, FrameDocument document) {
-  ChangeFramePaths(document.list, Absolute);
-  document.settings.outputName = Absolute(document.settings.outputName);
-  SaveDefList(path, document);
+  // The command's paths are named from the current folder.
+  document.folder = CurrentFolder();
+  SaveDefList(path, MovedTo(document, FolderOf(PathFrom(document.folder, path)), true));
 }
 
 }  // namespace kelvane::cli
