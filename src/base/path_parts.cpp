@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "base/path_parts.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace kelvane {
@@ -41,6 +42,33 @@ std::vector<std::string> Steps(const std::string& path, PathStyle style) {
     step.clear();
   }
   return steps;
+}
+
+// The root ("/", "C:/", "//server/share/", separators written as '/') as the
+// first step, then the steps.
+std::vector<std::string> RootAndSteps(const std::string& path, PathStyle style) {
+  const size_t root = RootLength(path, style);
+  std::string key = path.substr(0, root);
+  std::replace_if(
+      key.begin(), key.end(), [style](char c) { return IsPathSeparator(c, style); }, '/');
+  std::vector<std::string> steps = Steps(path.substr(root), style);
+  steps.insert(steps.begin(), key);
+  return steps;
+}
+
+// Windows tells names apart without regard to letter case.
+bool SameSteps(const std::vector<std::string>& a, const std::vector<std::string>& b, size_t count,
+               PathStyle style) {
+  const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+  for (size_t i = 0; i < count; ++i) {
+    if (style == PathStyle::Posix
+            ? a[i] != b[i]
+            : !std::equal(a[i].begin(), a[i].end(), b[i].begin(), b[i].end(),
+                          [&lower](char x, char y) { return lower(x) == lower(y); })) {
+      return false;
+    }
+  }
+  return true;
 }
 
 }  // namespace
@@ -104,15 +132,12 @@ std::string PathFrom(const std::string& folder, const std::string& path, PathSty
 }
 
 std::string PathWithin(const std::string& folder, const std::string& path, PathStyle style) {
-  const size_t root = RootLength(path, style);
-  if (IsRelativePath(folder, style) || IsRelativePath(path, style) || path.empty() ||
-      Steps(folder.substr(0, RootLength(folder, style)), style) !=
-          Steps(path.substr(0, root), style)) {
+  if (IsRelativePath(folder, style) || IsRelativePath(path, style) || path.empty()) {
     return path;
   }
-  const std::vector<std::string> base = Steps(folder.substr(RootLength(folder, style)), style);
-  const std::vector<std::string> steps = Steps(path.substr(root), style);
-  if (steps.size() <= base.size()) {
+  const std::vector<std::string> base = RootAndSteps(folder, style);
+  const std::vector<std::string> steps = RootAndSteps(path, style);
+  if (steps.size() <= base.size() || !SameSteps(base, steps, base.size(), style)) {
     return path;
   }
   std::string rest;
@@ -120,11 +145,7 @@ std::string PathWithin(const std::string& folder, const std::string& path, PathS
     if (steps[i] == "..") {
       return path;  // a step back may leave the folder through a link
     }
-    if (i < base.size()) {
-      if (steps[i] != base[i]) {
-        return path;
-      }
-    } else {
+    if (i >= base.size()) {
       rest += (rest.empty() ? "" : std::string(1, PreferredSeparator(style))) + steps[i];
     }
   }

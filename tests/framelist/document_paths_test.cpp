@@ -13,6 +13,7 @@ namespace kelvane {
 namespace {
 
 TEST(DocumentPathsTest, PathsAreNamedFromAFolderOnlyWhereTheyLieUnderIt) {
+  constexpr auto kPosix = PathStyle::Posix;
   const struct {
     const char* folder;
     const char* path;
@@ -28,16 +29,16 @@ TEST(DocumentPathsTest, PathsAreNamedFromAFolderOnlyWhereTheyLieUnderIt) {
       {"/doc", "walk.bmp", "walk.bmp"},  // already named from somewhere
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(PathWithin(c.folder, c.path), c.within) << c.folder << " " << c.path;
+    EXPECT_EQ(PathWithin(c.folder, c.path, kPosix), c.within) << c.folder << " " << c.path;
   }
-  EXPECT_EQ(PathFrom("/doc", "a/walk.bmp"), "/doc/a/walk.bmp");
-  EXPECT_EQ(PathFrom("/doc/", "walk.bmp"), "/doc/walk.bmp");
-  EXPECT_EQ(PathFrom("/doc", "/abs.bmp"), "/abs.bmp");
-  EXPECT_EQ(PathFrom("", "walk.bmp"), "walk.bmp");
-  EXPECT_EQ(PathFrom("/doc", ""), "");
-  EXPECT_EQ(FolderOf("/doc/walk.bmp"), "/doc");
-  EXPECT_EQ(FolderOf("/walk.bmp"), "/");
-  EXPECT_EQ(FolderOf("walk.bmp"), "");
+  EXPECT_EQ(PathFrom("/doc", "a/walk.bmp", kPosix), "/doc/a/walk.bmp");
+  EXPECT_EQ(PathFrom("/doc/", "walk.bmp", kPosix), "/doc/walk.bmp");
+  EXPECT_EQ(PathFrom("/doc", "/abs.bmp", kPosix), "/abs.bmp");
+  EXPECT_EQ(PathFrom("", "walk.bmp", kPosix), "walk.bmp");
+  EXPECT_EQ(PathFrom("/doc", "", kPosix), "");
+  EXPECT_EQ(FolderOf("/doc/walk.bmp", kPosix), "/doc");
+  EXPECT_EQ(FolderOf("/walk.bmp", kPosix), "/");
+  EXPECT_EQ(FolderOf("walk.bmp", kPosix), "");
 }
 
 TEST(DocumentPathsTest, AMovedDocumentNamesTheSameFiles) {

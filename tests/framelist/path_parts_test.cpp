@@ -50,5 +50,16 @@ TEST(PathPartsTest, JoinsWithTheSystemsSeparator) {
   EXPECT_EQ(JoinPath("C:", "a.bmp", PathStyle::Windows), "C:a.bmp");
 }
 
+TEST(PathPartsTest, WindowsPathsAreNamedFromTheirFolder) {
+  constexpr auto kWindows = PathStyle::Windows;
+  EXPECT_EQ(PathWithin("C:\\mods", "c:/mods/frames\\a.bmp", kWindows), "frames\\a.bmp");
+  EXPECT_EQ(PathWithin("C:\\mods", "D:\\mods\\a.bmp", kWindows), "D:\\mods\\a.bmp");
+  EXPECT_EQ(PathWithin("\\\\pc\\share", "\\\\pc\\share\\a.bmp", kWindows), "a.bmp");
+  EXPECT_EQ(PathFrom("C:\\mods", "frames\\a.bmp", kWindows), "C:\\mods\\frames\\a.bmp");
+  EXPECT_EQ(PathFrom("C:\\mods", "\\\\pc\\share\\a.bmp", kWindows), "\\\\pc\\share\\a.bmp");
+  EXPECT_EQ(FolderOf("C:\\a.bmp", kWindows), "C:\\");
+  EXPECT_EQ(FolderOf("C:\\mods\\a.bmp", kWindows), "C:\\mods");
+}
+
 }  // namespace
 }  // namespace kelvane
