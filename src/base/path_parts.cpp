@@ -51,6 +51,9 @@ std::vector<std::string> RootAndSteps(const std::string& path, PathStyle style) 
   std::string key = path.substr(0, root);
   std::replace_if(
       key.begin(), key.end(), [style](char c) { return IsPathSeparator(c, style); }, '/');
+  if (key.size() > 2 && key.compare(0, 2, "//") == 0 && key.back() == '/') {
+    key.pop_back();  // a share is one root with or without its separator
+  }
   std::vector<std::string> steps = Steps(path.substr(root), style);
   steps.insert(steps.begin(), key);
   return steps;

@@ -46,17 +46,19 @@ TEST(DocumentPathsTest, AMovedDocumentNamesTheSameFiles) {
   document.folder = "/a";
   document.list = testing_support::ListOf({"t/walk1.bmp", "/b/walk2.bmp*", "/", "/c/w.bmp"});
   document.settings.outputName = "out.def";
+  // Joined with the system's separator: "/a/t/walk1.bmp", "/a\\t/walk1.bmp" on Windows.
+  const std::string walk1 = JoinPath("/a", "t/walk1.bmp");
   const FrameDocument toB = MovedTo(document, "/b", false);
   EXPECT_EQ(toB.folder, "/b");
   EXPECT_EQ(testing_support::Texts(toB.list),
-            (std::vector<std::string>{"/a/t/walk1.bmp", "walk2.bmp*", "/", "/c/w.bmp"}));
+            (std::vector<std::string>{walk1, "walk2.bmp*", "/", "/c/w.bmp"}));
   EXPECT_EQ(toB.settings.outputName, "out.def");  // taken from wherever the document is
-  EXPECT_EQ(MovedTo(document, "/", true).settings.outputName, "a/out.def");
+  EXPECT_EQ(MovedTo(document, "/", true).settings.outputName, JoinPath("a", "out.def"));
 
   const FrameDocument resolved = ResolvedForBuild(document);
   EXPECT_EQ(testing_support::Texts(resolved.list),
-            (std::vector<std::string>{"/a/t/walk1.bmp", "/b/walk2.bmp*", "/", "/c/w.bmp"}));
-  EXPECT_EQ(resolved.settings.outputName, "/a/out.def");
+            (std::vector<std::string>{walk1, "/b/walk2.bmp*", "/", "/c/w.bmp"}));
+  EXPECT_EQ(resolved.settings.outputName, JoinPath("/a", "out.def"));
 }
 
 TEST(DocumentPathsTest, TheVariantIsReadFromTheContent) {
