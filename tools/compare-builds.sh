@@ -5,7 +5,8 @@
 # NEW_CLI has -j, the same lists with NEW_CLI on one thread and on several.
 #   tools/compare-builds.sh OLD_CLI NEW_CLI FRAME_TOOL
 # FRAME_TOOL is kelvane-bench-frames from the build folder. Everything is
-# written into a temporary folder, removed at the end.
+# written into a temporary folder, removed at the end; the frames are named
+# relative to it, so that a list of 1200 frames fits a Windows command line.
 set -euo pipefail
 old=$(realpath "$1") new=$(realpath "$2") frames=$(realpath "$3")
 examples=$(realpath "$(dirname "$0")/../examples/terrain")
@@ -23,14 +24,14 @@ mkdir -p "$work/speck" && "$frames" "$work/speck" 6 203 67 speckled >/dev/null
 mkdir -p "$work/art" && "$frames" "$work/art" 40 256 192 art >/dev/null
 mkdir -p "$work/artodd" && "$frames" "$work/artodd" 12 451 203 art >/dev/null
 mkdir -p "$work/artile" && "$frames" "$work/artile" 30 32 32 tile >/dev/null
-speck=("$work"/speck/*.bmp) art=("$work"/art/*.bmp) artodd=("$work"/artodd/*.bmp)
-artile=("$work"/artile/*.bmp)
-huge=("$work"/huge/*.bmp) many=("$work"/many/*.bmp) wide=("$work"/wide/*.bmp)
+cd "$work"
+speck=(speck/*.bmp) art=(art/*.bmp) artodd=(artodd/*.bmp) artile=(artile/*.bmp)
+huge=(huge/*.bmp) many=(many/*.bmp) wide=(wide/*.bmp)
 many_groups=() && for i in "${!many[@]}"; do
   many_groups+=("${many[$i]}") && [ $((i % 100)) -eq 99 ] && many_groups+=(/)
 done
-big=("$work"/big/*.bmp) obj=("$work"/obj/*.bmp) odd=("$work"/odd/*.bmp)
-tile=("$work"/tile/*.bmp) terr=("$examples"/*.bmp)
+big=(big/*.bmp) obj=(obj/*.bmp) odd=(odd/*.bmp)
+tile=(tile/*.bmp) terr=("$examples"/*.bmp)
 
 cases=(
   "--type 3 ${terr[*]} /"
@@ -53,7 +54,7 @@ cases=(
   "--type 3 --x abc ${terr[*]:0:2} /"
   "--type 3 ${odd[*]:0:1} /"
   "--type 0 /"
-  "--type 0 $work/missing.bmp /"
+  "--type 0 missing.bmp /"
   "--type 0 --check-palette ${odd[*]} ${big[*]:0:1} /"
   "--type 0 --check-palette --yes ${odd[*]} ${big[*]:0:1} /"
   "--type 0 --fixed 38x29 ${odd[*]} /"
@@ -89,20 +90,19 @@ compare() {
   for i in "${!cases[@]}"; do
     for side in a b; do
       # shellcheck disable=SC2086
-      (cd "$work" && "${binary[$side]}" build ${options[$side]} -q -o "$work/$side.$i.def" \
-        ${cases[$i]} >/dev/null 2>"$work/$side.$i.err"; echo $? >"$work/$side.$i.rc") || true
+      ("${binary[$side]}" build ${options[$side]} -q -o "$side.$i.def" ${cases[$i]} >/dev/null \
+        2>"$side.$i.err"; echo $? >"$side.$i.rc") || true
     done
-    [ "$(cat "$work/b.$i.rc")" = 0 ] && written=$((written + 1))
-    if cmp -s "$work/a.$i.rc" "$work/b.$i.rc" && cmp -s "$work/a.$i.err" "$work/b.$i.err" &&
-      { [ ! -e "$work/a.$i.def" ] && [ ! -e "$work/b.$i.def" ] ||
-        cmp -s "$work/a.$i.def" "$work/b.$i.def"; }; then
+    [ "$(cat "b.$i.rc")" = 0 ] && written=$((written + 1))
+    if cmp -s "a.$i.rc" "b.$i.rc" && cmp -s "a.$i.err" "b.$i.err" &&
+      { [ ! -e "a.$i.def" ] && [ ! -e "b.$i.def" ] || cmp -s "a.$i.def" "b.$i.def"; }; then
       same=$((same + 1))
     else
       differ=$((differ + 1))
-      echo "differs ($label): ${cases[$i]//$work\//}"
-      diff "$work/a.$i.err" "$work/b.$i.err" | sed 's/^/    /' || true
+      echo "differs ($label): ${cases[$i]}"
+      diff "a.$i.err" "b.$i.err" | sed 's/^/    /' || true
     fi
-    rm -f "$work"/a.$i.* "$work"/b.$i.*
+    rm -f a.$i.* b.$i.*
   done
 }
 

@@ -20,6 +20,7 @@
 #include "cli/build_job.h"
 #include "cli/build_summary.h"
 #include "cli/printable_text.h"
+#include "compiler/build_advice.h"
 #include "compiler/compile_driver.h"
 
 namespace kelvane::cli {
@@ -268,7 +269,7 @@ class Batch {
     if (doc.interrupted) {
       doc.message =
           "not built: " +
-          (stopSignal_ ? "stopped by " + SignalName(*stopSignal_)
+          (stopSignal_ ? "stopped by " + stopSignal_->name
                        : std::string("stopped after a failure")) +
           (doc.started ? ", " + doc.job.document.settings.outputName + " left as it was" : "");
       err_ << doc.job.label << doc.message << "\n";
@@ -300,7 +301,7 @@ class Batch {
       err_ << "\n";
     }
     if (stopSignal_) {
-      return kExitSignalBase + *stopSignal_;
+      return stopSignal_->exitStatus;
     }
     return failed ? kExitFailed : refused ? kExitPaletteRefused : kExitOk;
   }
@@ -316,7 +317,7 @@ class Batch {
   std::atomic<size_t> next_{0};
   std::mutex mutex_;
   std::condition_variable finished_;
-  std::optional<int> stopSignal_;
+  std::optional<StopRequest> stopSignal_;
 };
 
 std::optional<std::string> BatchUsageError(const BuildRequest& request) {

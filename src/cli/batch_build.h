@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "base/held_signals.h"
 #include "cli/build_command.h"
 #include "cli/build_request.h"
-#include "cli/stop_signals.h"
 
 namespace kelvane::cli {
 

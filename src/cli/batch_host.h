@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/width_warnings.h"
+#include "compiler/build_advice.h"
 #include "compiler/compile_host.h"
 
 namespace kelvane::cli {

@@ -1,19 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/build_command.h"
 
-#include <signal.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <iostream>
 #include <optional>
 
 #include "base/errors.h"
+#include "base/held_signals.h"
+#include "base/system_files.h"
 #include "cli/batch_build.h"
 #include "cli/build_job.h"
 #include "cli/build_request.h"
 #include "cli/printable_text.h"
-#include "cli/stop_signals.h"
 #include "cli/terminal_host.h"
 #include "compiler/compile_driver.h"
 #include "framelist/frame_document.h"
@@ -21,14 +18,6 @@
 namespace kelvane::cli {
 
 namespace {
-
-std::optional<uint64_t> FileSize(const std::string& path) {
-  struct stat info {};
-  if (::stat(path.c_str(), &info) != 0) {
-    return std::nullopt;
-  }
-  return uint64_t(info.st_size);
-}
 
 int UsageError(const std::string& text, std::ostream& err) {
   err << "kelvane-cli: " << text << "\nTry 'kelvane-cli build --help'.\n";
@@ -48,7 +37,7 @@ int Compile(BuildJob& job, const Console& console, const StopSignals& signals, s
   RemoveLeftovers(job);
   err.flush();  // nothing held back may come out after what the host writes beneath it
   TerminalHost host(terminal, in, options, &signals);
-  const bool hadOutput = FileSize(job.document.settings.outputName).has_value();
+  const bool hadOutput = FactsOfPath(job.document.settings.outputName).has_value();
   const CompileOutcome outcome = CreateDefFile(job.state, job.document, host);
   host.EndProgressLine();
   WarnAboutWidths(job, host.OddWidths());
@@ -60,10 +49,10 @@ int Compile(BuildJob& job, const Console& console, const StopSignals& signals, s
     case CompileOutcome::Status::Failed:
       return Failure(job, outcome.message, outcome.path);
     case CompileOutcome::Status::Interrupted: {
-      const int signo = host.StopSignal().value_or(SIGINT);
-      err << job.label << "stopped by " << SignalName(signo) << ": nothing written"
+      const StopRequest stop = host.StopSignal().value_or(StopRequest{"a stop request", 130});
+      err << job.label << "stopped by " << stop.name << ": nothing written"
           << (hadOutput ? ", " + job.document.settings.outputName + " left as it was" : "") << "\n";
-      return kExitSignalBase + signo;
+      return stop.exitStatus;
     }
     case CompileOutcome::Status::Stopped:
       if (!job.document.list.IsEmpty()) {
@@ -79,7 +68,7 @@ int Compile(BuildJob& job, const Console& console, const StopSignals& signals, s
 }  // namespace
 
 Console ProcessConsole() {
-  return {&std::cin, ::isatty(STDERR_FILENO) == 1, ::isatty(STDIN_FILENO) == 1};
+  return {&std::cin, IsTerminal(StandardStream::Error), IsTerminal(StandardStream::Input)};
 }
 
 int RunBuild(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {

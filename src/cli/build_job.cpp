@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/build_job.h"
 
-#include <signal.h>
-
 #include <ostream>
 
 #include "base/part_files.h"
@@ -86,7 +84,7 @@ void RemoveLeftovers(const BuildJob& job) {
 }
 
 void WarnAboutWidths(const BuildJob& job, const std::vector<FrameWidth>& frames) {
-  for (const auto& warning : FrameWidthWarnings(job.document.settings, frames)) {
+  for (const auto& warning : FrameWidthWarnings(job.document, frames)) {
     job.err << job.label << "warning: " << warning << "\n";
   }
 }
@@ -102,22 +100,9 @@ int ReportWritten(const BuildJob& job, uint64_t bytes, std::ostream& out, std::o
   if (job.request.json) {
     WriteJsonSummary(report, path, groups, job.document.list, bytes, document);
   } else {
-    report << SuccessLine(path, groups, bytes) << "\n";
+    report << WrittenLine(path, groups, bytes) << "\n";
   }
   return kExitOk;
-}
-
-std::string SignalName(int signo) {
-  switch (signo) {
-    case SIGINT:
-      return "SIGINT";
-    case SIGTERM:
-      return "SIGTERM";
-    case SIGHUP:
-      return "SIGHUP";
-    default:
-      return "signal " + std::to_string(signo);
-  }
 }
 
 }  // namespace kelvane::cli

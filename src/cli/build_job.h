@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "cli/build_request.h"
-#include "cli/width_warnings.h"
+#include "compiler/build_advice.h"
 #include "compiler/compile_state.h"
 #include "framelist/frame_document.h"
 
@@ -48,8 +48,5 @@ void WarnAboutWidths(const BuildJob& job, const std::vector<FrameWidth>& frames)
 // `err` when the DEF itself went to standard output. Returns kExitOk.
 int ReportWritten(const BuildJob& job, uint64_t bytes, std::ostream& out, std::ostream& err,
                   bool outIsProcessOutput, const std::string* document = nullptr);
-
-// "stopped by SIGINT" and the like.
-std::string SignalName(int signo);
 
 }  // namespace kelvane::cli

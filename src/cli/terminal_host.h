@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 
-#include "cli/stop_signals.h"
-#include "cli/width_warnings.h"
+#include "base/held_signals.h"
+#include "compiler/build_advice.h"
 #include "compiler/compile_host.h"
 
 namespace kelvane::cli {
@@ -45,7 +45,7 @@ class TerminalHost : public CompileHost {
   // The frames read whose width a map object warning may be about.
   const std::vector<FrameWidth>& OddWidths() const { return widths_.frames(); }
   // The signal that stopped the compilation, once StopRequested() said so.
-  std::optional<int> StopSignal() const { return stopSignal_; }
+  const std::optional<StopRequest>& StopSignal() const { return stopSignal_; }
   // Ends a drawn bar's line, so that what follows starts on a line of its own.
   void EndProgressLine();
 
@@ -54,7 +54,7 @@ class TerminalHost : public CompileHost {
   std::istream& in_;
   TerminalOptions options_;
   const StopSignals* signals_;
-  std::optional<int> stopSignal_;
+  std::optional<StopRequest> stopSignal_;
   static constexpr std::chrono::milliseconds kSignalLook{2};
   std::chrono::steady_clock::time_point lastLook_{};
   bool barShown_ = false;
