@@ -93,6 +93,7 @@ void GatherJob(BuildJob& job) {
   }
   document.settings = request.SettingsOver(document.settings);
   document.settings.outputName = OutputPathFor(request, document.settings);
+  document.settings.documentOutputName.clear();  // checked, or replaced by -o
   if (request.groupNumbers) {
     document.numbers = *request.groupNumbers;
   }

@@ -178,6 +178,9 @@ std::optional<std::string> DocumentHint(const BuildRequest& request, const Frame
     return std::nullopt;
   }
   const std::string& document = *request.listPath;
+  if (path == document && message.rfind("The document's output name ", 0) == 0) {
+    return "give -o with the DEF's path to write it outside the document's folder";
+  }
   if (path == document && message == text::kInvalidNumericInput) {
     if (StartsWithBmpSignature(document)) {
       return Quoted(document) + " is a BMP frame, not a DefList: give it without --list";

@@ -8,6 +8,7 @@
 #include "framelist/deflist_header.h"
 #include "framelist/deflist_reader.h"
 #include "framelist/deflist_writer.h"
+#include "framelist/document_output.h"
 
 namespace kelvane::cli {
 
@@ -58,12 +59,27 @@ std::string OutputPathFor(const BuildRequest& request, const WindowSettings& set
                         "\" is not a path on this system; give -o",
                     *request.listPath);
   }
+  if (const auto refusal = DocumentOutputRefusal(settings.outputName)) {
+    ThrowInputError(*refusal, *request.listPath);
+  }
   return RelativeTo(SplitPath(*request.listPath).folder, settings.outputName);
+}
+
+// The output name as a build of the document at `documentPath` takes it:
+// relative to the document's folder when it lies in it or below, else absolute
+// (a document may not name a DEF outside its folder: building it then needs -o).
+std::string OutputNameFor(const std::string& documentPath, const std::string& outputName) {
+  namespace fs = std::filesystem;
+  const fs::path folder = fs::path(Absolute(documentPath)).lexically_normal().parent_path();
+  const fs::path output = fs::path(Absolute(outputName)).lexically_normal();
+  const std::string relative = output.lexically_relative(folder).string();
+  const bool inside = !relative.empty() && !DocumentOutputRefusal(relative);
+  return inside ? relative : output.string();
 }
 
 void WriteListDocument(const std::string& path, FrameDocument document) {
   ChangeFramePaths(document.list, Absolute);
-  document.settings.outputName = Absolute(document.settings.outputName);
+  document.settings.outputName = OutputNameFor(path, document.settings.outputName);
   SaveDefList(path, document);
 }
 

@@ -18,14 +18,16 @@ namespace kelvane::cli {
 void ReadListDocument(const BuildRequest& request, FrameDocument& document);
 
 // Where the DEF goes: -o as given; else, for a document with settings lines,
-// its output name taken relative to the document's folder; else the output
-// name of the settings ("Temp.def" in the current folder).
+// its output name taken relative to the document's folder, refused when it
+// leaves that folder; else the output name of the settings ("Temp.def" in the
+// current folder).
 std::string OutputPathFor(const BuildRequest& request, const WindowSettings& settings);
 
 // Writes the document of --save-list for what the command describes, with
-// settings.outputName as the output name. Frame paths and the output name are
-// written absolute, so that the document names the same files from wherever
-// it is read.
+// settings.outputName as the output name. Frame paths are written absolute,
+// so that the document names the same files from wherever it is read; the
+// output name relative to the document's folder when it lies in it or below,
+// else absolute (and building the document then needs -o).
 void WriteListDocument(const std::string& path, FrameDocument document);
 
 }  // namespace kelvane::cli

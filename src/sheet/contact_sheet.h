@@ -18,8 +18,12 @@ struct ContactSheet {
   std::vector<uint8_t> rgba;  // width * height * 4, top row first
 };
 
-// The largest sheet drawn, in pixels; a larger one is refused with an input error.
+// The largest sheet drawn, in pixels (256 MiB of RGBA); a larger one is
+// refused with an input error that says how large it would be.
 constexpr uint64_t kLargestSheetPixels = uint64_t{1} << 26;
+// The widest and highest sheet: what PNG readers built on libpng accept
+// without being told otherwise (its default user limits).
+constexpr uint64_t kWidestSheet = 1000000;
 
 ContactSheet DrawContactSheet(const DefFile& def);
 

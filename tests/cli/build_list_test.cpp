@@ -95,7 +95,7 @@ TEST_F(BuildListTest, SavedListRebuildsTheSameDef) {
   EXPECT_FALSE(FileExists(dir.File("first.def")));
   EXPECT_EQ(ReadText(dir.File("saved.h3l")), Header({{1, "3"},
                                                      {2, "9"},
-                                                     {3, dir.File("first.def")},
+                                                     {3, "first.def"},
                                                      {6, "TRUE"},
                                                      {7, "40"},
                                                      {8, "36"},

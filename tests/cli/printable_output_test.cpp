@@ -143,7 +143,7 @@ TEST(PrintableOutput, BuildShowsNamesEscapedAndWritesTheirBytes) {
     const std::string list = dir.File(c.name + ".h3l");
     EXPECT_EQ(RunOnTerminal({"--save-list", list, "--no-build", frame, missing}).err, "");
     EXPECT_NE(Text(ReadBytes(list)).find("\r\n" + missing + "\r\n"), std::string::npos);
-    const Shown fromList = RunOnTerminal({"-q", "--list", list});
+    const Shown fromList = RunOnTerminal({"-q", "--list", list, "-o", def});
     EXPECT_EQ(fromList.status, kExitFailed);
     EXPECT_EQ(fromList.err, notFound);
   }
