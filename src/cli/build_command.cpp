@@ -56,7 +56,7 @@ std::optional<uint64_t> FileSize(const std::string& path) {
 }
 
 int UsageError(const std::string& text, std::ostream& err) {
-  err << "kelvane-cli: " << text << "\nTry 'kelvane-cli build --help'.\n";
+  err << "kelvane-cli: " << OneLineText(text) << "\nTry 'kelvane-cli build --help'.\n";
   return kExitUsage;
 }
 
@@ -72,13 +72,13 @@ struct BuildJob {
 // as a file shows as the / it was given as), then any hints.
 int Failure(const BuildJob& job, const std::string& message, const std::string& path) {
   std::ostream& err = job.err;
-  err << "kelvane-cli: " << message;
+  err << "kelvane-cli: " << OneLineText(message);
   if (!path.empty() && message.find(path) == std::string::npos) {
-    err << " (" << (IsGroupSeparator(path) ? "/" : path) << ")";
+    err << " (" << (IsGroupSeparator(path) ? "/" : OneLineText(path)) << ")";
   }
   err << "\n";
   for (const auto& hint : FailureHints(job.request, job.document, message, path)) {
-    err << "kelvane-cli: hint: " << hint << "\n";
+    err << "kelvane-cli: hint: " << OneLineText(hint) << "\n";
   }
   return kExitFailed;
 }
@@ -112,7 +112,7 @@ int ReportWritten(BuildJob& job, uint64_t bytes, std::ostream& out, bool outIsPr
   if (job.request.json) {
     WriteJsonSummary(report, path, groups, job.document.list, bytes);
   } else if (!job.request.quiet) {
-    report << SuccessLine(path, groups, bytes) << "\n";
+    report << OneLineText(SuccessLine(path, groups, bytes)) << "\n";
   }
   return kExitOk;
 }
@@ -120,7 +120,7 @@ int ReportWritten(BuildJob& job, uint64_t bytes, std::ostream& out, bool outIsPr
 // Temporary files of this output that a killed build left behind.
 void RemoveLeftovers(const BuildJob& job) {
   for (const auto& leftover : RemoveLeftoverParts(job.document.settings.outputName)) {
-    job.err << "kelvane-cli: removed " << leftover.path
+    job.err << "kelvane-cli: removed " << OneLineText(leftover.path)
             << ", an incomplete DEF left by a build that did not finish (process " << leftover.pid
             << ")\n";
   }
@@ -152,7 +152,9 @@ int Compile(BuildJob& job, const Console& console, const StopSignals& signals, s
     case CompileOutcome::Status::Interrupted: {
       const int signo = host.StopSignal().value_or(SIGINT);
       err << "kelvane-cli: stopped by " << SignalName(signo) << ": nothing written"
-          << (hadOutput ? ", " + job.document.settings.outputName + " left as it was" : "") << "\n";
+          << (hadOutput ? ", " + OneLineText(job.document.settings.outputName) + " left as it was"
+                        : "")
+          << "\n";
       return kExitSignalBase + signo;
     }
     case CompileOutcome::Status::Stopped:
@@ -200,7 +202,7 @@ int RunBuild(const std::vector<std::string>& args, std::ostream& rawOut, std::os
       return UsageError(*usage, err);
     }
     for (const auto& warning : BuildWarnings(request, job.document)) {
-      err << "kelvane-cli: warning: " << warning << "\n";
+      err << "kelvane-cli: warning: " << OneLineText(warning) << "\n";
     }
     RefuseOverwrittenInputs(request, job.document);
     if (request.saveListPath) {

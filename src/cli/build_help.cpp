@@ -136,7 +136,9 @@ DefList documents (*.h3l):
 Exit status: 0 the DEF (or document) was written; 1 it was not (the reason is
 on stderr, and an earlier file at the output path is left as it was); 2 usage
 error; 3 the palette check found a difference and the answer was no; 130, 143
-or 129 stopped by SIGINT, SIGTERM or SIGHUP: nothing written.
+or 129 stopped by SIGINT, SIGTERM or SIGHUP: nothing written. Standard output
+that cannot be written (a full disk) makes the status 1; a reader that stops
+reading it (| head) changes nothing: the DEF is written before stdout is.
 
 The DEF is written to a hidden file .NAME.PID.N.part beside the output,
 synced to disk and renamed over it once complete; an output that is a symbolic

@@ -24,6 +24,13 @@ namespace kelvane::cli {
 namespace {
 
 const char kUsage[] = "Usage: kelvane-cli extract FILE.def DIR [--force] [--max-size SIZE]\n";
+const char kHelp[] =
+    "Writes every frame of FILE.def into the folder DIR as an 8-bit BMP, and a\n"
+    "DefList NAME.h3l that rebuilds the DEF from them, and says whether it would.\n"
+    "  --force          replace files of the same names in DIR (regular files only;\n"
+    "                   an entry that is anything else is never written through)\n"
+    "  --max-size SIZE  write at most SIZE bytes in all: a number, with K, M, G or T\n"
+    "                   for KiB, MiB, GiB or TiB (default 1G)\n";
 
 // What extract writes at most unless told otherwise: far more than the frames
 // of any real DEF take as BMPs, far less than a file of a few hundred bytes
@@ -139,19 +146,20 @@ std::vector<FolderFile> WriteFiles(const ExtractFolder& folder, const DefFile& d
 void Report(const ExtractRequest& request, const DefFile& def, const ExtractPlan& plan,
             const std::string& listName, const RebuildCheck& check, std::ostream& out) {
   out << "Extracted " << Counted(def.FrameCount(), "frame") << " of "
-      << Counted(def.groups().size(), "group") << " into " << request.folder << ": "
-      << Counted(plan.files.size(), "BMP file") << " and " << listName << "\n";
-  const std::string build = "'kelvane-cli build --list " + request.folder + "/" + listName +
-                            "' (writing " + plan.document.settings.outputName + " there)";
+      << Counted(def.groups().size(), "group") << " into " << OneLineText(request.folder) << ": "
+      << Counted(plan.files.size(), "BMP file") << " and " << OneLineText(listName) << "\n";
+  const std::string build =
+      OneLineText("'kelvane-cli build --list " + request.folder + "/" + listName + "' (writing " +
+                  plan.document.settings.outputName + " there)");
   if (check.identical) {
     out << build << " rebuilds the DEF byte for byte\n";
     return;
   }
   out << build << " does not rebuild the DEF byte for byte:\n";
   for (const std::string& reason : plan.reasons) {
-    out << "  - " << reason << "\n";
+    out << "  - " << OneLineText(reason) << "\n";
   }
-  out << "  - " << check.difference << "\n";
+  out << "  - " << OneLineText(check.difference) << "\n";
 }
 
 }  // namespace
@@ -161,7 +169,7 @@ int RunExtract(const std::vector<std::string>& args, std::ostream& rawOut, std::
   PrintableStream err(rawErr);
   ExtractRequest request;
   if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-    out << kUsage;
+    out << kUsage << kHelp;
     return kExitOk;
   }
   if (!ParseArguments(args, request)) {

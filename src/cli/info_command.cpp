@@ -25,7 +25,7 @@ std::string TypeCode(int32_t type) {
 
 void PrintText(const DefFile& def, const FrameMeasures& frames, std::ostream& out) {
   const std::string formats = FormatsTextOf(def.type());
-  out << "File: " << def.name() << " (" << def.size() << " bytes)\n"
+  out << "File: " << OneLineText(def.name()) << " (" << def.size() << " bytes)\n"
       << "Type: "
       << (formats.empty() ? TypeCode(def.type()) + " (not a type of this tool)" : formats)
       << "\nSize: " << def.width() << " x " << def.height() << "\nGroups: " << def.groups().size()

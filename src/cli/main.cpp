@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "base/errors.h"
+#include "base/standard_output.h"
 #include "cli/build_command.h"
 #include "cli/def_commands.h"
 #include "cli/printable_text.h"
@@ -15,19 +17,22 @@ void PrintUsage(std::ostream& out) {
          "Commands:\n"
          "  build      build a DEF file from BMP frames or a DefList document\n"
          "  info       describe a DEF file: FILE.def [--json]\n"
-         "  extract    its frames as BMPs and a DefList: FILE.def DIR [--force]\n"
+         "  extract    its frames as BMPs and a DefList:\n"
+         "             FILE.def DIR [--force] [--max-size SIZE]\n"
          "  sheet      a contact sheet of its groups: FILE.def OUT.png\n"
          "  help       this text\n"
          "\n"
          "Options: --version prints the version; -h, --help this text.\n"
-         "Run 'kelvane-cli build --help' for the options of build.\n";
+         "Run 'kelvane-cli build --help' for the options of build.\n"
+         "\n"
+         "Standard output: when it cannot be written (a full disk), the command says\n"
+         "so and exits with status 1. When the program reading it stops reading\n"
+         "(kelvane-cli info x.def | head), kelvane-cli stops writing without a\n"
+         "message and exits with the status it had (a DEF is written by then).\n";
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int RunCommand(const std::vector<std::string>& args) {
   using namespace kelvane::cli;
-  const std::vector<std::string> args(argv + 1, argv + argc);
   if (args.empty()) {
     PrintUsage(std::cerr);
     return kExitUsage;
@@ -45,9 +50,27 @@ int main(int argc, char** argv) {
   }
   if (args[0] != "build") {
     PrintableStream err(std::cerr);
-    err << "kelvane-cli: unknown command '" << args[0] << "'\n";
+    err << "kelvane-cli: unknown command '" << OneLineText(args[0]) << "'\n";
     PrintUsage(err);
     return kExitUsage;
   }
   return RunBuild({args.begin() + 1, args.end()}, std::cout, std::cerr);
+}
+
+}  // namespace
+
+// What standard output could not take is an error, except when its reader went
+// away: what it wanted to read, it has read, and the work is done (a DEF is
+// written before anything goes to standard output).
+int main(int argc, char** argv) {
+  kelvane::CheckedStandardOutput output;
+  const int status = RunCommand({argv + 1, argv + argc});
+  const int error = output.Finish();
+  if (error == 0 || kelvane::IsBrokenPipe(error)) {
+    return status;
+  }
+  kelvane::cli::PrintableStream(std::cerr)
+      << "kelvane-cli: standard output could not be written: "
+      << kelvane::IoErrorMessage(kelvane::IoCodeFromErrno(error, {})) << "\n";
+  return status == kelvane::cli::kExitOk ? kelvane::cli::kExitFailed : status;
 }

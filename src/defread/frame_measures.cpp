@@ -18,4 +18,14 @@ const FrameMeasure& FrameMeasures::Of(size_t group, size_t frame) const {
   return byOffset_.at(def_.groups().at(group).frames.at(frame).offset);
 }
 
+const DefImage& LastDecodedFrame::Decode(const DefFile& def, size_t group, size_t frame) {
+  const Source asked{&def, def.groups().at(group).frames.at(frame).offset};
+  if (!(decoded_ && *decoded_ == asked)) {
+    decoded_.reset();  // a frame that fails to decode leaves nothing behind
+    def.DecodeFrame(group, frame, image_);
+    decoded_ = asked;
+  }
+  return image_;
+}
+
 }  // namespace kelvane

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <unordered_map>
 
 #include "defread/def_file.h"
@@ -21,6 +22,25 @@ class FrameMeasures {
  private:
   const DefFile& def_;
   std::unordered_map<uint32_t, FrameMeasure> byOffset_;  // by the block's offset
+};
+
+// The frame decoded last, decoded again only when another block is asked for:
+// stepping or playing through entries that share one block decodes it once.
+class LastDecodedFrame {
+ public:
+  const DefImage& Decode(const DefFile& def, size_t group, size_t frame);
+  void Forget() { decoded_.reset(); }
+
+ private:
+  struct Source {
+    const DefFile* def;
+    uint32_t offset;
+    bool operator==(const Source& other) const {
+      return def == other.def && offset == other.offset;
+    }
+  };
+  std::optional<Source> decoded_;
+  DefImage image_;
 };
 
 }  // namespace kelvane

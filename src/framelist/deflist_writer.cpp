@@ -2,8 +2,8 @@
 #include "framelist/deflist_writer.h"
 
 #include "base/binary_file.h"
-#include "base/replacing_writer.h"
 #include "base/errors.h"
+#include "base/replacing_writer.h"
 #include "framelist/deflist_header.h"
 #include "framelist/group_end_mark.h"
 
