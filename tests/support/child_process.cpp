@@ -15,7 +15,9 @@ namespace {
 
 // Only async-signal-safe calls: the test process may have threads.
 [[noreturn]] void BecomeProgram(char* const* argv, const ChildSetup& setup) {
-  const int out = ::open(setup.stdoutPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  const int out = setup.stdoutFd >= 0
+                      ? setup.stdoutFd
+                      : ::open(setup.stdoutPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
   const int err = ::open(setup.stderrPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
   if (out < 0 || err < 0 || ::dup2(out, STDOUT_FILENO) < 0 || ::dup2(err, STDERR_FILENO) < 0) {
     ::_exit(126);

@@ -13,6 +13,7 @@ struct ChildSetup {
   std::string stdoutPath = "/dev/null";
   std::string stderrPath = "/dev/null";
   long fileSizeLimit = -1;  // bytes; -1: none
+  int stdoutFd = -1;        // when set, standard output is this descriptor, not stdoutPath
 };
 
 // Starts `args[0]` with `args` (no shell); -1 when it could not start.

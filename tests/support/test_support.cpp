@@ -36,8 +36,12 @@ std::string TempDir::Bmp(const std::string& name, const bmpgen::Bmp8& image) con
 }
 
 std::vector<std::string> TempDir::Names() const {
+  return NamesIn(path_);
+}
+
+std::vector<std::string> NamesIn(const std::string& folder) {
   std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(path_)) {
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
     names.push_back(entry.path().filename().string());
   }
   std::sort(names.begin(), names.end());

@@ -14,6 +14,10 @@ std::string Here() {
   return QDir::currentPath().toStdString();
 }
 
+std::vector<uint8_t> Bytes(const std::string& text) {
+  return {text.begin(), text.end()};
+}
+
 TEST_F(WindowTest, ASavedListLoadsBackWithItsSettingsAndMovesTheCurrentFolder) {
   const auto frames = Frames(3, 40, 30);
   SetEntries({frames[0], frames[1], Separator(), frames[2], Separator()});
@@ -84,6 +88,25 @@ TEST_F(WindowTest, ALoadErrorIsReportedAndKeepsWhatWasRead) {
   EXPECT_EQ(dialogs.shown.back().kind, "error");
   EXPECT_EQ(dialogs.shown.back().text, "Invalid numeric input");
   EXPECT_EQ(Entries(), std::vector<std::string>{"kept"});
+}
+
+// A load that stopped after the output line leaves the document's name in the
+// field; building from it keeps the rule that a DefList writes in its folder.
+TEST_F(WindowTest, ABuildRefusesAnOutputNameALoadLeftOutsideTheFolder) {
+  const auto frames = Frames(1, 32, 32);
+  SetEntries({frames[0], Separator()});
+  Pick("ComboBox2", 3);
+  const std::string document = folder.File("sub/doc.h3l");
+  QDir().mkpath(QString::fromStdString(folder.File("sub")));
+  testing_support::WriteBytes(document, Bytes("3\r\n4\r\n../victim.def\r\nFALSE\r\nFALSE\r\n"
+                                              "FALSE\r\n32\r\n32\r\n\r\nnone\r\n"));
+  dialogs.openAnswers.push_back(kelvane::ui::OpenFilesAnswer{{document}, 1});
+  Click("Button4");
+  ASSERT_EQ(Text("Edit3"), "../victim.def");
+  Click("Button1");
+  EXPECT_NE(dialogs.shown.back().text.find("climbs out with \"..\""), std::string::npos)
+      << dialogs.shown.back().text;
+  EXPECT_FALSE(testing_support::FileExists(folder.File("victim.def")));
 }
 
 TEST_F(WindowTest, ADroppedDocumentOpensAsTypeTwo) {
