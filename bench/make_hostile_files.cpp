@@ -26,6 +26,7 @@ int main(int argc, char** argv) {
                        def("shared.def", hostile::SharedFrameDef(200000, 8192)) &&
                        def("big.def", hostile::SharedFrameDef(10, 8192)) &&
                        def("groups.def", hostile::ManyGroupsDef(8000000)) &&
+      def("groups1m.def", hostile::ManyGroupsDef(size_t{1} << 20)) &&
                        list("empty16.h3l", hostile::EmptyLinesDefList(size_t{16} << 20)) &&
                        list("empty64.h3l", hostile::EmptyLinesDefList(size_t{64} << 20)) &&
                        list("longline.h3l", hostile::LongLineDefList(16, size_t{1} << 20));

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "base/binary_file.h"
+#include "base/checked_size.h"
 #include "base/errors.h"
 #include "base/little_endian.h"
 #include "defread/frame_canvas.h"
@@ -78,6 +79,11 @@ void DefFile::ReadGroups() {
     ThrowDamaged({name_, {}, 0, {}}, 12,
                  "GroupCount " + std::to_string(count) + " does not fit in the file's " +
                      std::to_string(room) + " bytes after the header");
+  }
+  if (uint64_t(count) > limits_.maxGroups) {
+    ThrowDamaged({name_, {}, 0, {}}, 12,
+                 "GroupCount " + SizeText(uint64_t(count)) + " is more than the " +
+                     SizeText(limits_.maxGroups) + " groups a DEF may have here");
   }
   groups_.reserve(size_t(count));
   uint64_t pos = kHeaderSize;

@@ -19,6 +19,11 @@ namespace kelvane {
 struct DefReadLimits {
   uint64_t maxFileBytes = uint64_t{512} << 20;
   uint64_t maxFramePixels = uint64_t{64} << 20;  // full width x full height
+  // Each group costs the reader a few times its 16 bytes, however empty: a
+  // file of nothing but groups would otherwise take gigabytes. A builder
+  // makes one group per separator of its list, and a list holds at most
+  // 1,048,576 lines, far more than any real DEF's groups.
+  uint64_t maxGroups = uint64_t{1} << 20;
 };
 
 constexpr size_t kDefNameBytes = kFrameNameSize;

@@ -147,23 +147,23 @@ Layout LayOut(const DefFile& def) {
   return layout;
 }
 
-void RefuseOversized(const DefFile& def, const Layout& layout) {
+void RefuseOversized(const DefFile& def, const Layout& layout, uint64_t largestPixels) {
   if (layout.width <= kWidestSheet && layout.height <= kWidestSheet &&
-      MultiplySizes(layout.width, layout.height) <= kLargestSheetPixels) {
+      MultiplySizes(layout.width, layout.height) <= largestPixels) {
     return;
   }
   ThrowInputError("\"" + def.name() + "\" would make a sheet of " + SizeText(layout.width) + " x " +
                       SizeText(layout.height) + " pixels; a sheet has at most " +
-                      SizeText(kWidestSheet) + " pixels a side and " +
-                      SizeText(kLargestSheetPixels) + " in all",
+                      SizeText(kWidestSheet) + " pixels a side and " + SizeText(largestPixels) +
+                      " in all",
                   def.name());
 }
 
 }  // namespace
 
-ContactSheet DrawContactSheet(const DefFile& def) {
+ContactSheet DrawContactSheet(const DefFile& def, uint64_t largestPixels) {
   const Layout layout = LayOut(def);
-  RefuseOversized(def, layout);
+  RefuseOversized(def, layout, largestPixels);
   ContactSheet sheet;
   sheet.width = int32_t(layout.width);
   sheet.height = int32_t(layout.height);

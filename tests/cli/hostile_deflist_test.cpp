@@ -30,23 +30,43 @@ TEST(HostileDefList, EachDocumentIsRefusedAndLeavesFilesAsTheyWere) {
     int status;
     std::string said;
   } cases[] = {
-      {"an output name that climbs out", hostile::DefListWithOutput("../victim.txt", frame), {},
+      {"an output name that climbs out",
+       hostile::DefListWithOutput("../victim.txt", frame),
+       {},
        kExitFailed,
        "The document's output name \"../victim.txt\" climbs out with \"..\": a DefList writes "
        "its DEF only inside its own folder (@doc.h3l)\n"
        "kelvane-cli: hint: give -o with the DEF's path to write it outside the document's "
        "folder\n"},
-      {"an absolute output name", hostile::DefListWithOutput(victim, frame), {}, kExitFailed,
+      {"an absolute output name",
+       hostile::DefListWithOutput(victim, frame),
+       {},
+       kExitFailed,
        "\" is an absolute path"},
-      {"a climb in the middle", hostile::DefListWithOutput("in/../../victim.txt", frame), {},
-       kExitFailed, "climbs out"},
-      {"an output name in the folder", hostile::DefListWithOutput("ok.def", frame), {}, kExitOk,
+      {"a climb in the middle",
+       hostile::DefListWithOutput("in/../../victim.txt", frame),
+       {},
+       kExitFailed,
+       "climbs out"},
+      {"an output name in the folder",
+       hostile::DefListWithOutput("ok.def", frame),
+       {},
+       kExitOk,
        ""},
-      {"-o is the user's own choice", hostile::DefListWithOutput("../victim.txt", frame),
-       {"-o", work.File("chosen.def")}, kExitOk, ""},
-      {"more lines than a DefList may have", hostile::EmptyLinesDefList((size_t{1} << 20) - 14),
-       {}, kExitFailed, "\"@doc.h3l\" has 1,048,577 lines, more than the 1,048,576 it may have"},
-      {"an over-long line", hostile::LongLineDefList(20, 5000), {}, kExitFailed,
+      {"-o is the user's own choice",
+       hostile::DefListWithOutput("../victim.txt", frame),
+       {"-o", work.File("chosen.def")},
+       kExitOk,
+       ""},
+      {"more lines than a DefList may have",
+       hostile::EmptyLinesDefList((size_t{1} << 20) - 14),
+       {},
+       kExitFailed,
+       "\"@doc.h3l\" has 1,048,577 lines, more than the 1,048,576 it may have"},
+      {"an over-long line",
+       hostile::LongLineDefList(20, 5000),
+       {},
+       kExitFailed,
        "line 20 of \"@doc.h3l\" is 5,000 bytes long, more than the 4,096 a line may have"},
   };
   for (const auto& c : cases) {
@@ -77,8 +97,9 @@ TEST(HostileDefList, ABuildFromALoadedOutputNameKeepsTheRule) {
   FrameDocument document;
   document.settings = StartSettings();
   EXPECT_NE(testing_support::ErrorText([&] {
-              ReadDefList(text, DefListType::WithHeader, document.list, document.numbers,
-                          [&](const HeaderLine& line) { ApplyHeaderLine(line, document.settings); });
+              ReadDefList(
+                  text, DefListType::WithHeader, document.list, document.numbers,
+                  [&](const HeaderLine& line) { ApplyHeaderLine(line, document.settings); });
             }),
             "");
   document.list.Append(frame);

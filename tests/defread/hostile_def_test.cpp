@@ -59,49 +59,110 @@ struct HostileCase {
 // wrote it; nothing else appears; the DEF is never touched.
 TEST(HostileDef, EachFileEndsAsItShouldAndTouchesNothingElse) {
   const HostileCase cases[] = {
-      {"a sheet whose size wraps to 0 in 64 bits", hostile::WrappingSheetDef(), "w.def",
-       RunSheet, {"@/s.png"}, {}, kExitFailed,
+      {"a sheet whose size wraps to 0 in 64 bits",
+       hostile::WrappingSheetDef(),
+       "w.def",
+       RunSheet,
+       {"@/s.png"},
+       {},
+       kExitFailed,
        "would make a sheet of 8,589,934,592 x 2,147,483,648 pixels; a sheet has at most "
        "1,000,000 pixels a side and 67,108,864 in all",
        {"w.def"}},
-      {"a sheet higher than PNG readers take", hostile::TallSheetDef(), "t.def", RunSheet,
-       {"@/s.png"}, {}, kExitFailed, "would make a sheet of 64 x 1,000,001 pixels", {"t.def"}},
-      {"a sheet over its own DEF", hostile::NamedFrameDef("a.pcx"), "x.def", RunSheet,
-       {"@/x.def"}, {}, kExitFailed, "is the DEF being read", {"x.def"}},
-      {"a frame whose file is the DEF", hostile::NamedFrameDef("foo.def.pcx"), "foo.def",
-       RunExtract, {"@", "--force"}, {}, kExitFailed, "is the DEF being read", {"foo.def"}},
-      {"a DefList named as the DEF", hostile::NamedFrameDef("a.pcx"), "x.h3l", RunExtract,
-       {"@", "--force"}, {}, kExitFailed, "is the DEF being read", {"x.h3l"}},
-      {"a link to a FIFO outside the folder", hostile::NamedFrameDef("walk0001.pcx"), "w.def",
-       RunExtract, {"@/out", "--force"},
+      {"a sheet higher than PNG readers take",
+       hostile::TallSheetDef(),
+       "t.def",
+       RunSheet,
+       {"@/s.png"},
+       {},
+       kExitFailed,
+       "would make a sheet of 64 x 1,000,001 pixels",
+       {"t.def"}},
+      {"a sheet over its own DEF",
+       hostile::NamedFrameDef("a.pcx"),
+       "x.def",
+       RunSheet,
+       {"@/x.def"},
+       {},
+       kExitFailed,
+       "is the DEF being read",
+       {"x.def"}},
+      {"a frame whose file is the DEF",
+       hostile::NamedFrameDef("foo.def.pcx"),
+       "foo.def",
+       RunExtract,
+       {"@", "--force"},
+       {},
+       kExitFailed,
+       "is the DEF being read",
+       {"foo.def"}},
+      {"a DefList named as the DEF",
+       hostile::NamedFrameDef("a.pcx"),
+       "x.h3l",
+       RunExtract,
+       {"@", "--force"},
+       {},
+       kExitFailed,
+       "is the DEF being read",
+       {"x.h3l"}},
+      {"a link to a FIFO outside the folder",
+       hostile::NamedFrameDef("walk0001.pcx"),
+       "w.def",
+       RunExtract,
+       {"@/out", "--force"},
        [](const TempDir& work) {
          ASSERT_EQ(::mkfifo(work.File("fifo").c_str(), 0600), 0);
          ASSERT_EQ(::mkdir(work.File("out").c_str(), 0700), 0);
          ASSERT_EQ(::symlink("../fifo", work.File("out/walk0001.bmp").c_str()), 0);
        },
-       kExitFailed, "is a symbolic link to something that is not a regular file",
+       kExitFailed,
+       "is a symbolic link to something that is not a regular file",
        {"fifo", "out", "w.def"}},
-      {"a DefList linked to /dev/null", hostile::NamedFrameDef("walk0001.pcx"), "w.def",
-       RunExtract, {"@/out", "--force"},
+      {"a DefList linked to /dev/null",
+       hostile::NamedFrameDef("walk0001.pcx"),
+       "w.def",
+       RunExtract,
+       {"@/out", "--force"},
        [](const TempDir& work) {
          ASSERT_EQ(::mkdir(work.File("out").c_str(), 0700), 0);
          ASSERT_EQ(::symlink("/dev/null", work.File("out/w.h3l").c_str()), 0);
        },
-       kExitFailed, "is a symbolic link to something that is not a regular file",
+       kExitFailed,
+       "is a symbolic link to something that is not a regular file",
        {"out", "w.def"}},
-      {"a FIFO in the folder", hostile::NamedFrameDef("walk0001.pcx"), "w.def", RunExtract,
+      {"a FIFO in the folder",
+       hostile::NamedFrameDef("walk0001.pcx"),
+       "w.def",
+       RunExtract,
        {"@/out", "--force"},
        [](const TempDir& work) {
          ASSERT_EQ(::mkdir(work.File("out").c_str(), 0700), 0);
          ASSERT_EQ(::mkfifo(work.File("out/walk0001.bmp").c_str(), 0600), 0);
        },
-       kExitFailed, "exists and is not a regular file", {"out", "w.def"}},
-      {"entries of one big frame past the size limit", hostile::SharedFrameDef(3, 1024), "b.def",
-       RunExtract, {"@/out", "--max-size", "3M"}, {}, kExitFailed,
+       kExitFailed,
+       "exists and is not a regular file",
+       {"out", "w.def"}},
+      {"more groups than a DEF may have", hostile::ManyGroupsDef((size_t{1} << 20) + 1), "g.def",
+       RunInfo, {}, {}, kExitFailed,
+       "byte 12: GroupCount 1,048,577 is more than the 1,048,576 groups a DEF may have here",
+       {"g.def"}},
+      {"entries of one big frame past the size limit",
+       hostile::SharedFrameDef(3, 1024),
+       "b.def",
+       RunExtract,
+       {"@/out", "--max-size", "3M"},
+       {},
+       kExitFailed,
        "would write 3,149,058 bytes (3 BMP files and b.h3l), more than the 3,145,728 allowed",
        {"b.def"}},
-      {"the same within a larger limit", hostile::SharedFrameDef(3, 1024), "b.def", RunExtract,
-       {"@", "--max-size=4m"}, {}, kExitOk, "Extracted 3 frames of 1 group",
+      {"the same within a larger limit",
+       hostile::SharedFrameDef(3, 1024),
+       "b.def",
+       RunExtract,
+       {"@", "--max-size=4m"},
+       {},
+       kExitOk,
+       "Extracted 3 frames of 1 group",
        {"b.def", "b.h3l", "f0", "f1", "f2"}},
   };
   for (const HostileCase& c : cases) {
@@ -141,9 +202,11 @@ TEST(HostileDef, FramesOfOneNameAreNumberedOn) {
     std::vector<std::string> some;  // among the files
     std::string reason;
   } cases[] = {
-      {hostile::OneNameDef(100), {"walk0001.bmp", "walk0001-2.bmp", "walk0001-100.bmp"},
+      {hostile::OneNameDef(100),
+       {"walk0001.bmp", "walk0001-2.bmp", "walk0001-100.bmp"},
        "Extracted 100 frames"},  // each file gives the name back
-      {hostile::SameSafeNameDef(100), {"a.bmp", "a-2.bmp", "a-100.bmp"},
+      {hostile::SameSafeNameDef(100),
+       {"a.bmp", "a-2.bmp", "a-100.bmp"},
        "a frame name comes from no safe file name"},
   };
   for (const auto& c : cases) {
@@ -193,8 +256,9 @@ TEST(HostileDef, SharedBlocksAreReadOnceAndOverlapsRefused) {
     DefFile(std::move(overlapping), "o.def");
     ADD_FAILURE() << "overlapping blocks were read";
   } catch (const Error& error) {
-    EXPECT_NE(std::string(error.what()).find("frame 1, byte " + std::to_string(firstBlock) +
-                                             ": DataSize 7 runs into the next frame's data block"),
+    EXPECT_NE(std::string(error.what())
+                  .find("frame 1, byte " + std::to_string(firstBlock) +
+                        ": DataSize 7 runs into the next frame's data block"),
               std::string::npos)
         << error.what();
   }
