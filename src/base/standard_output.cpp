@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "base/standard_output.h"
 
-#include <signal.h>
-#include <unistd.h>
-
-#include <cerrno>
+#include <algorithm>
 #include <iostream>
 
 namespace kelvane {
@@ -17,21 +14,18 @@ CheckedStandardOutput::Buffer::Buffer() : held_(kHeldBytes) {
   setp(held_.data(), held_.data() + held_.size());
 }
 
-bool CheckedStandardOutput::Buffer::Flush() {
-  const char* at = pbase();
-  while (error_ == 0 && at < pptr()) {
-    const ssize_t put = ::write(STDOUT_FILENO, at, size_t(pptr() - at));
-    if (put < 0 && errno == EINTR) {
-      continue;
-    }
-    if (put <= 0) {
-      SetError(put < 0 ? errno : EIO);
-    } else {
-      at += put;
-    }
+void CheckedStandardOutput::Buffer::Fail(std::optional<OutputFailure> failure) {
+  if (!failure_) {
+    failure_ = std::move(failure);
   }
-  setp(held_.data(), held_.data() + held_.size());  // after a failure, what follows is dropped
-  return error_ == 0;
+}
+
+bool CheckedStandardOutput::Buffer::Flush() {
+  if (!failure_ && pptr() > pbase()) {
+    Fail(WriteStandardOutput(pbase(), size_t(pptr() - pbase())));
+  }
+  setp(held_.data(), held_.data() + held_.size());
+  return !failure_;
 }
 
 CheckedStandardOutput::Buffer::int_type CheckedStandardOutput::Buffer::overflow(int_type byte) {
@@ -51,8 +45,7 @@ std::streamsize CheckedStandardOutput::Buffer::xsputn(const char* bytes, std::st
     if (pptr() == epptr() && !Flush()) {
       return done;
     }
-    const auto room = std::streamsize(epptr() - pptr());
-    const std::streamsize part = std::min(room, count - done);
+    const std::streamsize part = std::min(std::streamsize(epptr() - pptr()), count - done);
     traits_type::copy(pptr(), bytes + done, size_t(part));
     pbump(int(part));
     done += part;
@@ -65,7 +58,7 @@ int CheckedStandardOutput::Buffer::sync() {
 }
 
 CheckedStandardOutput::CheckedStandardOutput() : earlier_(std::cout.rdbuf(&buffer_)) {
-  ::signal(SIGPIPE, SIG_IGN);
+  LetStandardOutputFail();
 }
 
 CheckedStandardOutput::~CheckedStandardOutput() {
@@ -75,18 +68,11 @@ CheckedStandardOutput::~CheckedStandardOutput() {
   std::cout.rdbuf(earlier_);
 }
 
-int CheckedStandardOutput::Finish() {
+std::optional<OutputFailure> CheckedStandardOutput::Finish() {
   finished_ = true;
   buffer_.Flush();
-  // Some file systems report a failed write only when the file is closed.
-  if (::close(STDOUT_FILENO) != 0 && errno != EBADF && errno != EINTR) {
-    buffer_.SetError(errno);
-  }
-  return buffer_.error();
-}
-
-bool IsBrokenPipe(int error) {
-  return error == EPIPE;
+  buffer_.Fail(CloseStandardOutput());
+  return buffer_.failure();
 }
 
 }  // namespace kelvane

@@ -1,19 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <ostream>
+#include <optional>
 #include <streambuf>
 #include <vector>
+
+#include "base/system_files.h"
 
 namespace kelvane {
 
 // Stands between std::cout and the process's standard output for the life of
 // a command-line program, so that output that never arrived is not passed over
-// in silence: every write is checked and the first failure kept.
-//
-// While it lives a reader that goes away (a closed pipe) no longer ends the
-// process with SIGPIPE: the write fails with EPIPE instead, and the program
-// decides what that means.
+// in silence: every write is checked and the first failure kept; what follows
+// a failure is dropped. While it lives, a reader that goes away (a closed pipe)
+// makes a write fail instead of ending the process.
 class CheckedStandardOutput {
  public:
   CheckedStandardOutput();
@@ -21,17 +21,17 @@ class CheckedStandardOutput {
   CheckedStandardOutput(const CheckedStandardOutput&) = delete;
   CheckedStandardOutput& operator=(const CheckedStandardOutput&) = delete;
 
-  // Flushes what is held and closes standard output: the errno of the first
-  // write or close that failed, 0 when everything was written.
-  int Finish();
+  // Writes what is held and closes standard output: the first failure of a
+  // write or of the close, if any.
+  std::optional<OutputFailure> Finish();
 
  private:
   class Buffer : public std::streambuf {
    public:
     Buffer();
     bool Flush();
-    int error() const { return error_; }
-    void SetError(int error) { error_ = error_ != 0 ? error_ : error; }
+    const std::optional<OutputFailure>& failure() const { return failure_; }
+    void Fail(std::optional<OutputFailure> failure);
 
    protected:
     int_type overflow(int_type byte) override;
@@ -40,15 +40,12 @@ class CheckedStandardOutput {
 
    private:
     std::vector<char> held_;
-    int error_ = 0;
+    std::optional<OutputFailure> failure_;
   };
 
   Buffer buffer_;
   std::streambuf* earlier_;
   bool finished_ = false;
 };
-
-// Whether an error that Finish() returned means that the reader went away.
-bool IsBrokenPipe(int error);
 
 }  // namespace kelvane

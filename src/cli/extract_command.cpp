@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/extract_command.h"
 
+#include <algorithm>
 #include <cctype>
 #include <filesystem>
 #include <optional>
@@ -10,6 +11,8 @@
 #include "base/checked_size.h"
 #include "base/errors.h"
 #include "base/path_parts.h"
+#include "base/replacing_writer.h"
+#include "base/system_files.h"
 #include "cli/build_command.h"
 #include "cli/def_texts.h"
 #include "cli/extract_folder.h"
@@ -88,7 +91,8 @@ bool ParseArguments(const std::vector<std::string>& args, ExtractRequest& reques
   }
   request.defPath = operands[0];
   request.folder = operands[1];
-  while (request.folder.size() > 1 && request.folder.back() == '/') {
+  while (request.folder.size() > std::max<size_t>(RootLength(request.folder), 1) &&
+         IsPathSeparator(request.folder.back())) {
     request.folder.pop_back();
   }
   return true;
@@ -106,12 +110,13 @@ std::string Counted(size_t count, const std::string& what) {
 // The DefList rebuilds into its own folder; beside the DEF itself it takes
 // another name, so that a rebuild never replaces the DEF it came from.
 std::string RebuildName(const ExtractRequest& request, const std::string& defName) {
+  namespace fs = std::filesystem;
   std::error_code error;
-  std::filesystem::path defFolder = std::filesystem::path(request.defPath).parent_path();
+  fs::path defFolder = fs::u8path(request.defPath).parent_path();
   if (defFolder.empty()) {
     defFolder = ".";
   }
-  const bool besideTheDef = std::filesystem::equivalent(defFolder, request.folder, error);
+  const bool besideTheDef = fs::equivalent(defFolder, fs::u8path(request.folder), error);
   return besideTheDef ? Stem(defName) + "-rebuilt.def" : defName;
 }
 
@@ -149,8 +154,8 @@ void Report(const ExtractRequest& request, const DefFile& def, const ExtractPlan
       << Counted(def.groups().size(), "group") << " into " << OneLineText(request.folder) << ": "
       << Counted(plan.files.size(), "BMP file") << " and " << OneLineText(listName) << "\n";
   const std::string build =
-      OneLineText("'kelvane-cli build --list " + request.folder + "/" + listName + "' (writing " +
-                  plan.document.settings.outputName + " there)");
+      OneLineText("'kelvane-cli build --list " + JoinPath(request.folder, listName) +
+                  "' (writing " + plan.document.settings.outputName + " there)");
   if (check.identical) {
     out << build << " rebuilds the DEF byte for byte\n";
     return;

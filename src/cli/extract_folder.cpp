@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/extract_folder.h"
 
-#include <sys/stat.h>
-
-#include <filesystem>
+#include <algorithm>
 
 #include "base/binary_file.h"
 #include "base/errors.h"
+#include "base/path_parts.h"
 #include "base/replacing_writer.h"
+#include "base/system_files.h"
 
 namespace kelvane::cli {
 
@@ -21,47 +21,46 @@ uint64_t HashBytes(const uint8_t* bytes, size_t count, uint64_t hash = 0xcbf29ce
   return hash;
 }
 
-void Refuse(const std::string& path, const std::string& why) {
-  ThrowInputError("\"" + path + "\" " + why + "; nothing was written", path);
+bool IsRegularFile(const std::string& path) {
+  const auto facts = FactsOfPath(path);
+  return facts && facts->kind == FileKind::Regular;
 }
 
 // What stands at `path` that extract may not replace, or "" when nothing does.
-std::string Obstacle(const std::string& path, const struct stat& entry) {
-  if (S_ISLNK(entry.st_mode)) {
-    struct stat target {};
-    if (::stat(path.c_str(), &target) != 0 || !S_ISREG(target.st_mode)) {
-      return "is a symbolic link to something that is not a regular file";
-    }
+std::string Obstacle(const std::string& path) {
+  if (IsRegularFile(path)) {
     return {};
   }
-  return S_ISREG(entry.st_mode) ? std::string() : "exists and is not a regular file";
+  return IsSymbolicLink(path) ? "is a symbolic link to something that is not a regular file"
+                              : "exists and is not a regular file";
 }
 
 }  // namespace
 
+std::string ExtractFolder::PathOf(const std::string& name) const {
+  return JoinPath(path_, name);
+}
+
 void ExtractFolder::Prepare(const std::vector<std::string>& names, const DefFile& def,
                             bool force) const {
-  namespace fs = std::filesystem;
-  std::error_code error;
-  if (!fs::exists(path_, error)) {
-    if (!fs::create_directory(path_, error)) {
+  if (NothingNamed(path_)) {
+    if (!MakeFolder(path_)) {
       ThrowInputError("cannot create the folder \"" + path_ + "\"", path_);
     }
     return;
   }
-  if (!fs::is_directory(path_, error)) {
+  if (!IsFolder(path_)) {
     ThrowInputError("\"" + path_ + "\" is not a folder", path_);
   }
   for (const std::string& name : names) {
     const std::string path = PathOf(name);
-    struct stat entry {};
-    if (::lstat(path.c_str(), &entry) != 0) {
+    if (NothingNamed(path) && !IsSymbolicLink(path)) {
       continue;
     }
     RefuseWritingOverSource(def, path);
-    const std::string obstacle = Obstacle(path, entry);
+    const std::string obstacle = Obstacle(path);
     if (!obstacle.empty()) {
-      Refuse(path, obstacle);
+      ThrowInputError("\"" + path + "\" " + obstacle + "; nothing was written", path);
     }
     if (!force) {
       ThrowInputError("\"" + path + "\" exists; give --force to overwrite it", path);
@@ -80,8 +79,7 @@ void ExtractFolder::Verify(const std::vector<FolderFile>& files) const {
   std::vector<uint8_t> chunk(size_t{1} << 20);
   for (const FolderFile& written : files) {
     const std::string path = PathOf(written.name);
-    struct stat entry {};
-    if (::lstat(path.c_str(), &entry) != 0 || !S_ISREG(entry.st_mode)) {
+    if (IsSymbolicLink(path) || !IsRegularFile(path)) {
       ThrowInputError("\"" + path + "\" is not the regular file just written", path);
     }
     const InputFile file(path);

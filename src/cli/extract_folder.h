@@ -24,7 +24,7 @@ class ExtractFolder {
   explicit ExtractFolder(std::string path) : path_(std::move(path)) {}
 
   const std::string& path() const { return path_; }
-  std::string PathOf(const std::string& name) const { return path_ + "/" + name; }
+  std::string PathOf(const std::string& name) const;
 
   // Creates the folder when it does not exist, and refuses, before anything
   // is written, a name whose entry exists and is not a regular file or a link

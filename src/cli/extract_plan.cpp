@@ -64,8 +64,8 @@ class Planner {
  public:
   Planner(const DefFile& def, const std::string& defName, const std::string& listName)
       : def_(def), measures_(def) {
-    taken_[defName] = kReserved;
-    taken_[listName] = kReserved;
+    taken_[FileNameKey(defName)] = kReserved;
+    taken_[FileNameKey(listName)] = kReserved;
   }
 
   ExtractPlan Run(const std::string& defName) {
@@ -110,36 +110,46 @@ class Planner {
     }
     const DefFrameHeader& h = measures_.Of(g, f).header;
     std::string file = NewFileName(name, g, f);
-    taken_[file] = plan_.files.size();
+    taken_[FileNameKey(file)] = plan_.files.size();
     plan_.files.push_back({file, g, f});
     plan_.bmpBytes += Bmp8FileSize(h.fullWidth, h.fullHeight);
     return file;
   }
 
   // The first free name that gives the frame its name back, else the first
-  // free safe one. Each kind of name counts its variants on from the last one
-  // taken, so that naming n frames takes time linear in n.
+  // free safe one; names that differ in letter case alone are one name. Each
+  // kind of name counts its variants on from the last one taken, so that
+  // naming n frames takes time linear in n.
   std::string NewFileName(const DefFrameName& name, size_t g, size_t f) {
     int& giving = nextVariant_["giving:" + std::string(name.begin(), name.end())];
+    bool caseOnly = false;  // a name taken by another frame's that differs in letter case alone
     for (;; ++giving) {
       const std::optional<std::string> file = FileNameGivingName(name, giving);
       if (!file) {
         break;
       }
-      if (taken_.count(*file) == 0) {
+      const auto found = taken_.find(FileNameKey(*file));
+      if (found == taken_.end()) {
         return *file;
       }
+      caseOnly =
+          caseOnly || (found->second != kReserved && plan_.files[found->second].name != *file);
     }
     if (giving == 0) {
       reasons_.Add("a frame name comes from no safe file name",
                    FrameText(g, f) + ": \"" + ReadableName(name) + "\"");
+    } else if (caseOnly) {
+      reasons_.Add(
+          "frame names differ only in letter case, which one folder cannot tell apart"
+          " on every system",
+          "\"" + ReadableName(name) + "\"");
     } else {
       reasons_.Add("frames share a name but not their data", "\"" + ReadableName(name) + "\"");
     }
-    int& fallback = nextVariant_["safe:" + FallbackFileName(name, 0)];
+    int& fallback = nextVariant_["safe:" + FileNameKey(FallbackFileName(name, 0))];
     for (fallback = std::max(fallback, giving);; ++fallback) {
       std::string file = FallbackFileName(name, fallback);
-      if (taken_.count(file) == 0) {
+      if (taken_.count(FileNameKey(file)) == 0) {
         return file;
       }
     }

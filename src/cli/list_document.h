@@ -24,10 +24,10 @@ void ReadListDocument(const BuildRequest& request, FrameDocument& document);
 std::string OutputPathFor(const BuildRequest& request, const WindowSettings& settings);
 
 // Writes the document of --save-list for what the command describes, with
-// settings.outputName as the output name. Frame paths are written absolute,
-// so that the document names the same files from wherever it is read; the
-// output name relative to the document's folder when it lies in it or below,
-// else absolute (and building the document then needs -o).
+// settings.outputName as the output name. Frame paths and the output name are
+// written as they name the same files from the document's folder: relative
+// when they lie under it, absolute otherwise (an output outside the folder
+// then needs -o when the document is built).
 void WriteListDocument(const std::string& path, FrameDocument document);
 
 }  // namespace kelvane::cli

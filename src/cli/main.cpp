@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "base/errors.h"
 #include "base/standard_output.h"
+#include "base/system_files.h"
 #include "cli/build_command.h"
 #include "cli/def_commands.h"
 #include "cli/printable_text.h"
@@ -64,13 +64,12 @@ int RunCommand(const std::vector<std::string>& args) {
 // written before anything goes to standard output).
 int main(int argc, char** argv) {
   kelvane::CheckedStandardOutput output;
-  const int status = RunCommand({argv + 1, argv + argc});
-  const int error = output.Finish();
-  if (error == 0 || kelvane::IsBrokenPipe(error)) {
+  const int status = RunCommand(kelvane::ProgramArguments(argc, argv));
+  const auto failure = output.Finish();
+  if (!failure || failure->readerGone) {
     return status;
   }
   kelvane::cli::PrintableStream(std::cerr)
-      << "kelvane-cli: standard output could not be written: "
-      << kelvane::IoErrorMessage(kelvane::IoCodeFromErrno(error, {})) << "\n";
+      << "kelvane-cli: standard output could not be written: " << failure->reason << "\n";
   return status == kelvane::cli::kExitOk ? kelvane::cli::kExitFailed : status;
 }

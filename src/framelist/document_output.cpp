@@ -1,26 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "framelist/document_output.h"
 
+#include "base/path_parts.h"
+
 namespace kelvane {
 
 namespace {
 
-bool IsSeparator(char c) {
-  return c == '/' || c == '\\';
-}
-
-// Rooted ("/x", "\x") or with a drive ("C:x"), on this system or the one
-// the document may have been written on.
-bool IsAbsolute(const std::string& path) {
-  const bool drive = path.size() >= 2 && path[1] == ':' &&
-                     ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z'));
-  return (!path.empty() && IsSeparator(path[0])) || drive;
-}
-
 bool ClimbsOut(const std::string& path) {
   size_t start = 0;
   for (size_t at = 0; at <= path.size(); ++at) {
-    if (at == path.size() || IsSeparator(path[at])) {
+    if (at == path.size() || IsPathSeparator(path[at])) {
       if (path.compare(start, at - start, "..") == 0) {
         return true;
       }
@@ -33,11 +23,12 @@ bool ClimbsOut(const std::string& path) {
 }  // namespace
 
 std::optional<std::string> DocumentOutputRefusal(const std::string& outputName) {
-  if (!IsAbsolute(outputName) && !ClimbsOut(outputName)) {
+  const bool absolute = !outputName.empty() && !IsRelativePath(outputName);
+  if (!absolute && !ClimbsOut(outputName)) {
     return std::nullopt;
   }
-  return "The document's output name \"" + outputName + "\" " +
-         (IsAbsolute(outputName) ? "is an absolute path" : "climbs out with \"..\"") +
+  return kDocumentOutputRefused + ("\"" + outputName + "\" ") +
+         (absolute ? "is an absolute path" : "climbs out with \"..\"") +
          ": a DefList writes its DEF only inside its own folder";
 }
 

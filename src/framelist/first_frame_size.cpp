@@ -4,12 +4,13 @@
 #include <cstdint>
 
 #include "base/bmp_frame.h"
+#include "base/path_parts.h"
 
 namespace kelvane {
 
-FixedSizeTexts FirstFrameSizeRefresh(const FrameList& list) {
+FixedSizeTexts FirstFrameSizeRefresh(const FrameList& list, const std::string& folder) {
   BmpFrameHeader header;
-  ReadBmpHeader(list.Text(0), header, nullptr);
+  ReadBmpHeader(PathFrom(folder, list.Text(0)), header, nullptr);
   return {std::to_string(static_cast<uint32_t>(header.biWidth)),
           std::to_string(static_cast<uint32_t>(header.biHeight))};
 }

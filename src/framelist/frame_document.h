@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <string>
+
 #include "framelist/frame_list.h"
 #include "framelist/group_numbers.h"
 #include "framelist/window_settings.h"
@@ -15,6 +17,10 @@ struct FrameDocument {
   FrameList list;
   GroupNumbers numbers{};
   WindowSettings settings = StartSettings();
+  // The folder that relative frame paths and a relative output name are
+  // taken from: the window's folder last browsed, absolute. Empty: the
+  // process's current folder, as on the command line.
+  std::string folder;
 };
 
 }  // namespace kelvane

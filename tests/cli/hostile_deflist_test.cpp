@@ -79,8 +79,8 @@ TEST(HostileDefList, EachDocumentIsRefusedAndLeavesFilesAsTheyWere) {
     const auto run = testing_support::Build(args);
     EXPECT_EQ(run.status, c.status) << run.err;
     std::string said = c.said;
-    for (size_t at = said.find('@'); at != std::string::npos; at = said.find('@')) {
-      said.replace(at, 1, documents.path() + "/");
+    for (size_t at = said.find("@doc.h3l"); at != std::string::npos; at = said.find("@doc.h3l")) {
+      said.replace(at, 8, doc);
     }
     EXPECT_NE(run.err.find(said), std::string::npos) << run.err;
     EXPECT_EQ(ReadBytes(victim), (std::vector<uint8_t>{'k', 'e', 'p', 't'}));
