@@ -13,14 +13,6 @@ namespace kelvane::cli {
 
 namespace {
 
-// FNV-1a over the bytes, continued from `hash`.
-uint64_t HashBytes(const uint8_t* bytes, size_t count, uint64_t hash = 0xcbf29ce484222325u) {
-  for (size_t i = 0; i < count; ++i) {
-    hash = (hash ^ bytes[i]) * 0x100000001b3u;
-  }
-  return hash;
-}
-
 bool IsRegularFile(const std::string& path) {
   const auto facts = FactsOfPath(path);
   return facts && facts->kind == FileKind::Regular;
@@ -36,6 +28,13 @@ std::string Obstacle(const std::string& path) {
 }
 
 }  // namespace
+
+uint64_t HashBytes(const uint8_t* bytes, size_t count, uint64_t hash) {
+  for (size_t i = 0; i < count; ++i) {
+    hash = (hash ^ bytes[i]) * 0x100000001b3u;
+  }
+  return hash;
+}
 
 std::string ExtractFolder::PathOf(const std::string& name) const {
   return JoinPath(path_, name);

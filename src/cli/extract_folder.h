@@ -9,6 +9,10 @@
 
 namespace kelvane::cli {
 
+// FNV-1a over the bytes, continued from `hash`: what tells blocks and files
+// apart before they are compared byte for byte.
+uint64_t HashBytes(const uint8_t* bytes, size_t count, uint64_t hash = 0xcbf29ce484222325u);
+
 // One file extract writes into its folder, by name, with its bytes once
 // written (a hash of them and their size, for the check that reads them back).
 struct FolderFile {

@@ -8,6 +8,7 @@
 #include "base/bmp_output.h"
 #include "base/little_endian.h"
 #include "cli/def_texts.h"
+#include "cli/extract_folder.h"
 #include "cli/frame_file_names.h"
 #include "compiler/def_format.h"
 #include "compiler/group_numbering.h"
@@ -48,16 +49,6 @@ int TypeIndexFor(int32_t format) {
     }
   }
   return -1;
-}
-
-// A hash of a block's bytes, FNV-1a: blocks with equal hashes are compared
-// byte for byte before they count as one.
-uint64_t HashOf(const uint8_t* bytes, uint64_t size) {
-  uint64_t hash = 0xcbf29ce484222325u;
-  for (uint64_t i = 0; i < size; ++i) {
-    hash = (hash ^ bytes[i]) * 0x100000001b3u;
-  }
-  return hash;
 }
 
 class Planner {
@@ -165,7 +156,7 @@ class Planner {
     }
     const uint8_t* block = def_.bytes().data() + offset;
     const uint64_t size = BlockSize(offset);
-    std::vector<uint32_t>& alike = byHash_[HashOf(block, size)];
+    std::vector<uint32_t>& alike = byHash_[HashBytes(block, size_t(size))];
     uint32_t first = offset;
     for (const uint32_t other : alike) {
       if (BlockSize(other) == size &&

@@ -40,6 +40,20 @@ CommandRun RunIn(Command command, const std::vector<std::string>& args) {
   return {status, out.str(), err.str()};
 }
 
+struct Planted {
+  std::string path;    // in the folder
+  std::string target;  // empty: a FIFO
+};
+
+void Plant(const TempDir& work, const Planted& planted) {
+  const std::string path = work.File(planted.path);
+  const std::string folder = path.substr(0, path.rfind('/'));
+  ASSERT_TRUE(testing_support::FileExists(folder) || ::mkdir(folder.c_str(), 0700) == 0);
+  ASSERT_EQ(planted.target.empty() ? ::mkfifo(path.c_str(), 0600)
+                                   : ::symlink(planted.target.c_str(), path.c_str()),
+            0);
+}
+
 struct HostileCase {
   const char* what;
   std::vector<uint8_t> def;
@@ -47,8 +61,8 @@ struct HostileCase {
   Command command;
   // The arguments after the DEF: @ stands for the folder `work`.
   std::vector<std::string> args;
-  // Prepares `work` before the run (links, FIFOs, files to keep).
-  std::function<void(const TempDir& work)> prepare;
+  // Made in `work` before the run: a FIFO, or a symbolic link to `target`.
+  std::vector<Planted> planted;
   int status;
   std::string said;  // in stderr (status 1) or stdout (status 0)
   // The names in `work` afterwards, the DEF's included.
@@ -110,11 +124,7 @@ TEST(HostileDef, EachFileEndsAsItShouldAndTouchesNothingElse) {
        "w.def",
        RunExtract,
        {"@/out", "--force"},
-       [](const TempDir& work) {
-         ASSERT_EQ(::mkfifo(work.File("fifo").c_str(), 0600), 0);
-         ASSERT_EQ(::mkdir(work.File("out").c_str(), 0700), 0);
-         ASSERT_EQ(::symlink("../fifo", work.File("out/walk0001.bmp").c_str()), 0);
-       },
+       {{"fifo", ""}, {"out/walk0001.bmp", "../fifo"}},
        kExitFailed,
        "is a symbolic link to something that is not a regular file",
        {"fifo", "out", "w.def"}},
@@ -123,10 +133,7 @@ TEST(HostileDef, EachFileEndsAsItShouldAndTouchesNothingElse) {
        "w.def",
        RunExtract,
        {"@/out", "--force"},
-       [](const TempDir& work) {
-         ASSERT_EQ(::mkdir(work.File("out").c_str(), 0700), 0);
-         ASSERT_EQ(::symlink("/dev/null", work.File("out/w.h3l").c_str()), 0);
-       },
+       {{"out/w.h3l", "/dev/null"}},
        kExitFailed,
        "is a symbolic link to something that is not a regular file",
        {"out", "w.def"}},
@@ -135,15 +142,17 @@ TEST(HostileDef, EachFileEndsAsItShouldAndTouchesNothingElse) {
        "w.def",
        RunExtract,
        {"@/out", "--force"},
-       [](const TempDir& work) {
-         ASSERT_EQ(::mkdir(work.File("out").c_str(), 0700), 0);
-         ASSERT_EQ(::mkfifo(work.File("out/walk0001.bmp").c_str(), 0600), 0);
-       },
+       {{"out/walk0001.bmp", ""}},
        kExitFailed,
        "exists and is not a regular file",
        {"out", "w.def"}},
-      {"more groups than a DEF may have", hostile::ManyGroupsDef((size_t{1} << 20) + 1), "g.def",
-       RunInfo, {}, {}, kExitFailed,
+      {"more groups than a DEF may have",
+       hostile::ManyGroupsDef((size_t{1} << 20) + 1),
+       "g.def",
+       RunInfo,
+       {},
+       {},
+       kExitFailed,
        "byte 12: GroupCount 1,048,577 is more than the 1,048,576 groups a DEF may have here",
        {"g.def"}},
       {"entries of one big frame past the size limit",
@@ -170,8 +179,8 @@ TEST(HostileDef, EachFileEndsAsItShouldAndTouchesNothingElse) {
     TempDir work;
     const std::string def = work.File(c.defName);
     testing_support::WriteBytes(def, c.def);
-    if (c.prepare) {
-      c.prepare(work);
+    for (const Planted& planted : c.planted) {
+      Plant(work, planted);
     }
     std::vector<std::string> args{def};
     for (const std::string& arg : c.args) {

@@ -36,16 +36,16 @@ std::string Numbered(const std::string& stem, size_t n) {
 
 Block EmptyFrame(int32_t width, int32_t height) {
   Block block;
-  block.format = 1;
-  block.fullWidth = width;
-  block.fullHeight = height;
+  block.header.format = 1;
+  block.header.fullWidth = width;
+  block.header.fullHeight = height;
   return block;
 }
 
 Block RawFrame(int32_t width, int32_t height, uint8_t index) {
   Block block;
-  block.fullWidth = block.width = width;
-  block.fullHeight = block.height = height;
+  block.header.fullWidth = block.header.width = width;
+  block.header.fullHeight = block.header.height = height;
   block.data.assign(size_t(width) * size_t(height), index);
   return block;
 }
@@ -103,12 +103,11 @@ std::vector<uint8_t> DefAssembler::Bytes() const {
       Put32(out, field);
     }
   }
-  for (const Block& b : blocks_) {
-    for (const int32_t field : {int32_t(b.data.size()), b.format, b.fullWidth, b.fullHeight,
-                                b.width, b.height, b.leftMargin, b.topMargin}) {
-      Put32(out, field);
-    }
-    out.insert(out.end(), b.data.begin(), b.data.end());
+  for (const Block& block : blocks_) {
+    kelvane::FrameHeader header = block.header;
+    header.dataSize = int32_t(block.data.size());
+    header.AppendTo(out);
+    out.insert(out.end(), block.data.begin(), block.data.end());
   }
   return out;
 }

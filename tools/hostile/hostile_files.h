@@ -6,21 +6,18 @@
 #include <string>
 #include <vector>
 
+#include "base/def_layout.h"
+
 // DEF files and DefList documents as someone else could make them to harm the
 // reader: sizes that wrap, entries that share one frame block many times,
 // names that collide, huge counts. Assembled byte by byte, never by the
 // builder, for the tests and the benchmarks of the reading commands.
 namespace hostile {
 
-// A frame's data block: the header fields and the encoded bytes after them.
+// A frame's data block: its header (DataSize is the data's size, whatever the
+// header says) and the encoded bytes after it.
 struct Block {
-  int32_t format = 0;
-  int32_t fullWidth = 0;
-  int32_t fullHeight = 0;
-  int32_t width = 0;
-  int32_t height = 0;
-  int32_t leftMargin = 0;
-  int32_t topMargin = 0;
+  kelvane::FrameHeader header;
   std::vector<uint8_t> data;
 };
 
