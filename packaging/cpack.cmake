@@ -3,8 +3,8 @@
 # its dependencies found by dpkg-shlibdeps (package dpkg-dev) from the binaries.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kelvane)
-set(CPACK_PACKAGE_VENDOR "Kelvane developers")
-set(CPACK_PACKAGE_CONTACT "Kelvane developers <kelvane@example.org>")
+set(CPACK_PACKAGE_VENDOR "Kelvane maintainers")
+set(CPACK_PACKAGE_CONTACT "Kelvane maintainers <maintainers@kelvane.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "DEF sprite builder for 256-colour BMP frames")
 set(CPACK_PACKAGE_DESCRIPTION
     "Kelvane turns lists of 256-colour BMP frames into DEF files, the animated

@@ -4,6 +4,7 @@
 #include <ostream>
 #include <string>
 
+#include "base/program_licence.h"
 #include "base/verbatim_texts.h"
 #include "cli/build_command.h"
 #include "compiler/group_numbering.h"
@@ -62,7 +63,7 @@ std::string MonsterLines() {
 }  // namespace
 
 void PrintVersion(std::ostream& out) {
-  out << "kelvane-cli " << KELVANE_VERSION << "\n";
+  out << "kelvane-cli " << KELVANE_VERSION << "\n" << kLicenceLines;
 }
 
 void PrintBuildHelp(std::ostream& out) {
