@@ -44,6 +44,10 @@ void ReadListDocument(const BuildRequest& request, FrameDocument& document) {
   const std::string folder = SplitPath(path).folder;
   ChangeFramePaths(document.list,
                    [&folder](const std::string& frame) { return RelativeTo(folder, frame); });
+  std::string& palette = document.colours.referencePalette;
+  if (!palette.empty()) {
+    palette = RelativeTo(folder, palette);
+  }
 }
 
 std::string OutputPathFor(const BuildRequest& request, const WindowSettings& settings) {
@@ -64,6 +68,9 @@ std::string OutputPathFor(const BuildRequest& request, const WindowSettings& set
 void WriteListDocument(const std::string& path, FrameDocument document) {
   ChangeFramePaths(document.list, Absolute);
   document.settings.outputName = Absolute(document.settings.outputName);
+  if (!document.colours.referencePalette.empty()) {
+    document.colours.referencePalette = Absolute(document.colours.referencePalette);
+  }
   SaveDefList(path, document);
 }
 

@@ -10,6 +10,7 @@
 #include "base/binary_file.h"
 #include "base/int_text.h"
 #include "base/verbatim_texts.h"
+#include "framelist/deflist_extras.h"
 #include "framelist/first_frame_size.h"
 #include "framelist/group_end_mark.h"
 #include "framelist/separators.h"
@@ -133,8 +134,13 @@ void LoadDefList(const std::string& path, DefListType type, FrameList& list, Gro
 
 void LoadDefList(const std::string& path, DefListType type, FrameDocument& document) {
   WindowSettings& settings = document.settings;
-  LoadDefList(path, type, document.list, document.numbers,
-              [&settings](const HeaderLine& line) { ApplyHeaderLine(line, settings); });
+  std::string bytes;
+  ReadWholeFile(path, bytes, kLargestDefListBytes);
+  FrameColourOptions colours = ReadDefListExtras(bytes);
+  ReadDefList(
+      std::move(bytes), type, document.list, document.numbers,
+      [&settings](const HeaderLine& line) { ApplyHeaderLine(line, settings); }, path);
+  document.colours = std::move(colours);
 }
 
 int FinishLoad(const FrameList& list, WindowSettings& settings) {

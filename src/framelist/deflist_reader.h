@@ -36,7 +36,9 @@ void LoadDefList(const std::string& path, DefListType type, FrameList& list, Gro
                  const HeaderSink& applyHeader);
 
 // Load DefList into a document: the header lines go to its settings as the
-// window applies them (ApplyHeaderLine), the list lines to its list and numbers.
+// window applies them (ApplyHeaderLine), the list lines to its list and
+// numbers, and the colour options after the list (deflist_extras.h) replace
+// the document's, once the list has been read.
 void LoadDefList(const std::string& path, DefListType type, FrameDocument& document);
 
 // The steps that end Load DefList, whether a file was read or the dialog was

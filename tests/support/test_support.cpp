@@ -35,6 +35,12 @@ std::string TempDir::Bmp(const std::string& name, const bmpgen::Bmp8& image) con
   return path;
 }
 
+std::string TempDir::Png(const std::string& name, const bmpgen::Png& image) const {
+  const std::string path = File(name);
+  bmpgen::WritePng(path, image);
+  return path;
+}
+
 std::vector<std::string> TempDir::Names() const {
   std::vector<std::string> names;
   for (const auto& entry : std::filesystem::directory_iterator(path_)) {
