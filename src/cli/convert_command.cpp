@@ -131,7 +131,8 @@ struct ConvertedFrame {
 
 int Convert(const ConvertRequest& request, std::ostream& out) {
   const PalettePlan plan = PlanDefPalette(request.frames, request.referencePalette);
-  const ColourMapping mapping{MakeDefPalette(plan, request.frames), request.dither};
+  const ColourMapping mapping =
+      DefColourMapping(request.frames, request.referencePalette, request.dither);
   const std::vector<std::string> outputs = OutputPaths(request);
   // Every frame is read before anything is written.
   std::vector<ConvertedFrame> converted;

@@ -3,8 +3,8 @@
 
 #include <set>
 
-#include "base/bmp_frame.h"
 #include "base/errors.h"
+#include "base/frame_file.h"
 #include "base/int_text.h"
 
 namespace kelvane::cli {
@@ -38,11 +38,9 @@ std::vector<std::string> MapObjectWidthWarnings(const WindowSettings& options,
       continue;
     }
     try {
-      BmpFrameHeader header;
-      ReadBmpHeader(entry, header, nullptr);
-      if (header.biWidth % kBlockWidth != 0) {
-        warnings.push_back("\"" + entry + "\" is " + std::to_string(header.biWidth) +
-                           " pixels wide" + kWhy);
+      const int32_t width = ReadFrameInfo(entry).width;
+      if (width % kBlockWidth != 0) {
+        warnings.push_back("\"" + entry + "\" is " + std::to_string(width) + " pixels wide" + kWhy);
       }
     } catch (const Error&) {
     }

@@ -79,17 +79,12 @@ FrameInfo ReadFirstFrame(CompileState& state, const FrameList& list) {
 // rule, quantising the frames when they bring no palette.
 ColourMapping ChooseColours(const FrameDocument& document, const FrameInfo& first,
                             Progress& progress) {
-  ColourMapping colours;
-  colours.dither = document.colours.dither;
-  const std::string& reference = document.colours.referencePalette;
-  if (reference.empty() && first.colours == FrameColours::Indexed) {
-    colours.palette = BuildRgbPalette(first.palette);
-    return colours;
+  const FrameColourOptions& options = document.colours;
+  if (options.referencePalette.empty() && first.colours == FrameColours::Indexed) {
+    return {BuildRgbPalette(first.palette), options.dither};
   }
-  const std::vector<std::string> frames = FramePaths(document.list);
-  colours.palette = MakeDefPalette(PlanDefPalette(frames, reference), frames,
-                                   [&progress] { progress.StopIfRequested(); });
-  return colours;
+  return DefColourMapping(FramePaths(document.list), options.referencePalette, options.dither,
+                          [&progress] { progress.StopIfRequested(); });
 }
 
 FrameSettings ResolveSettings(CompileState& state, const WindowSettings& options, int32_t format,

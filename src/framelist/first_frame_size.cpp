@@ -3,15 +3,14 @@
 
 #include <cstdint>
 
-#include "base/bmp_frame.h"
+#include "base/frame_file.h"
 
 namespace kelvane {
 
 FixedSizeTexts FirstFrameSizeRefresh(const FrameList& list) {
-  BmpFrameHeader header;
-  ReadBmpHeader(list.Text(0), header, nullptr);
-  return {std::to_string(static_cast<uint32_t>(header.biWidth)),
-          std::to_string(static_cast<uint32_t>(header.biHeight))};
+  const FrameInfo first = ReadFrameInfo(list.Text(0));
+  return {std::to_string(static_cast<uint32_t>(first.width)),
+          std::to_string(static_cast<uint32_t>(first.height))};
 }
 
 }  // namespace kelvane

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "prepare/def_palette.h"
 
+#include "base/errors.h"
 #include "prepare/palette_file.h"
 #include "prepare/shared_palette.h"
 
@@ -41,6 +42,18 @@ std::string DescribePalette(const PalettePlan& plan) {
   return "palette: made for these true-colour frames";
 }
 
+std::string DescribeDefPalette(const std::vector<std::string>& frames,
+                               const std::string& reference) {
+  if (frames.empty() && reference.empty()) {
+    return "palette: none yet, the list has no frame";
+  }
+  try {
+    return DescribePalette(PlanDefPalette(frames, reference));
+  } catch (const Error& error) {
+    return std::string("palette: not known while a frame cannot be read (") + error.what() + ")";
+  }
+}
+
 RgbPalette MakeDefPalette(const PalettePlan& plan, const std::vector<std::string>& frames,
                           const std::function<void()>& afterFrame) {
   switch (plan.source) {
@@ -64,6 +77,11 @@ RgbPalette MakeDefPalette(const PalettePlan& plan, const std::vector<std::string
     }
   }
   return builder.Finish();
+}
+
+ColourMapping DefColourMapping(const std::vector<std::string>& frames, const std::string& reference,
+                               bool dither, const std::function<void()>& afterFrame) {
+  return {MakeDefPalette(PlanDefPalette(frames, reference), frames, afterFrame), dither};
 }
 
 void LoadDefFrame(const std::string& path, const ColourMapping& mapping, BmpImage& out,

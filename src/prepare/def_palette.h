@@ -37,11 +37,20 @@ PalettePlan PlanDefPalette(const std::vector<std::string>& frames, const std::st
 // One line for the user: "palette: ...".
 std::string DescribePalette(const PalettePlan& plan);
 
+// The same for a list as it stands, for displays that follow the list: says
+// so when the list has no frame yet or a frame cannot be read.
+std::string DescribeDefPalette(const std::vector<std::string>& frames,
+                               const std::string& reference);
+
 // The DEF's palette by the plan: the reference read, the frame's colour
 // table, or a shared palette quantised from every frame, calling `afterFrame`
 // after each (it may throw to stop).
 RgbPalette MakeDefPalette(const PalettePlan& plan, const std::vector<std::string>& frames,
                           const std::function<void()>& afterFrame = {});
+
+// The DEF's palette by PlanDefPalette and MakeDefPalette, with the dithering choice.
+ColourMapping DefColourMapping(const std::vector<std::string>& frames, const std::string& reference,
+                               bool dither, const std::function<void()>& afterFrame = {});
 
 // Loads one frame as the 8-bit picture the encoders take: an 8-bit BMP or
 // palette PNG as it is (indices and colour table), any other frame mapped

@@ -108,7 +108,7 @@ void TForm1::ListBox1Click() {
       ReportError(picture.error.toStdString(), *step.picturePath);
       return;
     }
-    controls_.Image1->setPixmap(QPixmap::fromImage(picture.image));
+    ShowFramePicture(*step.picturePath, picture.image);
   }
   controls_.Label7->setText(Q(step.positionText));
 }

@@ -186,7 +186,8 @@ TEST_F(TrueColourCliTest, ConvertNeverWritesOverItsFrames) {
   const auto run = Command(RunConvert, {"--force", "-o", dir.path(), frame});
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.err.find("is one of the frames"), std::string::npos) << run.err;
-  const auto twice = Command(RunConvert, {"-o", dir.File("out"), frame, dir.Png("frame.png", Disc(0))});
+  const auto twice =
+      Command(RunConvert, {"-o", dir.File("out"), frame, dir.Png("frame.png", Disc(0))});
   EXPECT_NE(twice.err.find("two frames would be written as \"frame.bmp\""), std::string::npos)
       << twice.err;
   EXPECT_EQ(Command(RunConvert, {"-o", dir.File("out")}).status, kExitUsage);
