@@ -18,6 +18,7 @@
 #include "cli/printable_text.h"
 #include "cli/stop_signals.h"
 #include "cli/terminal_host.h"
+#include "compiler/build_advice.h"
 #include "compiler/compile_driver.h"
 #include "compiler/def_groups.h"
 #include "framelist/frame_document.h"
@@ -112,7 +113,7 @@ int ReportWritten(BuildJob& job, uint64_t bytes, std::ostream& out, bool outIsPr
   if (job.request.json) {
     WriteJsonSummary(report, path, groups, job.document.list, bytes);
   } else if (!job.request.quiet) {
-    report << SuccessLine(path, groups, bytes) << "\n";
+    report << WrittenLine(path, groups, bytes) << "\n";
   }
   return kExitOk;
 }

@@ -10,18 +10,6 @@ namespace kelvane::cli {
 
 namespace {
 
-std::string WithThousands(uint64_t value) {
-  std::string digits = std::to_string(value);
-  for (size_t at = digits.size(); at > 3; at -= 3) {
-    digits.insert(at - 3, ",");
-  }
-  return digits;
-}
-
-std::string Counted(size_t count, const std::string& what) {
-  return std::to_string(count) + " " + what + (count == 1 ? "" : "s");
-}
-
 std::string NameText(const FrameName& name) {
   std::string text;
   for (const uint8_t byte : name) {
@@ -34,16 +22,6 @@ std::string NameText(const FrameName& name) {
 }
 
 }  // namespace
-
-std::string SuccessLine(const std::string& path, const std::vector<DefGroup>& groups,
-                        uint64_t bytes) {
-  size_t frames = 0;
-  for (const DefGroup& group : groups) {
-    frames += group.names.size();
-  }
-  return "wrote " + path + ": " + Counted(frames, "frame") + " in " +
-         Counted(groups.size(), "group") + ", " + WithThousands(bytes) + " bytes";
-}
 
 void WriteJsonSummary(std::ostream& out, const std::string& path,
                       const std::vector<DefGroup>& groups, const FrameList& list, uint64_t bytes) {

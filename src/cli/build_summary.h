@@ -11,11 +11,7 @@
 
 namespace kelvane::cli {
 
-// "wrote out.def: 12 frames in 3 groups, 48,211 bytes".
-std::string SuccessLine(const std::string& path, const std::vector<DefGroup>& groups,
-                        uint64_t bytes);
-
-// The same for scripts, as one JSON object on one line: the path, the size in
+// What a build wrote, for scripts, as one JSON object on one line: the path, the size in
 // bytes, and the groups in DEF order with their numbers and their frames' names
 // and BMPs. Frame names are byte strings: a byte above 127 (the $CD filler)
 // is written as the character of that code.

@@ -8,32 +8,16 @@
 #include "framelist/deflist_header.h"
 #include "framelist/deflist_reader.h"
 #include "framelist/deflist_writer.h"
+#include "framelist/document_paths.h"
 
 namespace kelvane::cli {
 
 namespace {
 
-bool IsRelative(const std::string& path) {
-  return !path.empty() && path[0] != '/';
-}
-
-std::string RelativeTo(const std::string& folderPrefix, const std::string& path) {
-  return IsRelative(path) ? folderPrefix + path : path;
-}
-
-std::string Absolute(const std::string& path) {
+std::string CurrentFolder() {
   std::error_code error;
   const std::string current = std::filesystem::current_path(error).string();
-  return IsRelative(path) && !error ? current + "/" + path : path;
-}
-
-template <typename Change>
-void ChangeFramePaths(FrameList& list, Change change) {
-  for (size_t i = 0; i < list.Count(); ++i) {
-    if (!list.IsSeparator(i)) {
-      list.SetText(i, change(list.Text(i)));
-    }
-  }
+  return error ? std::string() : current;
 }
 
 }  // namespace
@@ -42,12 +26,8 @@ void ReadListDocument(const BuildRequest& request, FrameDocument& document) {
   const std::string& path = *request.listPath;
   LoadDefList(path, request.listType, document);
   const std::string folder = SplitPath(path).folder;
-  ChangeFramePaths(document.list,
-                   [&folder](const std::string& frame) { return RelativeTo(folder, frame); });
-  std::string& palette = document.colours.referencePalette;
-  if (!palette.empty()) {
-    palette = RelativeTo(folder, palette);
-  }
+  ResolveFramePaths(document.list, folder);
+  document.colours.referencePalette = PathFrom(folder, document.colours.referencePalette);
 }
 
 std::string OutputPathFor(const BuildRequest& request, const WindowSettings& settings) {
@@ -62,16 +42,13 @@ std::string OutputPathFor(const BuildRequest& request, const WindowSettings& set
                         "\" is not a path on this system; give -o",
                     *request.listPath);
   }
-  return RelativeTo(SplitPath(*request.listPath).folder, settings.outputName);
+  return PathFrom(SplitPath(*request.listPath).folder, settings.outputName);
 }
 
 void WriteListDocument(const std::string& path, FrameDocument document) {
-  ChangeFramePaths(document.list, Absolute);
-  document.settings.outputName = Absolute(document.settings.outputName);
-  if (!document.colours.referencePalette.empty()) {
-    document.colours.referencePalette = Absolute(document.colours.referencePalette);
-  }
-  SaveDefList(path, document);
+  // The command's paths are named from the current folder.
+  document.folder = CurrentFolder();
+  SaveDefList(path, MovedTo(document, FolderOf(PathFrom(document.folder, path)), true));
 }
 
 }  // namespace kelvane::cli

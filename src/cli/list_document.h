@@ -24,8 +24,8 @@ std::string OutputPathFor(const BuildRequest& request, const WindowSettings& set
 
 // Writes the document of --save-list for what the command describes, with
 // settings.outputName as the output name. Frame paths, the output name and
-// the reference palette are written absolute, so that the document names the same files from
-// wherever it is read.
+// the reference palette are written as they name the same files from the
+// document's folder: relative when they lie under it, absolute otherwise.
 void WriteListDocument(const std::string& path, FrameDocument document);
 
 }  // namespace kelvane::cli

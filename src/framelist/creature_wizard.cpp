@@ -29,10 +29,11 @@ FrameList ListOfPaths(const std::vector<std::string>& paths) {
 
 void SetCreatureOptions(WindowSettings& settings) {
   // Combo boxes set from code run no reactions, so "Type of monster" keeps its
-  // enabled state; the "Fixed Size:" box does run its reaction.
+  // selection ("Custom"), and is enabled as "$42 (Monsters)" always enables
+  // it; the "Fixed Size:" box does run its reaction.
   settings.monsterIndex = MonsterIndexFromCode(kCustomMonster);
   settings.typeIndex = TypeIndexFromCode(kCreatureType);
-  settings.formatsIndex = FormatsIndexFromCode(kMonstersFormats);
+  settings = SelectFormatsFromCode(settings, kMonstersFormats);
   settings.fixedWidth = text::kWizardFixedWidth;
   settings.fixedHeight = text::kWizardFixedHeight;
   settings.shadow = true;
@@ -122,7 +123,7 @@ bool CreatureWizard::AddFiles(const std::vector<std::string>& paths) {
   for (const auto& path : paths) {
     shown_.Append(path);
   }
-  return shown_.Count() == 1;
+  return !paths.empty() && shown_.Count() == 1;
 }
 
 WizardDeleteOutcome CreatureWizard::DeleteFile(Selection selected) {

@@ -87,8 +87,9 @@ class CreatureWizard {
   void Previous();
 
   // Button3Click "Add BMP file": appends the chosen paths in dialog order.
-  // Returns whether FirstFrameSizeRefresh must run on ShownList(): it holds
-  // exactly one entry (also after a cancelled dialog, which passes none).
+  // Returns whether FirstFrameSizeRefresh must run on ShownList(): paths were
+  // added and it now holds exactly one entry. A cancelled dialog passes none
+  // and changes nothing.
   [[nodiscard]] bool AddFiles(const std::vector<std::string>& paths);
 
   // Button4Click "Delete file": removes the selected path.

@@ -84,7 +84,9 @@ std::string HeaderLineText(const WindowSettings& settings, HeaderField field) {
 
 void ApplyHeaderLine(const HeaderLine& line, WindowSettings& settings) {
   const FieldPlace place = PlaceOf(line.field);
-  if (place.index != nullptr) {
+  if (line.field == HeaderField::FormatsBox) {
+    settings = SelectFormatsFromCode(settings, line.index);
+  } else if (place.index != nullptr) {
     settings.*place.index = place.select(line.index);
   } else if (place.text != nullptr) {
     settings.*place.text = line.text;

@@ -2,13 +2,16 @@
 #include "framelist/deflist_reader.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdint>
 #include <optional>
 #include <utility>
 #include <vector>
 
 #include "base/binary_file.h"
+#include "base/errors.h"
 #include "base/int_text.h"
+#include "base/path_parts.h"
 #include "base/verbatim_texts.h"
 #include "framelist/deflist_extras.h"
 #include "framelist/first_frame_size.h"
@@ -143,10 +146,62 @@ void LoadDefList(const std::string& path, DefListType type, FrameDocument& docum
   document.colours = std::move(colours);
 }
 
-int FinishLoad(const FrameList& list, WindowSettings& settings) {
+DefListType DetectDefListType(const std::string& bytes, DefListType ifUnsure) {
+  // A BMP's header holds zero bytes in its first 54; no text document does.
+  constexpr size_t kTextProbeBytes = 1024;
+  if (bytes.find('\0') < kTextProbeBytes) {
+    return DefListType::WithHeader;
+  }
+  TextFileReader in(bytes, {});
+  for (const HeaderField field : kHeaderFields) {
+    switch (KindOf(field)) {
+      case ControlKind::ComboBox:
+        try {
+          in.ReadIntegerLine();
+        } catch (const Error&) {
+          return field == kHeaderFields.front() ? DefListType::ListOnly : ifUnsure;
+        }
+        break;
+      case ControlKind::EditField:
+        in.ReadLine();
+        break;
+      case ControlKind::CheckBox: {
+        std::string flag = in.ReadLine();
+        std::transform(flag.begin(), flag.end(), flag.begin(),
+                       [](unsigned char c) { return char(std::toupper(c)); });
+        if (flag != text::kTrue && flag != text::kFalse) {
+          return ifUnsure;
+        }
+        break;
+      }
+    }
+  }
+  return DefListType::WithHeader;
+}
+
+DefListType OpenDefList(const std::string& path, DefListType ifUnsure, FrameDocument& document) {
+  std::string bytes;
+  ReadWholeFile(path, bytes, kLargestDefListBytes);
+  const DefListType type = DetectDefListType(bytes, ifUnsure);
+  FrameColourOptions colours = ReadDefListExtras(bytes);
+  FrameDocument read = document;
+  WindowSettings& settings = read.settings;
+  ReadDefList(
+      std::move(bytes), type, read.list, read.numbers,
+      [&settings](const HeaderLine& line) { ApplyHeaderLine(line, settings); }, path);
+  read.folder = FolderOf(path);
+  document.list = std::move(read.list);
+  document.numbers = read.numbers;
+  document.settings = read.settings;
+  document.folder = read.folder;
+  document.colours = std::move(colours);
+  return type;
+}
+
+int FinishLoad(const FrameList& list, WindowSettings& settings, const std::string& folder) {
   settings.outputName = text::kDefaultOutputName;
   if (!list.IsEmpty()) {
-    const FixedSizeTexts size = FirstFrameSizeRefresh(list);
+    const FixedSizeTexts size = FirstFrameSizeRefresh(list, folder);
     settings.fixedWidth = size.width;
     settings.fixedHeight = size.height;
   }

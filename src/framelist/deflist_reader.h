@@ -12,8 +12,9 @@
 
 namespace kelvane {
 
-// The two variants of a DefList. The user says which one a file is by the
-// filter entry of the open dialog: "*.h3l" or "*.h3l New".
+// The two variants of a DefList. The window reads which one a file is from
+// its content; the filter entry of the open dialog ("*.h3l" or "*.h3l New")
+// decides only where the content could be either.
 enum class DefListType {
   ListOnly = 1,    // list lines alone
   WithHeader = 2,  // the 15 settings lines, then the list lines
@@ -41,12 +42,32 @@ void LoadDefList(const std::string& path, DefListType type, FrameList& list, Gro
 // the document's, once the list has been read.
 void LoadDefList(const std::string& path, DefListType type, FrameDocument& document);
 
+// The variant a document's bytes hold. A type 2 document starts with its
+// settings lines: numbers on lines 1, 2 and 10, TRUE or FALSE (in any case)
+// on lines 4 to 6 and 11 to 13. A document whose first line holds no number
+// is type 1. Bytes that are no text (a NUL byte early on, as every BMP has)
+// are taken as type 2, whose first line then fails as no number. Anything
+// else (an empty file, a first line that is a number followed by lines that
+// are no settings) could be either and is read as `ifUnsure`.
+DefListType DetectDefListType(const std::string& bytes, DefListType ifUnsure);
+
+// Load DefList in the window, from a file named by its full path: the variant
+// is detected from the content. Read into a copy of `document` first, so that
+// a document that cannot be read changes nothing; read, it replaces the
+// list, the numbers it holds, the settings of its header and the colour
+// options after its list, and its folder becomes the one relative names are
+// taken from. Returns the variant read.
+DefListType OpenDefList(const std::string& path, DefListType ifUnsure, FrameDocument& document);
+
 // The steps that end Load DefList, whether a file was read or the dialog was
 // cancelled, in this order: the output name becomes "Temp.def"; the fixed-size
 // texts become the first frame's size when the list is not empty (a frame that
 // cannot be read ends the command here); the separators are recounted, and
 // the count returned. So the output name and fixed size of a header never
 // survive a load in the window.
-int FinishLoad(const FrameList& list, WindowSettings& settings);
+int FinishLoad(const FrameList& list, WindowSettings& settings, const std::string& folder = {});
+inline int FinishLoad(FrameDocument& document) {
+  return FinishLoad(document.list, document.settings, document.folder);
+}
 
 }  // namespace kelvane

@@ -27,6 +27,10 @@ struct FrameDocument {
   GroupNumbers numbers{};
   WindowSettings settings = StartSettings();
   FrameColourOptions colours;
+  // The folder that relative frame paths and a relative output name are
+  // taken from: the window's folder last browsed, absolute. Empty: the
+  // process's current folder, as on the command line.
+  std::string folder;
 };
 
 }  // namespace kelvane

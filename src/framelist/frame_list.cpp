@@ -84,14 +84,21 @@ bool FrameList::Checked(size_t index) const {
 }
 
 void FrameList::Append(std::string text, bool checked) {
-  const size_t row = texts_.size();
-  if (listener_) {
-    listener_->RowsAboutToBeInserted(row, 1);
+  Insert(texts_.size(), std::move(text), checked);
+}
+
+void FrameList::Insert(size_t index, std::string text, bool checked) {
+  if (index > texts_.size()) {
+    ThrowListIndexError(static_cast<int>(index));
   }
-  texts_.push_back(std::move(text));
-  checks_.push_back(checked);
   if (listener_) {
-    listener_->RowsInserted(row, 1);
+    listener_->RowsAboutToBeInserted(index, 1);
+  }
+  const auto at = static_cast<std::ptrdiff_t>(index);
+  texts_.insert(texts_.begin() + at, std::move(text));
+  checks_.insert(checks_.begin() + at, checked);
+  if (listener_) {
+    listener_->RowsInserted(index, 1);
   }
 }
 
@@ -108,24 +115,6 @@ void FrameList::SetChecked(size_t index, bool checked) {
   if (checks_[index] != checked) {
     checks_[index] = checked;
     ReportChanged(index, index);
-  }
-}
-
-void FrameList::ExchangeTexts(size_t a, size_t b) {
-  RequireIndex(a);
-  RequireIndex(b);
-  if (texts_[a] == texts_[b]) {
-    return;
-  }
-  std::swap(texts_[a], texts_[b]);
-  const size_t low = std::min(a, b);
-  const size_t high = std::max(a, b);
-  // Neighbours make one range; rows in between of a wider exchange did not change.
-  if (high - low == 1) {
-    ReportChanged(low, high);
-  } else {
-    ReportChanged(low, low);
-    ReportChanged(high, high);
   }
 }
 

@@ -61,10 +61,11 @@ class FrameList {
   bool IsSeparator(size_t index) const { return IsGroupSeparator(Text(index)); }
 
   void Append(std::string text, bool checked = false);
+  // Inserts an entry before `index` (Count() appends); the entries from
+  // there on move down one position with their check marks.
+  void Insert(size_t index, std::string text, bool checked = false);
   void SetText(size_t index, std::string text);
   void SetChecked(size_t index, bool checked);
-  // Swaps the texts of two entries; the check marks stay at their positions.
-  void ExchangeTexts(size_t a, size_t b);
   void Remove(size_t index);
   // Removes every entry; an empty list reports nothing.
   void Clear();

@@ -15,15 +15,9 @@ bool AddFiles(FrameList& list, Selection selected, const std::vector<std::string
     list.Text(*selected);  // a stale selection fails before anything is added
   }
   for (const auto& path : paths) {
-    list.Append(path);
-    if (!selected) {
-      continue;
-    }
-    for (size_t at = list.Count() - 1; at > *selected + 1; --at) {
-      list.ExchangeTexts(at, at - 1);
-    }
+    list.Insert(selected ? *selected + 1 : list.Count(), path);
   }
-  return list.Count() == 1;
+  return !paths.empty() && list.Count() == 1;
 }
 
 CutOutcome CutFile(FrameList& list, Selection selected) {

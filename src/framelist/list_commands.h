@@ -23,11 +23,12 @@ struct Question {
 // The question that comes before the list is thrown away (New, the creature wizard).
 Question ClearListQuestion();
 
-// ADD File: each path in dialog order is appended, then moved up to just below
-// the selected entry by exchanging texts, so the check marks stay where they
-// are and paths chosen together end up reversed. Without a selection they stay
-// appended. Returns whether FirstFrameSizeRefresh must run: the list holds
-// exactly one entry (also after a cancelled dialog, which passes no paths).
+// ADD File: each path in dialog order goes in just below the selected entry,
+// the entries after it moving down with their check marks, so paths chosen
+// together end up reversed. Without a selection they are appended. Returns
+// whether FirstFrameSizeRefresh must run: paths were added and the list now
+// holds exactly one entry. A cancelled dialog passes no paths and changes
+// nothing.
 [[nodiscard]] bool AddFiles(FrameList& list, Selection selected,
                             const std::vector<std::string>& paths);
 

@@ -46,6 +46,13 @@ WindowSettings FormatsPicked(WindowSettings settings, int formatsIndex) {
   return settings;
 }
 
+WindowSettings SelectFormatsFromCode(WindowSettings settings, int formatsIndex) {
+  settings.formatsIndex = FormatsIndexFromCode(formatsIndex);
+  settings.monsterBoxEnabled =
+      settings.monsterBoxEnabled || settings.formatsIndex == kMonstersFormats;
+  return settings;
+}
+
 WindowSettings SetFixedSize(WindowSettings settings, bool checked) {
   if (settings.fixedSize != checked) {
     settings.fixedSize = checked;

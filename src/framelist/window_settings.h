@@ -50,6 +50,12 @@ WindowSettings TypePicked(WindowSettings settings, int typeIndex);
 // keeps its selection.
 WindowSettings FormatsPicked(WindowSettings settings, int formatsIndex);
 
+// Formats selected from code, by a document or the wizard: no reaction runs,
+// so "Type of monster" keeps its selection, but "$42 (Monsters)" enables the
+// box all the same, so that a creature's numbering can be chosen; any other
+// entry leaves the box as it was.
+WindowSettings SelectFormatsFromCode(WindowSettings settings, int formatsIndex);
+
 // The check boxes, set by the user or from code: a change of state runs the
 // box's reaction once, setting the state it already has runs nothing.
 // CB4Click: the size fields are enabled exactly while "Fixed Size:" is on.

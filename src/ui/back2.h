@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "compiler/compile_state.h"
+#include "framelist/deflist_reader.h"
 #include "framelist/frame_document.h"
 
 class QAction;
@@ -43,8 +44,10 @@ class TForm1 : public QWidget {
   // "?" shows this window; without one the button does nothing.
   void SetHelpWindow(QWidget* helpWindow) { helpWindow_ = helpWindow; }
 
-  // Opens a type 2 DefList as Load DefList does once its dialog named it
-  // (the program's argument, a document dropped on the window).
+  // Opens a DefList as Load DefList does once its dialog named it (the
+  // program's argument, a document dropped on the window); a document that
+  // could be of either variant is read as type 2. A relative name is taken
+  // from the start folder.
   void OpenDefList(const std::string& path);
 
   const FrameDocument& document() const { return document_; }
@@ -132,8 +135,7 @@ class TForm1 : public QWidget {
   void BitBtn1Click();                             // Save As DefList
   void Button4Click();                             // Load DefList
   void AddFiles(const std::vector<std::string>& paths);
-  bool LoadList(const std::string& path, bool withHeader);  // false after an error box
-  void FinishLoading();
+  void LoadList(const std::string& path, DefListType ifUnsure);
   void ShowGroupCount(int count);
   Selection SelectedEntry() const;
   void SelectFromCode(Selection selected);

@@ -20,6 +20,7 @@
 
 #include "base/errors.h"
 #include "base/frame_file.h"
+#include "framelist/document_paths.h"
 #include "prepare/def_palette.h"
 #include "prepare/palette_file.h"
 #include "ui/back2.h"
@@ -136,7 +137,8 @@ TForm1::~TForm1() {
 }
 
 std::string TForm1::PaletteDescription() const {
-  return DescribeDefPalette(FramePaths(document_.list), document_.colours.referencePalette);
+  const FrameDocument build = ResolvedForBuild(document_);
+  return DescribeDefPalette(FramePaths(build.list), build.colours.referencePalette);
 }
 
 void TForm1::RefreshColourCommands() {
@@ -176,7 +178,8 @@ void TForm1::ShowFramePicture(const std::string& path, const QImage& original) {
   preview.error.clear();
   preview.active = IsTrueColour(path);
   if (preview.active) {
-    PaletteKey key{FramePaths(document_.list), document_.colours};
+    const FrameDocument build = ResolvedForBuild(document_);
+    PaletteKey key{FramePaths(build.list), build.colours};
     std::optional<ColourMapping> known;
     if (preview.cachedKey && *preview.cachedKey == key) {
       known = preview.cached;

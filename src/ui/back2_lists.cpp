@@ -8,9 +8,11 @@
 #include <optional>
 
 #include "base/errors.h"
+#include "base/path_parts.h"
 #include "base/verbatim_texts.h"
 #include "framelist/deflist_reader.h"
 #include "framelist/deflist_writer.h"
+#include "framelist/document_paths.h"
 #include "framelist/first_frame_size.h"
 #include "framelist/list_commands.h"
 #include "framelist/separators.h"
@@ -24,25 +26,19 @@ namespace kelvane::ui {
 
 namespace {
 
-// The DefList dialogs leave the folder the user browsed to as the current one,
-// where relative paths of the document and the output name are taken from.
-// Returns the chosen file's full path, which still names it from there.
-std::string MoveCurrentDirectoryTo(const std::string& chosenFile) {
-  const QFileInfo file(QString::fromStdString(chosenFile));
-  const std::string fullPath = QDir::toNativeSeparators(file.absoluteFilePath()).toStdString();
-  QDir::setCurrent(file.absolutePath());
-  return fullPath;
+// A chosen file's full path, as relative names are taken from its folder.
+std::string FullPath(const std::string& chosenFile) {
+  return QDir::toNativeSeparators(QFileInfo(QString::fromStdString(chosenFile)).absoluteFilePath())
+      .toStdString();
 }
 
 }  // namespace
 
 void TForm1::Button2Click() {
-  std::vector<std::string> paths;
   if (const auto answer = dialogs_.OpenFiles(AddFilesRequest(addFilterIndex_))) {
     addFilterIndex_ = answer->filterIndex;
-    paths = answer->paths;
+    AddFiles(answer->paths);
   }
-  AddFiles(paths);
 }
 
 void TForm1::AddFiles(const std::vector<std::string>& paths) {
@@ -55,7 +51,7 @@ void TForm1::AddFiles(const std::vector<std::string>& paths) {
   }
   if (refreshSize) {
     try {
-      const FixedSizeTexts size = FirstFrameSizeRefresh(document_.list);
+      const FixedSizeTexts size = FirstFrameSizeRefresh(document_.list, document_.folder);
       document_.settings.fixedWidth = size.width;
       document_.settings.fixedHeight = size.height;
       ShowSettings();
@@ -119,52 +115,47 @@ void TForm1::BitBtn1Click() {
   if (!chosen) {
     return;
   }
-  const std::string path = MoveCurrentDirectoryTo(*chosen);
+  const std::string path = DefListSaveName(FullPath(*chosen));
+  // Saved where it is read from: its frame paths name the same files from its
+  // folder, which becomes the window's folder for relative names.
+  FrameDocument saved = MovedTo(document_, FolderOf(path), false);
   try {
-    SaveDefList(DefListSaveName(path), document_);
+    SaveDefList(path, saved);
   } catch (const Error& error) {
     ShowError(error);
+    return;
   }
+  {
+    const QuietSelection quiet(*this);
+    for (size_t i = 0; i < saved.list.Count(); ++i) {
+      document_.list.SetText(i, saved.list.Text(i));
+    }
+  }
+  document_.folder = saved.folder;
 }
 
 void TForm1::Button4Click() {
   if (const auto answer = dialogs_.OpenFiles(LoadDefListRequest())) {
-    const std::string path = MoveCurrentDirectoryTo(answer->paths.front());
-    if (!LoadList(path, answer->filterIndex == 1)) {
-      return;
-    }
+    LoadList(FullPath(answer->paths.front()),
+             answer->filterIndex == 1 ? DefListType::WithHeader : DefListType::ListOnly);
   }
-  FinishLoading();
 }
 
 void TForm1::OpenDefList(const std::string& path) {
-  if (LoadList(MoveCurrentDirectoryTo(path), true)) {
-    FinishLoading();
-  }
+  LoadList(FullPath(PathFrom(startDirectory_, path)), DefListType::WithHeader);
 }
 
-bool TForm1::LoadList(const std::string& path, bool withHeader) {
-  std::optional<Error> failure;
-  {
+void TForm1::LoadList(const std::string& path, DefListType ifUnsure) {
+  try {
     const QuietSelection quiet(*this);
-    try {
-      LoadDefList(path, withHeader ? DefListType::WithHeader : DefListType::ListOnly, document_);
-    } catch (const Error& error) {
-      failure = error;
-    }
+    kelvane::OpenDefList(path, ifUnsure, document_);
+  } catch (const Error& error) {
+    ShowError(error);
+    return;
   }
-  // What was read before an error stays, as it was applied line by line.
-  ShowSettings();
-  if (failure) {
-    ShowError(*failure);
-  }
-  return !failure;
-}
-
-void TForm1::FinishLoading() {
   std::optional<Error> failure;
   try {
-    ShowGroupCount(FinishLoad(document_.list, document_.settings));
+    ShowGroupCount(FinishLoad(document_));
   } catch (const Error& error) {
     failure = error;
   }

@@ -12,6 +12,7 @@
 
 #include "base/verbatim_texts.h"
 #include "compiler/compile_driver.h"
+#include "framelist/document_paths.h"
 #include "framelist/list_commands.h"
 #include "framelist/preview_rule.h"
 #include "framelist/separators.h"
@@ -50,6 +51,7 @@ void ShowField(QLineEdit* edit, const std::string& text, bool enabled) {
 
 void TForm1::FormCreate() {
   startDirectory_ = QDir::currentPath().toStdString();
+  document_.folder = startDirectory_;
   document_.settings = StartSettings();
   ShowSettings();
 }
@@ -103,12 +105,13 @@ void TForm1::ListBox1Click() {
     controls_.Image1->setScaledContents(controls_.CheckBox1->isChecked());
   }
   if (step.picturePath) {
-    const LoadedPicture picture = LoadPreviewPicture(Q(*step.picturePath));
+    const std::string path = FileOf(document_, *step.picturePath);
+    const LoadedPicture picture = LoadPreviewPicture(Q(path));
     if (picture.image.isNull()) {
-      ReportError(picture.error.toStdString(), *step.picturePath);
+      ReportError(picture.error.toStdString(), path);
       return;
     }
-    ShowFramePicture(*step.picturePath, picture.image);
+    ShowFramePicture(path, picture.image);
   }
   controls_.Label7->setText(Q(step.positionText));
 }
@@ -144,10 +147,11 @@ void TForm1::ShowDocument() {
 
 void TForm1::Button1Click() {
   DialogCompileHost host(dialogs_, [this](int value) { ShowProgress(value); });
-  CompileOutcome outcome;
-  {
-    const QuietSelection quiet(*this);  // the separator it may append moves no selection
-    outcome = CreateDefFile(state_, document_, host);
+  FrameDocument job = ResolvedForBuild(document_);
+  const CompileOutcome outcome = CreateDefFile(state_, job, host);
+  if (job.list.Count() > document_.list.Count()) {
+    const QuietSelection quiet(*this);  // the separator it appended moves no selection
+    AddSeparator(document_.list);
   }
   ShowGroupCount(SeparatorRefresh(document_.list));
   if (outcome.status == CompileOutcome::Status::Failed) {

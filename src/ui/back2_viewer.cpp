@@ -11,6 +11,7 @@
 #include <functional>
 
 #include "defread/def_viewer_model.h"
+#include "framelist/document_paths.h"
 #include "ui/back2.h"
 #include "ui/user_dialogs.h"
 #include "ui/viewer.h"
@@ -79,12 +80,12 @@ void TForm1::ViewDefClick() {
 void TForm1::ViewBuiltDefClick() {
   RefreshViewBuiltDef();
   if (viewBuiltDef_->isEnabled()) {
-    ShowViewer(controls_.Edit3->text().toStdString());
+    ShowViewer(FileOf(document_, document_.settings.outputName));
   }
 }
 
 void TForm1::RefreshViewBuiltDef() {
-  viewBuiltDef_->setEnabled(ViewableFile(controls_.Edit3->text().toStdString()));
+  viewBuiltDef_->setEnabled(ViewableFile(FileOf(document_, document_.settings.outputName)));
 }
 
 void TForm1::ShowViewer(const std::string& path) {

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/wizard.h"
 
-#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -137,13 +136,12 @@ void TForm2::Button2Click() {
 }
 
 void TForm2::Button3Click() {
-  std::vector<std::string> paths;
   if (const auto answer = dialogs_.OpenFiles(AddFilesRequest(0))) {
-    paths = answer->paths;
-    // This dialog, unlike the main window's, leaves its folder as the current one.
-    QDir::setCurrent(QFileInfo(Q(paths.front())).absolutePath());
+    // This dialog, unlike the main window's, makes its folder the one that
+    // relative names are taken from.
+    document_.folder = QFileInfo(Q(answer->paths.front())).absolutePath().toStdString();
+    AddFiles(answer->paths);
   }
-  AddFiles(paths);
 }
 
 void TForm2::AddFiles(const std::vector<std::string>& paths) {
@@ -152,7 +150,7 @@ void TForm2::AddFiles(const std::vector<std::string>& paths) {
   }
   if (wizard_->AddFiles(paths)) {
     try {
-      const FixedSizeTexts size = FirstFrameSizeRefresh(wizard_->ShownList());
+      const FixedSizeTexts size = FirstFrameSizeRefresh(wizard_->ShownList(), document_.folder);
       document_.settings.fixedWidth = size.width;
       document_.settings.fixedHeight = size.height;
       showDocument_();

@@ -93,16 +93,19 @@ TEST_F(BuildListTest, SavedListRebuildsTheSameDef) {
                            dir.File("first.def"), frames[0], "/", "/", frames[1], frames[2]});
   ASSERT_EQ(Build(save).status, 0);
   EXPECT_FALSE(FileExists(dir.File("first.def")));
+  // Paths under the document's folder are named from there.
+  const auto name = [this](const std::string& path) { return path.substr(dir.path().size() + 1); };
   EXPECT_EQ(ReadText(dir.File("saved.h3l")), Header({{1, "3"},
                                                      {2, "9"},
-                                                     {3, dir.File("first.def")},
+                                                     {3, "first.def"},
                                                      {6, "TRUE"},
                                                      {7, "40"},
                                                      {8, "36"},
                                                      {9, "Tile_"},
                                                      {10, "14"}}) +
-                                                 frames[0] + "  200+\r\n  7+\r\n" + frames[1] +
-                                                 "\r\n" + frames[2] + "\r\n");
+                                                 name(frames[0]) + "  200+\r\n  7+\r\n" +
+                                                 name(frames[1]) + "\r\n" + name(frames[2]) +
+                                                 "\r\n");
 
   // Without -o the DEF goes to the output name the document holds.
   const auto rebuilt = Build({"--list", dir.File("saved.h3l")});

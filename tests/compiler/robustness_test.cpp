@@ -82,7 +82,7 @@ class RobustnessTest : public ::testing::Test {
   TempDir out;
   std::string good;
   CompileState state;
-  FrameDocument document{FrameList{}, GroupNumbers{}, WindowSettings{}, {}};
+  FrameDocument document{FrameList{}, GroupNumbers{}, WindowSettings{}, {}, {}};
   FrameList& list = document.list;
   WindowSettings& options = document.settings;
   RecordingHost host;

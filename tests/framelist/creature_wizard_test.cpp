@@ -75,9 +75,9 @@ TEST(WizardFinishTest, SetsACreatureDefFromCode) {
   WindowSettings fixedSizeOnFieldsOff = StartSettings();
   fixedSizeOnFieldsOff.fixedSize = true;  // checking it again runs no reaction
   const Case cases[] = {
-      {StartSettings(), false, true},
+      {StartSettings(), true, true},
       {FormatsPicked(StartSettings(), 7), true, true},
-      {fixedSizeOnFieldsOff, false, false},
+      {fixedSizeOnFieldsOff, true, false},
   };
   for (const Case& c : cases) {
     FrameList list;
@@ -163,7 +163,7 @@ TEST(CreatureWizardTest, AddAsksForTheSizeOnlyWhenOnePathStands) {
       {{}, {"a", "b", "c"}, false},
       {{}, {"a"}, true},
       {{"a"}, {"b"}, false},
-      {{"a"}, {}, true},
+      {{"a"}, {}, false},  // a cancelled dialog changes nothing
       {{}, {}, false},
   };
   for (const Row& row : rows) {

@@ -6,6 +6,7 @@
 #include "framelist/deflist_extras.h"
 #include "framelist/deflist_reader.h"
 #include "framelist/deflist_writer.h"
+#include "framelist/document_paths.h"
 #include "support/test_support.h"
 
 namespace kelvane {
@@ -37,6 +38,11 @@ TEST(DefListExtrasTest, FollowTheListAfterACharacter26AndLoadBack) {
   EXPECT_EQ(loaded.numbers[0], 7);
   EXPECT_EQ(loaded.colours.referencePalette, "ref/game.pal");
   EXPECT_TRUE(loaded.colours.dither);
+  FrameDocument opened;
+  OpenDefList(path, DefListType::ListOnly, opened);
+  EXPECT_TRUE(opened.colours.dither);
+  // Relative to the document's folder, as its frames are.
+  EXPECT_EQ(ResolvedForBuild(opened).colours.referencePalette, dir.path() + "/ref/game.pal");
 
   // A document without them resets them; unknown keys are passed over.
   testing_support::WriteBytes(path, std::vector<uint8_t>(plain.begin(), plain.end()));

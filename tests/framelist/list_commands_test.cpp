@@ -16,10 +16,10 @@ using testing_support::ListOf;
 using testing_support::TempDir;
 using testing_support::Texts;
 
-TEST(AddFilesTest, GoInAfterTheSelectionReversedWithMarksLeftInPlace) {
-  FrameList list = ListOf({"1", "2", "3*", "4*", "5*"});
+TEST(AddFilesTest, GoInAfterTheSelectionReversedAndMarksMoveWithTheirFrames) {
+  FrameList list = ListOf({"1", "2*", "3*", "4", "5*"});
   EXPECT_FALSE(AddFiles(list, Selection(1), {"A", "B"}));
-  EXPECT_EQ(Texts(list), (std::vector<std::string>{"1", "2", "B*", "A*", "3*", "4", "5"}));
+  EXPECT_EQ(Texts(list), (std::vector<std::string>{"1", "2*", "B", "A", "3*", "4", "5*"}));
 }
 
 TEST(AddFilesTest, WithoutSelectionOrAfterTheLastEntryTheyAreAppended) {
@@ -35,7 +35,7 @@ TEST(AddFilesTest, AsksForTheFirstFrameSizeOnlyWhenOneEntryStands) {
   EXPECT_FALSE(AddFiles(list, std::nullopt, {"a", "b", "c"}));
   FrameList single;
   EXPECT_TRUE(AddFiles(single, std::nullopt, {"a"}));
-  EXPECT_TRUE(AddFiles(single, Selection(0), {}));  // a cancelled dialog still refreshes
+  EXPECT_FALSE(AddFiles(single, Selection(0), {}));  // a cancelled dialog changes nothing
   EXPECT_THROW(static_cast<void>(AddFiles(single, Selection(4), {"b"})), Error);
   EXPECT_EQ(single.Count(), 1u);
 }

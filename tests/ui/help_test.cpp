@@ -29,8 +29,8 @@ class HelpTest : public WindowTest {
  protected:
   // The main window starts in the temporary folder, its start folder.
   HelpTest() {
-    QDir::setCurrent(QString::fromStdString(folder.path()));
-    window = std::make_unique<kelvane::ui::TForm1>(dialogs);
+    testing_support::InFolder(folder.path(),
+                              [this] { window = std::make_unique<kelvane::ui::TForm1>(dialogs); });
     help = std::make_unique<kelvane::ui::TForm3>(*window, dialogs);
   }
   ~HelpTest() override { help.reset(); }
@@ -96,10 +96,13 @@ TEST_F(HelpTest, TheStartFoldersHelpFileReplacesTheTextEachTimeTheWindowShows) {
   }
 }
 
-TEST_F(HelpTest, AHelpFileInAnotherFolderIsNotUsed) {
+TEST_F(HelpTest, AHelpFileInTheDocumentsFolderIsNotUsed) {
   testing_support::TempDir elsewhere;
   WriteHelp(elsewhere.path(), "elsewhere");
-  QDir::setCurrent(QString::fromStdString(elsewhere.path()));  // as the DefList dialogs move it
+  const std::string document = elsewhere.File("doc.h3l");
+  testing_support::WriteBytes(document, {'a', '.', 'b', 'm', 'p', '\r', '\n'});
+  window->OpenDefList(document);
+  EXPECT_EQ(window->document().folder, elsewhere.path());
   EXPECT_EQ(ShownText(), kelvane::ui::BuiltInHelpText().toStdString());
 }
 

@@ -10,16 +10,16 @@
 
 namespace {
 
-TEST_F(WindowTest, AddedFilesGoBelowTheSelectionReversedWithChecksStaying) {
+TEST_F(WindowTest, AddedFilesGoBelowTheSelectionReversedAndMarksMoveWithTheirFrames) {
   SetEntries({"1", "2", "3", "4", "5"});
-  for (int row = 2; row < 5; ++row) {
+  for (int row : {1, 2}) {
     SelectRow(row);
     Check(row, true);
   }
   SelectRow(1);
   AddFiles({"A", "B"});
   EXPECT_EQ(Entries(), (std::vector<std::string>{"1", "2", "B", "A", "3", "4", "5"}));
-  EXPECT_EQ(Checks(), (std::vector<bool>{false, false, true, true, true, false, false}));
+  EXPECT_EQ(Checks(), (std::vector<bool>{false, true, false, false, true, false, false}));
   EXPECT_EQ(SelectedRow(), 1);
   EXPECT_TRUE(Get<QListView>("ListBox1")->hasFocus() || !window->isVisible());
 

@@ -8,13 +8,12 @@
 #include <QMimeData>
 #include <QUrl>
 
-WindowTest::WindowTest() : startFolder_(QDir::currentPath().toStdString()) {
+WindowTest::WindowTest() {
   window = std::make_unique<kelvane::ui::TForm1>(dialogs);
 }
 
 WindowTest::~WindowTest() {
   window.reset();
-  QDir::setCurrent(QString::fromStdString(startFolder_));
 }
 
 std::string WindowTest::Text(const char* name) const {
@@ -37,6 +36,10 @@ std::string WindowTest::Text(const char* name) const {
 
 void WindowTest::Click(const char* button) {
   Get<QAbstractButton>(button)->click();
+}
+
+void WindowTest::BuildAndWait() {
+  Click("Button1");
 }
 
 void WindowTest::Pick(const char* comboBox, int index) {

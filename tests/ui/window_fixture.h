@@ -16,8 +16,7 @@
 #include "support/test_support.h"
 #include "ui/back2.h"
 
-// A main window answered by FakeDialogs, driven as a user drives it. The
-// current folder is restored afterwards, as the DefList dialogs move it.
+// A main window answered by FakeDialogs, driven as a user drives it.
 class WindowTest : public ::testing::Test {
  protected:
   WindowTest();
@@ -34,6 +33,8 @@ class WindowTest : public ::testing::Test {
   std::string Text(const char* name) const;  // of a label, edit field, combo box or button
 
   void Click(const char* button);
+  // "Create Def File", then waits until the build has ended.
+  void BuildAndWait();
   void Pick(const char* comboBox, int index);  // as the user picks an item
   void SelectRow(int row);                     // as the user clicks an entry, -1 for none
   int SelectedRow() const;
@@ -51,9 +52,6 @@ class WindowTest : public ::testing::Test {
   testing_support::TempDir folder;
   FakeDialogs dialogs;
   std::unique_ptr<kelvane::ui::TForm1> window;
-
- private:
-  std::string startFolder_;
 };
 
 std::string Separator();

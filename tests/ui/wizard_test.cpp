@@ -157,7 +157,7 @@ TEST_F(WizardTest, FinishingWritesTheFilledStepsAsNumberedGroupsAndCreatureOptio
     EXPECT_EQ(Text("ComboBox3"), "Custom");
     EXPECT_EQ(Text("ComboBox2"), "Buttons,backgrounds,mosters.");
     EXPECT_EQ(Text("ComboBox1"), "$42 (Monsters)");
-    EXPECT_FALSE(Get<QWidget>("ComboBox3")->isEnabled());  // set from code: no reaction
+    EXPECT_TRUE(Get<QWidget>("ComboBox3")->isEnabled());  // as "$42 (Monsters)" always has it
     EXPECT_EQ(Text("Edit1"), "450");
     EXPECT_EQ(Text("Edit2"), "400");
     EXPECT_TRUE(Get<QWidget>("Edit1")->isEnabled());
@@ -247,8 +247,9 @@ TEST_F(WizardTest, AddingAndDeletingFilesSetsTheFixedSize) {
   });
   EXPECT_EQ(dialogs.shown[1].kind, "error");
   EXPECT_EQ(dialogs.shown[1].text, "File not found");
-  // The dialog leaves its folder as the current one, as the main window's does not.
-  EXPECT_EQ(QDir::current(), QDir(QString::fromStdString(folder.path())));
+  // The dialog's folder becomes the one relative names are taken from, as the
+  // main window's add dialog does not make it.
+  EXPECT_EQ(window->document().folder, folder.path());
   EXPECT_EQ(dialogs.openRequests[0].initialName, "*.BMP");
   EXPECT_TRUE(dialogs.openRequests[0].multiple);
 }

@@ -1,0 +1,187 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Warnings before a build: what the settings ask for that the build will not do.
+
+#include <algorithm>
+#include <map>
+#include <set>
+
+#include "base/frame_file.h"
+#include "base/errors.h"
+#include "base/int_text.h"
+#include "compiler/build_advice.h"
+#include "compiler/def_format.h"
+#include "compiler/frame_naming.h"
+
+namespace kelvane {
+
+namespace {
+
+// A long list of numbered frames can collide on every frame: name a few.
+constexpr size_t kCollisionsNamed = 5;
+// Map object rows are coded as whole blocks of this many pixels.
+constexpr int32_t kBlockWidth = 32;
+constexpr int kMapObjectType = 2;
+
+std::string Fill(const std::string& term, const std::string& value) {
+  std::string text = term;
+  const size_t at = text.find("{}");
+  return at == std::string::npos ? text : text.replace(at, 2, value);
+}
+
+std::string Quoted(const std::string& path) {
+  return "\"" + path + "\"";
+}
+
+// The options each frame format reads.
+struct FormatUse {
+  AdvisedOption option;
+  std::string AdviceTerms::*name;
+  bool WindowSettings::*setting;
+  std::vector<int32_t> formats;
+};
+
+const std::vector<FormatUse>& FormatUses() {
+  static const std::vector<FormatUse> uses = {
+      {AdvisedOption::Shadow, &AdviceTerms::shadow, &WindowSettings::shadow, {1, 3}},
+      {AdvisedOption::Outline, &AdviceTerms::outline, &WindowSettings::outline, {1}},
+      {AdvisedOption::OffsetX, &AdviceTerms::offsetX, &WindowSettings::useX, {1, 3}},
+      {AdvisedOption::OffsetY, &AdviceTerms::offsetY, &WindowSettings::useY, {1, 3}},
+  };
+  return uses;
+}
+
+bool Uses(const std::vector<int32_t>& formats, int32_t format) {
+  return std::find(formats.begin(), formats.end(), format) != formats.end();
+}
+
+std::string Displayed(const FrameName& name) {
+  std::string text;
+  for (const uint8_t byte : name) {
+    if (byte == 0) {
+      break;
+    }
+    if (byte != 0xCD) {  // the filler in front of 9 to 11 character names
+      text += char(byte);
+    }
+  }
+  return text;
+}
+
+void TypeWarnings(const FrameDocument& document, const AdviceTerms& terms,
+                  const std::function<bool(AdvisedOption)>& chosen,
+                  std::vector<std::string>& warnings) {
+  const WindowSettings& settings = document.settings;
+  if (settings.typeIndex < 0 || settings.typeIndex >= int(kFrameFormatByType.size())) {
+    return;
+  }
+  const int32_t format = kFrameFormatByType[size_t(settings.typeIndex)];
+  const std::string type =
+      terms.types[size_t(settings.typeIndex)] + " (frame format " + std::to_string(format) + ")";
+  for (const FormatUse& use : FormatUses()) {
+    if (settings.*use.setting && !Uses(use.formats, format) && chosen(use.option)) {
+      warnings.push_back(terms.*use.name + " changes nothing with " + type);
+    }
+  }
+  const FrameList& list = document.list;
+  bool anyMark = false;
+  bool anyFrameMarked = false;
+  for (size_t i = 0; i < list.Count(); ++i) {
+    anyMark = anyMark || list.Checked(i);
+    anyFrameMarked = anyFrameMarked || (list.Checked(i) && !list.IsSeparator(i));
+  }
+  if (format != 1) {
+    if (anyMark) {
+      warnings.push_back(terms.checkMarksIgnored + " with " + type + ": only format 1 outlines");
+    }
+  } else if (settings.outline && !anyFrameMarked) {
+    warnings.push_back("the outline is drawn on checked frames only, and none is checked (" +
+                       terms.giveCheckMarks + ")");
+  }
+}
+
+void SeparatorCheckWarnings(const FrameList& list, const AdviceTerms& terms,
+                            std::vector<std::string>& warnings) {
+  for (size_t i = 0; i < list.Count(); ++i) {
+    if (list.Checked(i) && list.IsSeparator(i)) {
+      warnings.push_back(Fill(terms.checkMarkAt, std::to_string(i + 1)) +
+                         " is a group separator: check marks act on frames only");
+    }
+  }
+}
+
+void NameCollisionWarnings(const FrameDocument& document, const AdviceTerms& terms,
+                           std::vector<std::string>& warnings) {
+  const FrameList& list = document.list;
+  std::map<FrameName, std::string> firstWithName;
+  std::set<std::pair<std::string, std::string>> told;
+  size_t untold = 0;
+  for (size_t i = 0; i < list.Count(); ++i) {
+    if (list.IsSeparator(i)) {
+      continue;
+    }
+    const std::string& path = list.Text(i);
+    const FrameName name = MakeFrameName(path, document.settings.nameMask);
+    const auto [found, added] = firstWithName.emplace(name, path);
+    if (added || found->second == path || !told.insert({found->second, path}).second) {
+      continue;
+    }
+    if (told.size() > kCollisionsNamed) {
+      ++untold;
+      continue;
+    }
+    warnings.push_back(Quoted(found->second) + " and " + Quoted(path) +
+                       " both get the frame name " + Displayed(name) + " in the DEF");
+  }
+  if (untold > 0) {
+    warnings.push_back(std::to_string(untold) +
+                       " more frames get a name that another frame has (see " + terms.mask + ")");
+  }
+}
+
+// Map object rows are decoded as whole 32-pixel blocks, so a frame whose width
+// is not a multiple of 32 shows its last block's transparent filler. Files that
+// cannot be read are left to the build, which reports them.
+void MapObjectWidthWarnings(const FrameDocument& document, std::vector<std::string>& warnings) {
+  const WindowSettings& settings = document.settings;
+  const char* const why =
+      ", not a multiple of 32: map object rows are decoded in whole 32-pixel blocks";
+  if (settings.typeIndex != kMapObjectType) {
+    return;
+  }
+  if (settings.fixedSize) {
+    const auto width = TryParseInt(settings.fixedWidth);
+    if (width && *width % kBlockWidth != 0) {
+      warnings.push_back("the fixed width is " + std::to_string(*width) + why);
+    }
+    return;
+  }
+  std::set<std::string> seen;
+  const FrameList& list = document.list;
+  for (size_t i = 0; i < list.Count(); ++i) {
+    const std::string& entry = list.Text(i);
+    if (IsGroupSeparator(entry) || !seen.insert(entry).second) {
+      continue;
+    }
+    try {
+      const int32_t width = ReadFrameInfo(entry).width;
+      if (width % kBlockWidth != 0) {
+        warnings.push_back(Quoted(entry) + " is " + std::to_string(width) + " pixels wide" + why);
+      }
+    } catch (const Error&) {
+    }
+  }
+}
+
+}  // namespace
+
+std::vector<std::string> BuildWarnings(const FrameDocument& document, const AdviceTerms& terms,
+                                       const std::function<bool(AdvisedOption)>& chosen) {
+  std::vector<std::string> warnings;
+  TypeWarnings(document, terms, chosen, warnings);
+  SeparatorCheckWarnings(document.list, terms, warnings);
+  NameCollisionWarnings(document, terms, warnings);
+  MapObjectWidthWarnings(document, warnings);
+  return warnings;
+}
+
+}  // namespace kelvane

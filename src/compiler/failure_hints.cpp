@@ -1,0 +1,156 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Hints after a failed build, where the cause is plain from the files, and the
+// line that tells what a build wrote.
+
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <system_error>
+
+#include "base/bmp_frame.h"
+#include "base/path_parts.h"
+#include "base/verbatim_texts.h"
+#include "compiler/build_advice.h"
+
+namespace kelvane {
+
+namespace {
+
+std::string Fill(const std::string& term, const std::string& value) {
+  std::string text = term;
+  const size_t at = text.find("{}");
+  return at == std::string::npos ? text : text.replace(at, 2, value);
+}
+
+std::string Quoted(const std::string& path) {
+  return "\"" + path + "\"";
+}
+
+bool IsFolder(const std::string& path) {
+  std::error_code error;
+  return std::filesystem::is_directory(path, error);
+}
+
+bool StartsWithBmpSignature(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  char signature[2] = {};
+  return file.read(signature, 2) && signature[0] == 'B' && signature[1] == 'M';
+}
+
+std::optional<std::string> OutputHint(const std::string& output, const std::string& path,
+                                      const AdviceTerms& terms) {
+  if (path != output) {
+    return std::nullopt;
+  }
+  if (IsFolder(output)) {
+    return Fill(terms.outputNamed, output) + " is a folder: name the DEF file in it, e.g. " +
+           (output.back() == '/' ? output : output + "/") + "out.def";
+  }
+  const std::string folder = SplitPath(output).folder;
+  if (!folder.empty() && !IsFolder(folder)) {
+    return "the folder " + Quoted(folder) + " does not exist: create it, or " + terms.chooseOutput;
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> ListHint(const FrameList& list, const std::string& message,
+                                    const std::string& path, const AdviceTerms& terms) {
+  const bool separatorRead =
+      path == kGroupSeparator || message.rfind(text::kListIndexBefore, 0) == 0;
+  if (list.IsEmpty() || !list.IsSeparator(0) || !separatorRead) {
+    return std::nullopt;
+  }
+  if (list.SeparatorCount() == list.Count()) {
+    return "the list holds " + terms.separators + " only: put BMP frames before each " +
+           terms.separator;
+  }
+  return "the list starts with " + terms.aSeparator +
+         ": the first entry must be a BMP frame, whose size and palette the DEF takes";
+}
+
+std::optional<std::string> DocumentHint(const FrameList& list, const std::string& documentPath,
+                                        const std::string& message, const std::string& path,
+                                        const AdviceTerms& terms) {
+  if (documentPath.empty()) {
+    return std::nullopt;
+  }
+  if (path == documentPath && message == text::kInvalidNumericInput) {
+    if (StartsWithBmpSignature(documentPath)) {
+      return Quoted(documentPath) + " is a BMP frame, not a DefList: " + terms.addFrame;
+    }
+    return Quoted(documentPath) +
+           " is not a DefList with settings lines (its first lines must be numbers); " +
+           terms.readWithoutSettings;
+  }
+  if (path.empty() && message == text::kInvalidFilename) {
+    for (size_t i = 0; i < list.Count(); ++i) {
+      if (!list.IsSeparator(i) && !list.Text(i).empty()) {
+        return Quoted(documentPath) + " has an empty list line, read as a frame without a name";
+      }
+    }
+    return Quoted(documentPath) + " lists no frames: is it empty?";
+  }
+  return std::nullopt;
+}
+
+// A frame that is a folder, or a file too short to be a BMP.
+std::optional<std::string> FrameFileHint(const std::string& message, const std::string& path) {
+  if (path.empty()) {
+    return std::nullopt;
+  }
+  if (IsFolder(path)) {
+    return Quoted(path) + " is a folder, not a BMP frame: give the BMP files in it";
+  }
+  std::error_code error;
+  const auto size = std::filesystem::file_size(path, error);
+  if (!error && message == text::kReadBeyondEnd && size < kBmpColourTableOffset) {
+    return Quoted(path) + " is " + std::to_string(size) + " bytes long, shorter than the " +
+           std::to_string(kBmpColourTableOffset) + " bytes of a BMP's headers: it is no BMP frame";
+  }
+  return std::nullopt;
+}
+
+std::string WithThousands(uint64_t value) {
+  std::string digits = std::to_string(value);
+  for (size_t at = digits.size(); at > 3; at -= 3) {
+    digits.insert(at - 3, ",");
+  }
+  return digits;
+}
+
+std::string Counted(size_t count, const std::string& what) {
+  return std::to_string(count) + " " + what + (count == 1 ? "" : "s");
+}
+
+}  // namespace
+
+std::vector<std::string> FailureHints(const FrameDocument& document, const std::string& message,
+                                      const std::string& path, const AdviceTerms& terms,
+                                      const std::string& documentPath) {
+  std::vector<std::string> hints;
+  const std::string& output = document.settings.outputName;
+  for (auto hint : {OutputHint(output, path, terms), ListHint(document.list, message, path, terms),
+                    DocumentHint(document.list, documentPath, message, path, terms)}) {
+    if (hint) {
+      hints.push_back(*hint);
+    }
+  }
+  if (hints.empty() && path != output && path != documentPath && !IsGroupSeparator(path)) {
+    if (auto hint = FrameFileHint(message, path)) {
+      hints.push_back(*hint);
+    }
+  }
+  return hints;
+}
+
+std::string WrittenLine(const std::string& path, const std::vector<DefGroup>& groups,
+                        uint64_t bytes) {
+  size_t frames = 0;
+  for (const DefGroup& group : groups) {
+    frames += group.names.size();
+  }
+  return "wrote " + path + ": " + Counted(frames, "frame") + " in " +
+         Counted(groups.size(), "group") + ", " + WithThousands(bytes) + " bytes";
+}
+
+}  // namespace kelvane
