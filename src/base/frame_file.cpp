@@ -12,21 +12,21 @@ namespace kelvane {
 
 namespace {
 
-enum class FileKind { Bmp8, BmpTrueColour, Png };
+enum class FrameFileKind { Bmp8, BmpTrueColour, Png };
 
 // By the first bytes: the PNG signature, or a BMP's bit count. Everything
 // that is not a PNG or a true-colour BMP goes to the 8-bit BMP reader, which
 // says what is wrong with it.
-FileKind KindOf(const InputFile& file) {
+FrameFileKind KindOf(const InputFile& file) {
   uint8_t head[30] = {};
   const size_t size = size_t(std::min<uint64_t>(file.size(), sizeof head));
   file.ReadAt(0, head, size);
   if (HasPngSignature(head, size)) {
-    return FileKind::Png;
+    return FrameFileKind::Png;
   }
   const bool bmp = size == sizeof head && head[0] == 'B' && head[1] == 'M';
   const uint16_t bits = bmp ? BmpBitsPerPixel(head) : 0;
-  return bits == 24 || bits == 32 ? FileKind::BmpTrueColour : FileKind::Bmp8;
+  return bits == 24 || bits == 32 ? FrameFileKind::BmpTrueColour : FrameFileKind::Bmp8;
 }
 
 }  // namespace
@@ -46,11 +46,11 @@ void CheckTrueColourSize(const std::string& path, const char* kind, uint32_t wid
 FrameInfo ReadFrameInfo(const std::string& path) {
   const InputFile file(path);
   switch (KindOf(file)) {
-    case FileKind::Png:
+    case FrameFileKind::Png:
       return ReadPngInfo(file);
-    case FileKind::BmpTrueColour:
+    case FrameFileKind::BmpTrueColour:
       return ReadTrueColourBmpInfo(file);
-    case FileKind::Bmp8:
+    case FrameFileKind::Bmp8:
       break;
   }
   FrameInfo info;
@@ -66,14 +66,14 @@ FrameColours LoadFrameFile(const std::string& path, BmpImage& indexed, RgbaImage
   const InputFile file(path);
   FrameColours colours = FrameColours::Indexed;
   switch (KindOf(file)) {
-    case FileKind::Png:
+    case FrameFileKind::Png:
       colours = LoadPngFrame(file, indexed, trueColour);
       break;
-    case FileKind::BmpTrueColour:
+    case FrameFileKind::BmpTrueColour:
       colours = FrameColours::TrueColour;
       LoadTrueColourBmp(file, trueColour);
       break;
-    case FileKind::Bmp8:
+    case FrameFileKind::Bmp8:
       LoadBmpImage(file, indexed);
       break;
   }

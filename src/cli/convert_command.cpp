@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/convert_command.h"
 
-#include <filesystem>
+#include <algorithm>
 #include <ostream>
 #include <set>
 
@@ -9,6 +9,7 @@
 #include "base/bmp_output.h"
 #include "base/errors.h"
 #include "base/path_parts.h"
+#include "base/system_files.h"
 #include "cli/build_command.h"
 #include "cli/def_texts.h"
 #include "cli/printable_text.h"
@@ -56,9 +57,7 @@ bool ParseConvert(const std::vector<std::string>& args, ConvertRequest& request)
       return false;
     }
   }
-  while (request.folder.size() > 1 && request.folder.back() == '/') {
-    request.folder.pop_back();
-  }
+  request.folder = WithoutTrailingSeparators(request.folder);
   return !request.folder.empty() && !request.frames.empty();
 }
 
@@ -76,21 +75,19 @@ std::vector<std::string> OutputPaths(const ConvertRequest& request) {
     if (!taken.insert(name).second) {
       ThrowInputError("two frames would be written as \"" + name + "\"; rename one", frame);
     }
-    outputs.push_back(request.folder + "/" + name);
+    outputs.push_back(JoinPath(request.folder, name));
   }
   return outputs;
 }
 
 void PrepareFolder(const ConvertRequest& request, const std::vector<std::string>& outputs) {
-  namespace fs = std::filesystem;
-  std::error_code error;
-  if (!fs::exists(request.folder, error)) {
-    if (!fs::create_directory(request.folder, error)) {
+  if (NothingNamed(request.folder)) {
+    if (!MakeFolder(request.folder)) {
       ThrowInputError("cannot create the folder \"" + request.folder + "\"", request.folder);
     }
     return;
   }
-  if (!fs::is_directory(request.folder, error)) {
+  if (!IsFolder(request.folder)) {
     ThrowInputError("\"" + request.folder + "\" is not a folder", request.folder);
   }
   std::vector<FileIdentity> inputs;
@@ -105,7 +102,7 @@ void PrepareFolder(const ConvertRequest& request, const std::vector<std::string>
       ThrowInputError("\"" + path + "\" is one of the frames: convert never writes over them",
                       path);
     }
-    if (!request.force && fs::exists(fs::symlink_status(path, error))) {
+    if (!request.force && (!NothingNamed(path) || IsSymbolicLink(path))) {
       ThrowInputError("\"" + path + "\" exists; give --force to overwrite it", path);
     }
   }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "base/bmp_frame.h"
+#include "base/scratch_folder.h"
 #include "bmpgen/bmp_writer.h"
 #include "bmpgen/png_writer.h"
 #include "compiler/compile_host.h"
@@ -21,12 +22,16 @@ namespace testing_support {
 class TempDir {
  public:
   TempDir();
-  ~TempDir();
   TempDir(const TempDir&) = delete;
   TempDir& operator=(const TempDir&) = delete;
 
   const std::string& path() const { return path_; }
-  std::string File(const std::string& name) const { return path_ + "/" + name; }
+  // `name` in the folder, joined as the system joins paths.
+  std::string File(const std::string& name) const;
+  // The bytes of the file `name` in the folder, or "" when it cannot be read.
+  std::string Text(const std::string& name) const;
+  // Makes the folder `name` in the folder and returns its path.
+  std::string Folder(const std::string& name) const;
   // Writes `image` as a BMP named `name` in the folder and returns its path.
   std::string Bmp(const std::string& name, const bmpgen::Bmp8& image) const;
   // Writes `image` as a PNG named `name` in the folder and returns its path.
@@ -35,6 +40,7 @@ class TempDir {
   std::vector<std::string> Names() const;
 
  private:
+  kelvane::ScratchFolder folder_;
   std::string path_;
 };
 

@@ -4,6 +4,7 @@
 #include <png.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <stdexcept>
 
@@ -144,7 +145,7 @@ std::vector<uint8_t> EncodePng(const Png& image) {
 
 void WritePng(const std::string& path, const Png& image) {
   const std::vector<uint8_t> bytes = EncodePng(image);
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
+  std::ofstream file(std::filesystem::u8path(path), std::ios::binary | std::ios::trunc);
   file.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
   if (!file) {
     throw std::runtime_error("cannot write " + path);
