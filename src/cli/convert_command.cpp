@@ -12,6 +12,7 @@
 #include "base/system_files.h"
 #include "cli/build_command.h"
 #include "cli/def_texts.h"
+#include "cli/overwrite_guards.h"
 #include "cli/printable_text.h"
 #include "prepare/def_palette.h"
 #include "prepare/palette_file.h"
@@ -81,15 +82,6 @@ std::vector<std::string> OutputPaths(const ConvertRequest& request) {
 }
 
 void PrepareFolder(const ConvertRequest& request, const std::vector<std::string>& outputs) {
-  if (NothingNamed(request.folder)) {
-    if (!MakeFolder(request.folder)) {
-      ThrowInputError("cannot create the folder \"" + request.folder + "\"", request.folder);
-    }
-    return;
-  }
-  if (!IsFolder(request.folder)) {
-    ThrowInputError("\"" + request.folder + "\" is not a folder", request.folder);
-  }
   std::vector<FileIdentity> inputs;
   for (const std::string& frame : request.frames) {
     if (const auto identity = IdentityOfPath(frame)) {
@@ -102,10 +94,8 @@ void PrepareFolder(const ConvertRequest& request, const std::vector<std::string>
       ThrowInputError("\"" + path + "\" is one of the frames: convert never writes over them",
                       path);
     }
-    if (!request.force && (!NothingNamed(path) || IsSymbolicLink(path))) {
-      ThrowInputError("\"" + path + "\" exists; give --force to overwrite it", path);
-    }
   }
+  PrepareOutputFolder(request.folder, outputs, request.force);
 }
 
 // The frame as the encoders would take it, top row first without padding.

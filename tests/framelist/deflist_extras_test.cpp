@@ -42,7 +42,7 @@ TEST(DefListExtrasTest, FollowTheListAfterACharacter26AndLoadBack) {
   OpenDefList(path, DefListType::ListOnly, opened);
   EXPECT_TRUE(opened.colours.dither);
   // Relative to the document's folder, as its frames are.
-  EXPECT_EQ(ResolvedForBuild(opened).colours.referencePalette, dir.path() + "/ref/game.pal");
+  EXPECT_EQ(ResolvedForBuild(opened).colours.referencePalette, dir.File("ref/game.pal"));
 
   // A document without them resets them; unknown keys are passed over.
   testing_support::WriteBytes(path, std::vector<uint8_t>(plain.begin(), plain.end()));
