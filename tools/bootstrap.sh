@@ -14,11 +14,12 @@ packages=(build-essential cmake libgtest-dev libpng-dev libimagequant-dev qt6-ba
   libgl-dev fonts-dejavu-core xvfb xauth dpkg-dev desktop-file-utils appstream lintian)
 # --fuzz: also clang and its libFuzzer runtime, for tools/fuzz.sh.
 # --windows: the mingw-w64 cross compilers, zlib built for them, Wine to run
-# what they build, and dpkg-dev's dpkg-source to unpack Debian's sources, for
-# tools/build-windows.sh.
+# what they build (dpkg-dev above unpacks Debian's sources), and Python for
+# the window's screenshot, for tools/build-windows.sh.
 case "${1:-}" in
   --fuzz) packages+=(clang libclang-rt-14-dev) ;;
-  --windows) packages+=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix libz-mingw-w64-dev wine64) ;;
+  --windows) packages+=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix libz-mingw-w64-dev wine64
+    python3) ;;
 esac
 
 missing=()
