@@ -90,11 +90,7 @@ bool ParseArguments(const std::vector<std::string>& args, ExtractRequest& reques
     return false;
   }
   request.defPath = operands[0];
-  request.folder = operands[1];
-  while (request.folder.size() > std::max<size_t>(RootLength(request.folder), 1) &&
-         IsPathSeparator(request.folder.back())) {
-    request.folder.pop_back();
-  }
+  request.folder = WithoutTrailingSeparators(operands[1]);
   return true;
 }
 

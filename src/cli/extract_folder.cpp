@@ -8,6 +8,7 @@
 #include "base/path_parts.h"
 #include "base/replacing_writer.h"
 #include "base/system_files.h"
+#include "cli/overwrite_guards.h"
 
 namespace kelvane::cli {
 
@@ -16,15 +17,6 @@ namespace {
 bool IsRegularFile(const std::string& path) {
   const auto facts = FactsOfPath(path);
   return facts && facts->kind == FileKind::Regular;
-}
-
-// What stands at `path` that extract may not replace, or "" when nothing does.
-std::string Obstacle(const std::string& path) {
-  if (IsRegularFile(path)) {
-    return {};
-  }
-  return IsSymbolicLink(path) ? "is a symbolic link to something that is not a regular file"
-                              : "exists and is not a regular file";
 }
 
 }  // namespace
@@ -42,29 +34,14 @@ std::string ExtractFolder::PathOf(const std::string& name) const {
 
 void ExtractFolder::Prepare(const std::vector<std::string>& names, const DefFile& def,
                             bool force) const {
-  if (NothingNamed(path_)) {
-    if (!MakeFolder(path_)) {
-      ThrowInputError("cannot create the folder \"" + path_ + "\"", path_);
-    }
-    return;
-  }
-  if (!IsFolder(path_)) {
-    ThrowInputError("\"" + path_ + "\" is not a folder", path_);
-  }
+  std::vector<std::string> paths;
   for (const std::string& name : names) {
-    const std::string path = PathOf(name);
-    if (NothingNamed(path) && !IsSymbolicLink(path)) {
-      continue;
-    }
-    RefuseWritingOverSource(def, path);
-    const std::string obstacle = Obstacle(path);
-    if (!obstacle.empty()) {
-      ThrowInputError("\"" + path + "\" " + obstacle + "; nothing was written", path);
-    }
-    if (!force) {
-      ThrowInputError("\"" + path + "\" exists; give --force to overwrite it", path);
+    paths.push_back(PathOf(name));
+    if (!NothingNamed(paths.back()) || IsSymbolicLink(paths.back())) {
+      RefuseWritingOverSource(def, paths.back());
     }
   }
+  PrepareOutputFolder(path_, paths, force);
 }
 
 FolderFile ExtractFolder::Write(const std::string& name, const std::vector<uint8_t>& bytes) const {
