@@ -44,7 +44,9 @@ bool IsDefListName(const fs::path& path) {
 // One document of a batch: its own request, job and lines.
 struct DocumentBuild {
   DocumentBuild(const BuildRequest& common, const std::string& document)
-      : path(document), request(common), job(request, err, "kelvane-cli: " + document + ": ") {
+      : path(document),
+        request(common),
+        job(request, err, "kelvane-cli: " + OneLineText(document) + ": ") {
     request.lists = {document};
     request.listPath = document;
   }
@@ -68,7 +70,7 @@ using Documents = std::vector<std::unique_ptr<DocumentBuild>>;
 void Prepare(DocumentBuild& doc) {
   try {
     if (auto usage = PrepareJob(doc.job)) {
-      doc.err << doc.job.label << *usage << "\n";
+      doc.err << doc.job.label << OneLineText(*usage) << "\n";
       doc.message = *usage;
       return;
     }
@@ -97,7 +99,7 @@ void RefuseSharedOutputs(Documents& documents) {
     if (!isFirst) {
       doc->message =
           "its output " + output + " is also that of " + owner->second->path + ", which writes it";
-      doc->err << doc->job.label << doc->message << "\n";
+      doc->err << doc->job.label << OneLineText(doc->message) << "\n";
       doc->ready = false;
     }
   }
@@ -130,7 +132,7 @@ void Build(DocumentBuild& doc, BatchSignals& shared) {
     case CompileOutcome::Status::Stopped:
       doc.message =
           "nothing built: no Type or no Formats entry is chosen (give --type or --format)";
-      doc.err << job.label << doc.message << "\n";
+      doc.err << job.label << OneLineText(doc.message) << "\n";
       return;
   }
 }
@@ -223,7 +225,7 @@ class Batch {
             Build(doc, shared_);
           } catch (const std::exception& error) {
             doc.message = error.what();  // what no Error describes, such as no memory
-            doc.err << doc.job.label << doc.message << "\n";
+            doc.err << doc.job.label << OneLineText(doc.message) << "\n";
           }
           std::swap(doc.job.state.scratch, scratch);
           doc.job.state.frameOffsets = {};
@@ -272,7 +274,7 @@ class Batch {
           (stopSignal_ ? "stopped by " + stopSignal_->name
                        : std::string("stopped after a failure")) +
           (doc.started ? ", " + doc.job.document.settings.outputName + " left as it was" : "");
-      err_ << doc.job.label << doc.message << "\n";
+      err_ << doc.job.label << OneLineText(doc.message) << "\n";
     }
     if (doc.ready && doc.status == kExitOk) {
       ReportWritten(doc.job, doc.bytes, out_, err_, console_.outIsProcessOutput, &doc.path);
@@ -360,7 +362,7 @@ std::vector<std::string> BatchDocuments(const std::vector<std::string>& lists) {
 int RunBatch(const BuildRequest& request, std::ostream& out, std::ostream& err,
              std::ostream& terminal, const Console& console, const StopSignals& signals) {
   if (auto usage = BatchUsageError(request)) {
-    err << "kelvane-cli: " << *usage << "\nTry 'kelvane-cli build --help'.\n";
+    err << "kelvane-cli: " << OneLineText(*usage) << "\nTry 'kelvane-cli build --help'.\n";
     return kExitUsage;
   }
   Documents documents;
@@ -371,7 +373,8 @@ int RunBatch(const BuildRequest& request, std::ostream& out, std::ostream& err,
   }
   if (documents.empty()) {
     err << "kelvane-cli: no DefList document (*.h3l) to build in "
-        << (request.lists.size() == 1 ? request.lists[0] : std::string("the folders given"))
+        << (request.lists.size() == 1 ? OneLineText(request.lists[0])
+                                      : std::string("the folders given"))
         << "\n";
     return kExitFailed;
   }

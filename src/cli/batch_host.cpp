@@ -3,6 +3,8 @@
 
 #include <ostream>
 
+#include "cli/printable_text.h"
+
 namespace kelvane::cli {
 
 void BatchHost::FrameProgress(size_t encoded, size_t total, const std::string& nextFrame) {
@@ -13,7 +15,7 @@ void BatchHost::FrameProgress(size_t encoded, size_t total, const std::string& n
 }
 
 void BatchHost::ShowMessage(const std::string& text, const std::string& caption) {
-  err_ << label_ << caption << ": " << text << "\n";
+  err_ << label_ << OneLineText(caption + ": " + text) << "\n";
 }
 
 void BatchHost::ShowFrameMessage(const std::string& text, const std::string& caption,
@@ -22,8 +24,8 @@ void BatchHost::ShowFrameMessage(const std::string& text, const std::string& cap
 }
 
 bool BatchHost::AskOkCancel(const std::string& text, const std::string& caption) {
-  err_ << label_ << caption << ": " << text << (answerYes_ ? " OK (--yes)" : " Cancel (no --yes)")
-       << "\n";
+  err_ << label_ << OneLineText(caption + ": " + text)
+       << (answerYes_ ? " OK (--yes)" : " Cancel (no --yes)") << "\n";
   return answerYes_;
 }
 

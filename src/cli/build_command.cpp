@@ -20,7 +20,7 @@ namespace kelvane::cli {
 namespace {
 
 int UsageError(const std::string& text, std::ostream& err) {
-  err << "kelvane-cli: " << text << "\nTry 'kelvane-cli build --help'.\n";
+  err << "kelvane-cli: " << OneLineText(text) << "\nTry 'kelvane-cli build --help'.\n";
   return kExitUsage;
 }
 
@@ -51,7 +51,9 @@ int Compile(BuildJob& job, const Console& console, const StopSignals& signals, s
     case CompileOutcome::Status::Interrupted: {
       const StopRequest stop = host.StopSignal().value_or(StopRequest{"a stop request", 130});
       err << job.label << "stopped by " << stop.name << ": nothing written"
-          << (hadOutput ? ", " + job.document.settings.outputName + " left as it was" : "") << "\n";
+          << (hadOutput ? ", " + OneLineText(job.document.settings.outputName) + " left as it was"
+                        : "")
+          << "\n";
       return stop.exitStatus;
     }
     case CompileOutcome::Status::Stopped:

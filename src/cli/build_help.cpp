@@ -4,6 +4,7 @@
 #include <ostream>
 #include <string>
 
+#include "base/program_licence.h"
 #include "base/verbatim_texts.h"
 #include "cli/build_command.h"
 #include "compiler/group_numbering.h"
@@ -62,7 +63,7 @@ std::string MonsterLines() {
 }  // namespace
 
 void PrintVersion(std::ostream& out) {
-  out << "kelvane-cli " << KELVANE_VERSION << "\n";
+  out << "kelvane-cli " << KELVANE_VERSION << "\n" << kLicenceLines;
 }
 
 void PrintBuildHelp(std::ostream& out) {
@@ -70,10 +71,17 @@ void PrintBuildHelp(std::ostream& out) {
        kelvane-cli build [options] --list DOC
        kelvane-cli build [options] --list DOC|FOLDER [DOC|FOLDER...]
 
-Builds a DEF file from 256-colour BMP frames. Each ENTRY is the path of a BMP
-frame, or / alone for a group separator, which closes a group (an animation).
-A separator is added after the last frame when the list does not end with one.
-The first entry must be a frame: the DEF takes its size and palette.
+Builds a DEF file from frames: 8-bit BMPs and palette PNGs, taken as they are,
+and true-colour PNGs (grey, RGB, RGBA, 8 or 16 bits) and 24/32-bit BMPs. Each
+ENTRY is the path of a frame, or / alone for a group separator, which closes a
+group (an animation). A separator is added after the last frame when the list
+does not end with one. The first entry must be a frame: the DEF takes its size.
+
+The DEF's palette is --palette FILE, else the first 8-bit frame's, else one
+made for the list from all its frames (slots 0 to 7 get the key colours: 0
+cyan, 4 magenta, 5 yellow). True-colour frames are mapped onto it: alpha
+below one half becomes index 0, an exact colour of entry 0 to 7 that index,
+every other pixel the nearest of entries 8 to 255.
 
 Options:
   -o PATH          output DEF file (default: Temp.def in the current folder)
@@ -105,8 +113,13 @@ Options:
                                                    (--no-x, --no-y: none)
   --mask TEXT      frame-name mask: TEXT plus the two characters before the
                    extension (runner10.bmp with Hero_A gives Hero_A10.pcx)
-  --check-palette  check that every frame's palette matches the first frame's,
-                   and ask whether to go on when one does not
+  --palette FILE   the DEF's palette: an 8-bit BMP, a palette PNG, a JASC-PAL
+                   or GIMP .gpl file of 256 colours        (--no-palette)
+  --dither         dither true-colour frames as they are mapped
+                                                   (--no-dither: not)
+  --check-palette  check that every 8-bit frame's palette matches the first
+                   one's (or --palette), and ask whether to go on when one
+                   does not
                                                    (--no-check-palette)
   --yes            go on without asking when the palette check finds a
                    difference; without --yes and a terminal, the answer is no
@@ -129,12 +142,15 @@ DefList documents (*.h3l):
   --list DOC       build the frames and group numbers of the document DOC, with
                    its settings; the options above override them. Relative
                    paths in DOC are taken from DOC's folder; without -o the
-                   DEF goes to DOC's output name, taken from DOC's folder too
+                   DEF goes to DOC's output name, taken from DOC's folder too,
+                   which it may not leave (no absolute name, no ..). DOC may
+                   have 1,048,576 lines of at most 4096 bytes
   --list-type N    2 (default): DOC starts with its 15 settings lines;
                    1: DOC holds the list lines alone (settings as without DOC)
   --save-list DOC  also write the DefList for this command: its frames, group
-                   numbers and settings, with every path made absolute. A
-                   DefList keeps no check marks: --check is not saved
+                   numbers and settings, every path named from DOC's folder
+                   (relative under it, else absolute). A DefList
+                   keeps no check marks: --check is not saved
   --no-build       with --save-list: write the document only
 
 Many DEFs in one run (a batch):
@@ -158,7 +174,9 @@ error; 3 the palette check found a difference and the answer was no; 130, 143
 or 129 stopped by SIGINT, SIGTERM or SIGHUP (on Windows 130, 149 or 129 by
 Ctrl+C, Ctrl+Break or closing the console): nothing written. A batch: 1 when
 any DEF was not written, else 3 when a palette check's answer was no; stopped,
-the DEFs already written stay.
+the DEFs already written stay. Standard output that cannot be written (a full
+disk) makes the status 1; a reader that stops reading it (| head) changes
+nothing: the DEF is written before stdout is.
 
 The DEF is written to a hidden file .NAME.PID.N.part beside the output,
 synced to disk and renamed over it once complete; an output that is a symbolic

@@ -9,6 +9,7 @@
 #include "cli/build_warnings.h"
 #include "cli/list_document.h"
 #include "cli/overwrite_guards.h"
+#include "cli/printable_text.h"
 #include "compiler/def_groups.h"
 #include "framelist/frame_list.h"
 
@@ -33,7 +34,9 @@ void GatherJob(BuildJob& job) {
     document.list = ListFromEntries(request.entries);
   }
   document.settings = request.SettingsOver(document.settings);
+  document.colours = request.ColoursOver(document.colours);
   document.settings.outputName = OutputPathFor(request, document.settings);
+  document.settings.documentOutputName.clear();  // checked, or replaced by -o
   if (request.groupNumbers) {
     document.numbers = *request.groupNumbers;
   }
@@ -52,7 +55,7 @@ std::optional<std::string> PrepareJob(BuildJob& job) {
     return usage;
   }
   for (const auto& warning : BuildWarnings(job.request, job.document)) {
-    job.err << job.label << "warning: " << warning << "\n";
+    job.err << job.label << "warning: " << OneLineText(warning) << "\n";
   }
   RefuseOverwrittenInputs(job.request, job.document);
   if (job.request.saveListPath) {
@@ -63,21 +66,21 @@ std::optional<std::string> PrepareJob(BuildJob& job) {
 
 int Failure(const BuildJob& job, const std::string& message, const std::string& path) {
   std::ostream& err = job.err;
-  err << job.label << message;
+  err << job.label << OneLineText(message);
   // A separator read as a file shows as the / it was given as.
   if (!path.empty() && message.find(path) == std::string::npos) {
-    err << " (" << (IsGroupSeparator(path) ? "/" : path) << ")";
+    err << " (" << (IsGroupSeparator(path) ? "/" : OneLineText(path)) << ")";
   }
   err << "\n";
   for (const auto& hint : FailureHints(job.request, job.document, message, path)) {
-    err << job.label << "hint: " << hint << "\n";
+    err << job.label << "hint: " << OneLineText(hint) << "\n";
   }
   return kExitFailed;
 }
 
 void RemoveLeftovers(const BuildJob& job) {
   for (const auto& leftover : RemoveLeftoverParts(job.document.settings.outputName)) {
-    job.err << job.label << "removed " << leftover.path
+    job.err << job.label << "removed " << OneLineText(leftover.path)
             << ", an incomplete DEF left by a build that did not finish (process " << leftover.pid
             << ")\n";
   }
@@ -85,7 +88,7 @@ void RemoveLeftovers(const BuildJob& job) {
 
 void WarnAboutWidths(const BuildJob& job, const std::vector<FrameWidth>& frames) {
   for (const auto& warning : FrameWidthWarnings(job.document, frames)) {
-    job.err << job.label << "warning: " << warning << "\n";
+    job.err << job.label << "warning: " << OneLineText(warning) << "\n";
   }
 }
 
@@ -100,7 +103,7 @@ int ReportWritten(const BuildJob& job, uint64_t bytes, std::ostream& out, std::o
   if (job.request.json) {
     WriteJsonSummary(report, path, groups, job.document.list, bytes, document);
   } else {
-    report << WrittenLine(path, groups, bytes) << "\n";
+    report << OneLineText(WrittenLine(path, groups, bytes)) << "\n";
   }
   return kExitOk;
 }

@@ -208,6 +208,18 @@ const std::map<std::string, Handler<BuildRequest>>& CommandOptions() {
       {"--fail-fast", Flag<R>([](R& r) { r.failFast = true; })},
       {"--list-type", {true, ParseListType}},
       {"--save-list", Text<R>([](const std::string& v, R& r) { r.saveListPath = v; })},
+      {"--palette",
+       {true,
+        [](const std::string& v, R& r) -> Error {
+          if (v.empty()) {
+            return std::string("--palette needs a file");
+          }
+          r.referencePalette = v;
+          return std::nullopt;
+        }}},
+      {"--no-palette", Flag<R>([](R& r) { r.referencePalette = std::string(); })},
+      {"--dither", Flag<R>([](R& r) { r.dither = true; })},
+      {"--no-dither", Flag<R>([](R& r) { r.dither = false; })},
       {"--no-build", Flag<R>([](R& r) { r.noBuild = true; })},
       {"-j", {true, ParseJobs}},
       {"--jobs", {true, ParseJobs}},
@@ -292,6 +304,16 @@ WindowSettings BuildRequest::SettingsOver(WindowSettings base) const {
   }
   if (Gave("--type") && !Gave("--format")) {
     base = TypePicked(base, base.typeIndex);
+  }
+  return base;
+}
+
+FrameColourOptions BuildRequest::ColoursOver(FrameColourOptions base) const {
+  if (referencePalette) {
+    base.referencePalette = *referencePalette;
+  }
+  if (dither) {
+    base.dither = *dither;
   }
   return base;
 }

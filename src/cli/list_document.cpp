@@ -7,6 +7,7 @@
 #include "framelist/deflist_header.h"
 #include "framelist/deflist_reader.h"
 #include "framelist/deflist_writer.h"
+#include "framelist/document_output.h"
 #include "framelist/document_paths.h"
 
 namespace kelvane::cli {
@@ -14,7 +15,9 @@ namespace kelvane::cli {
 void ReadListDocument(const BuildRequest& request, FrameDocument& document) {
   const std::string& path = *request.listPath;
   LoadDefList(path, request.listType, document);
-  ResolveFramePaths(document.list, SplitPath(path).folder);
+  const std::string folder = SplitPath(path).folder;
+  ResolveFramePaths(document.list, folder);
+  document.colours.referencePalette = PathFrom(folder, document.colours.referencePalette);
 }
 
 std::string OutputPathFor(const BuildRequest& request, const WindowSettings& settings) {
@@ -28,6 +31,9 @@ std::string OutputPathFor(const BuildRequest& request, const WindowSettings& set
     ThrowInputError("The document's output name \"" + settings.outputName +
                         "\" is not a path on this system; give -o",
                     *request.listPath);
+  }
+  if (const auto refusal = DocumentOutputRefusal(settings.outputName)) {
+    ThrowInputError(*refusal, *request.listPath);
   }
   return PathFrom(SplitPath(*request.listPath).folder, settings.outputName);
 }

@@ -6,7 +6,7 @@
 #include <set>
 #include <string_view>
 
-#include "base/bmp_frame.h"
+#include "base/frame_file.h"
 #include "base/errors.h"
 #include "base/int_text.h"
 #include "compiler/build_advice.h"
@@ -168,9 +168,7 @@ std::vector<FrameWidth> ReadFrameWidths(const FrameList& list) {
       continue;
     }
     try {
-      BmpFrameHeader header;
-      ReadBmpHeader(list.Text(i), header, nullptr);
-      frames.push_back({list.Text(i), header.biWidth});
+      frames.push_back({list.Text(i), ReadFrameInfo(list.Text(i)).width});
     } catch (const Error&) {
     }
   }

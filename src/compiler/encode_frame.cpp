@@ -7,7 +7,7 @@ void EncodeOneFrame(EncoderScratch& scratch, const FrameSettings& settings, int3
                     const FrameEntryRef& entry, std::vector<uint8_t>& block) {
   switch (format) {
     case 0:
-      ConverFileBMPtoPCX0(scratch, entry.bmpPath, block);
+      ConverFileBMPtoPCX0(scratch, settings.colours, entry.bmpPath, block);
       break;
     case 1:
       ConverFileBMPtoPCX1(scratch, settings, entry, block);

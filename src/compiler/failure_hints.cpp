@@ -6,11 +6,13 @@
 
 #include "base/binary_file.h"
 #include "base/bmp_frame.h"
+#include "base/checked_size.h"
 #include "base/errors.h"
 #include "base/path_parts.h"
 #include "base/system_files.h"
 #include "base/verbatim_texts.h"
 #include "compiler/build_advice.h"
+#include "framelist/document_output.h"
 
 namespace kelvane {
 
@@ -76,6 +78,9 @@ std::optional<std::string> DocumentHint(const FrameList& list, const std::string
                                         const AdviceTerms& terms) {
   if (documentPath.empty()) {
     return std::nullopt;
+  }
+  if (path == documentPath && message.rfind(kDocumentOutputRefused, 0) == 0) {
+    return terms.outputOutsideDocument;
   }
   if (path == documentPath && message == text::kInvalidNumericInput) {
     if (StartsWithBmpSignature(documentPath)) {
@@ -153,7 +158,7 @@ std::string WrittenLine(const std::string& path, const std::vector<DefGroup>& gr
     frames += group.names.size();
   }
   return "wrote " + path + ": " + Counted(frames, "frame") + " in " +
-         Counted(groups.size(), "group") + ", " + WithThousands(bytes) + " bytes";
+         Counted(groups.size(), "group") + ", " + SizeText(bytes) + " bytes";
 }
 
 }  // namespace kelvane

@@ -34,12 +34,8 @@ TForm1::TForm1(UserDialogs& dialogs, QWidget* parent)
   CreateControls();
   ConnectReactions();
   CreateViewerCommands();
+  CreateColourCommands();
   FormCreate();
-}
-
-// The list view and its model go before the document they show.
-TForm1::~TForm1() {
-  listModel_->Detach();
 }
 
 void TForm1::ConnectReactions() {
@@ -112,12 +108,16 @@ void TForm1::ConnectReactions() {
 }
 
 // ListBox1KeyDown: Delete cuts the selected entry, whatever modifiers are
-// held; every other key keeps the list's own handling.
+// held; every other key keeps the list's own handling. "Create Def File"
+// says in its tooltip which palette the build will use.
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
   if (watched == controls_.ListBox1 && event->type() == QEvent::KeyPress &&
       static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
     Button3Click();
     return true;
+  }
+  if (watched == controls_.Button1 && event->type() == QEvent::ToolTip) {
+    controls_.Button1->setToolTip(QString::fromStdString(PaletteDescription()));
   }
   return QWidget::eventFilter(watched, event);
 }
@@ -128,17 +128,17 @@ void TForm1::dragEnterEvent(QDragEnterEvent* event) {
   }
 }
 
-// A DefList dropped anywhere is opened as type 2; BMP files dropped on the
-// list are added as ADD File adds them.
+// A DefList dropped anywhere is opened as type 2; BMP and PNG frames dropped
+// on the list are added as ADD File adds them.
 void TForm1::dropEvent(QDropEvent* event) {
   const DroppedFiles dropped = SortDroppedFiles(LocalFiles(*event->mimeData()));
   const bool onList = controls_.ListBox1->geometry().contains(event->position().toPoint());
   if (dropped.defList) {
     event->acceptProposedAction();
     OpenDefList(*dropped.defList);
-  } else if (onList && !dropped.bitmaps.empty()) {
+  } else if (onList && !dropped.frames.empty()) {
     event->acceptProposedAction();
-    AddFiles(dropped.bitmaps);
+    AddFiles(dropped.frames);
   }
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QWidget>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,7 @@ class QAction;
 class QCheckBox;
 class QComboBox;
 class QFrame;
+class QImage;
 class QLabel;
 class QLineEdit;
 class QListView;
@@ -160,6 +162,20 @@ class TForm1 : public QWidget {
   void RefreshViewBuiltDef();   // enabled while that file exists
   void ShowViewer(const std::string& path);
 
+  // back2_colours.cpp: how frames without an 8-bit palette get their colours,
+  // through the list's context menu, and the preview of true-colour frames.
+  void CreateColourCommands();
+  void ReferencePaletteClick();            // picks the palette file the DEF takes
+  void ClearReferencePaletteClick();       // the DEF takes its palette from the frames again
+  void RefreshColourCommands();            // the menu's states and its palette line
+  std::string PaletteDescription() const;  // which palette a build will use
+  // Shows the selected frame: a true-colour frame as it will be built once it
+  // is mapped, `original` until then and while O is held toggled.
+  void ShowFramePicture(const std::string& path, const QImage& original);
+  void MappedPreviewReady();
+  void TogglePreviewColours();  // O: the original or the frame as it will be built
+  void ShowPreviewPicture();
+
   void ShowError(const Error& error);
   // An error box; the path is added when the message does not name it already.
   void ReportError(const std::string& message, const std::string& path);
@@ -177,6 +193,14 @@ class TForm1 : public QWidget {
   QWidget* helpWindow_ = nullptr;
   DefViewer* viewer_ = nullptr;  // made when first asked for, then reused
   QAction* viewBuiltDef_ = nullptr;
+  QAction* clearPalette_ = nullptr;
+  QAction* dither_ = nullptr;
+  QAction* paletteLine_ = nullptr;
+  struct TrueColourPreview;
+  struct PreviewDeleter {
+    void operator()(TrueColourPreview* preview) const;
+  };
+  std::unique_ptr<TrueColourPreview, PreviewDeleter> preview_;
 };
 
 }  // namespace kelvane::ui

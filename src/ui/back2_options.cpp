@@ -111,7 +111,7 @@ void TForm1::ListBox1Click() {
       ReportError(picture.error.toStdString(), path);
       return;
     }
-    controls_.Image1->setPixmap(QPixmap::fromImage(picture.image));
+    ShowFramePicture(path, picture.image);
   }
   controls_.Label7->setText(Q(step.positionText));
 }

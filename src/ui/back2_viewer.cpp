@@ -59,7 +59,10 @@ void TForm1::CreateViewerCommands() {
 
   // The file may come and go outside the window: looked at again as the menu opens.
   c.ListBox1->viewport()->installEventFilter(
-      new ContextMenuWatch(this, [this] { RefreshViewBuiltDef(); }));
+      new ContextMenuWatch(this, [this] {
+        RefreshViewBuiltDef();
+        RefreshColourCommands();
+      }));
   connect(c.Edit3, &QLineEdit::textChanged, this, &TForm1::RefreshViewBuiltDef);
   connect(c.Button1, &QPushButton::clicked, this, &TForm1::RefreshViewBuiltDef);
   RefreshViewBuiltDef();

@@ -2,6 +2,7 @@
 #include "ui/file_filters.h"
 
 #include "base/verbatim_texts.h"
+#include "ui/ui_texts.h"
 
 namespace kelvane::ui {
 
@@ -24,6 +25,9 @@ std::vector<FileFilter> ParseFilters(const std::string& pairs) {
 OpenFilesRequest AddFilesRequest(int filterIndex) {
   OpenFilesRequest request;
   request.filters = ParseFilters(text::kAddFileFilter);
+  for (const FileFilter& frames : ParseFilters(ui_text::kFrameFilters)) {
+    request.filters.push_back(frames);
+  }
   request.filterIndex = filterIndex;
   request.initialName = text::kAddFileInitialName;
   request.multiple = true;
@@ -38,6 +42,12 @@ OpenFilesRequest LoadDefListRequest() {
     request.filters.push_back({entry.label, text::kLoadListInitialName});
   }
   request.initialName = text::kLoadListInitialName;
+  return request;
+}
+
+OpenFilesRequest ReferencePaletteRequest() {
+  OpenFilesRequest request;
+  request.filters = ParseFilters(ui_text::kPaletteFilters);
   return request;
 }
 

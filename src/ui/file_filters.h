@@ -14,6 +14,7 @@ std::vector<FileFilter> ParseFilters(const std::string& pairs);
 // The dialogs of the main window, as the user meets them.
 OpenFilesRequest AddFilesRequest(int filterIndex);
 OpenFilesRequest LoadDefListRequest();
+OpenFilesRequest ReferencePaletteRequest();
 SaveFileRequest OutputFileRequest();
 SaveFileRequest SaveDefListRequest();
 

@@ -207,13 +207,13 @@ void TForm2::dragEnterEvent(QDragEnterEvent* event) {
   }
 }
 
-// BMP files dropped on the list join the current step as "Add BMP file" adds them.
+// BMP and PNG frames dropped on the list join the current step as "Add BMP file" adds them.
 void TForm2::dropEvent(QDropEvent* event) {
   const DroppedFiles dropped = SortDroppedFiles(LocalFiles(*event->mimeData()));
   const bool onList = controls_.ListBox1->geometry().contains(event->position().toPoint());
-  if (onList && !dropped.bitmaps.empty()) {
+  if (onList && !dropped.frames.empty()) {
     event->acceptProposedAction();
-    AddFiles(dropped.bitmaps);
+    AddFiles(dropped.frames);
   }
 }
 

@@ -28,8 +28,8 @@ CliRun BuildUnquiet(const std::vector<std::string>& args) {
 
 class BatchBuildTest : public ::testing::Test {
  protected:
-  // Saves the document NAME.h3l in the folder "docs", building NAME.def in
-  // "out" from `entries`.
+  // Saves the document NAME.h3l in the folder "docs", building NAME.def
+  // beside it (a document writes its DEF only in its own folder) from `entries`.
   std::string Document(const std::string& name, std::vector<std::string> entries) {
     const std::string doc = docs.File(name + ".h3l");
     std::vector<std::string> args = {"--no-build", "--save-list", doc, "-o", Output(name)};
@@ -37,7 +37,7 @@ class BatchBuildTest : public ::testing::Test {
     EXPECT_EQ(Build(args).status, 0) << name;
     return doc;
   }
-  std::string Output(const std::string& name) const { return out.File(name + ".def"); }
+  std::string Output(const std::string& name) const { return docs.File(name + ".def"); }
   std::string Frame(int seed) {
     return frames.Bmp("f" + std::to_string(seed) + ".bmp", Tile32(seed));
   }
@@ -51,7 +51,6 @@ class BatchBuildTest : public ::testing::Test {
 
   TempDir frames;
   TempDir docs;
-  TempDir out;
 };
 
 TEST_F(BatchBuildTest, BuildsEveryDocumentLikeItsOwnBuild) {
@@ -136,13 +135,13 @@ TEST_F(BatchBuildTest, ExitStatusAndUsage) {
   EXPECT_NE(twice.err.find("is also that of " + a), std::string::npos);
   // What names one file, and separators among documents: usage errors.
   for (const auto& args :
-       std::vector<std::vector<std::string>>{{"--list", a, b, "-o", out.File("x.def")},
+       std::vector<std::vector<std::string>>{{"--list", a, b, "-o", docs.File("x.def")},
                                              {"--list", a, b, "--save-list", docs.File("x.h3l")},
                                              {"--list", a, "/", b},
                                              {"--list", a, "-j", "0"}}) {
     EXPECT_EQ(Build(args).status, 2) << args.back();
   }
-  EXPECT_EQ(Build({"--list", out.path()}).status, 1);  // no document in the folder
+  EXPECT_EQ(Build({"--list", frames.path()}).status, 1);  // no document in the folder
 }
 
 }  // namespace

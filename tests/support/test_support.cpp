@@ -25,6 +25,12 @@ std::string TempDir::Bmp(const std::string& name, const bmpgen::Bmp8& image) con
   return path;
 }
 
+std::string TempDir::Png(const std::string& name, const bmpgen::Png& image) const {
+  const std::string path = File(name);
+  bmpgen::WritePng(path, image);
+  return path;
+}
+
 std::string TempDir::File(const std::string& name) const {
   return kelvane::JoinPath(path_, name);
 }
@@ -43,7 +49,11 @@ std::string TempDir::Folder(const std::string& name) const {
 }
 
 std::vector<std::string> TempDir::Names() const {
-  std::vector<std::string> names = kelvane::FolderEntryNames(path_ + "/");
+  return NamesIn(path_);
+}
+
+std::vector<std::string> NamesIn(const std::string& folder) {
+  std::vector<std::string> names = kelvane::FolderEntryNames(folder + "/");
   std::sort(names.begin(), names.end());
   return names;
 }

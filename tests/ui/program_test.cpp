@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "base/program_licence.h"
 #include "ui/program_arguments.h"
 
 namespace {
@@ -56,7 +57,7 @@ std::string Output(const std::string& arguments) {
 }
 
 TEST(ProgramArguments, HelpAndVersionAnswerOnStandardOutput) {
-  EXPECT_EQ(Output("--version"), "kelvane 8.5\n");
+  EXPECT_EQ(Output("--version"), std::string("kelvane 8.5\n") + kelvane::kLicenceLines);
   EXPECT_EQ(Output("--help").rfind("Usage: kelvane [LIST.h3l]\n", 0), 0u);
 }
 
