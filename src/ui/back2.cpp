@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/back2.h"
 
+#include <QAction>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -14,9 +16,15 @@
 
 #include "base/errors.h"
 #include "base/verbatim_texts.h"
+#include "compiler/build_advice.h"
+#include "framelist/document_paths.h"
+#include "ui/advice_terms.h"
+#include "ui/build_runner.h"
 #include "ui/dropped_files.h"
 #include "ui/frame_list_model.h"
 #include "ui/pictures.h"
+#include "ui/status_line.h"
+#include "ui/ui_texts.h"
 #include "ui/user_dialogs.h"
 
 namespace kelvane::ui {
@@ -28,18 +36,26 @@ TForm1::TForm1(UserDialogs& dialogs, QWidget* parent)
   setObjectName("Form1");
   setWindowTitle(text::kMainCaption);
   setWindowIcon(ProgramIcon());
-  setFixedSize(658, 469);
+  // The specified client area, and the status line under it.
+  setFixedSize(658, 469 + kStatusLineHeight);
   move(255, 307);
   setAcceptDrops(true);
+  runner_ = new BuildRunner(dialogs_, WindowAdviceTerms(), this);
   CreateControls();
   ConnectReactions();
   CreateViewerCommands();
   FormCreate();
 }
 
-// The list view and its model go before the document they show.
+// A build still running is stopped first; the list view and its model go
+// before the document they show.
 TForm1::~TForm1() {
+  delete runner_;
   listModel_->Detach();
+}
+
+bool TForm1::IsBuilding() const {
+  return runner_->Running();
 }
 
 void TForm1::ConnectReactions() {
@@ -94,6 +110,18 @@ void TForm1::ConnectReactions() {
   connect(c.BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
 
   connect(listModel_, &FrameListModel::checkToggled, this, &TForm1::ListBox1ClickCheck);
+  connect(runner_, &BuildRunner::framesEncoded, this, &TForm1::ShowFramesEncoded);
+  connect(runner_, &BuildRunner::finished, this, &TForm1::BuildFinished);
+  connect(statusLine_, &StatusLine::detailsAsked, this, [this] {
+    dialogs_.ShowMessage(statusLine_->details().join("\n").toStdString(),
+                         ui_text::kWarningsCaption);
+  });
+  stopBuild_ = new QAction(this);
+  stopBuild_->setObjectName("stopBuild");
+  stopBuild_->setShortcut(Qt::Key_Escape);
+  stopBuild_->setEnabled(false);
+  connect(stopBuild_, &QAction::triggered, this, &TForm1::AskToStop);
+  addAction(stopBuild_);
   // The preview runs when the user moves the selection, by mouse or keys, and
   // when the user clicks the entry already selected (to apply a new stretch
   // mode); selection changes made by the window's commands run none.
@@ -116,14 +144,25 @@ void TForm1::ConnectReactions() {
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
   if (watched == controls_.ListBox1 && event->type() == QEvent::KeyPress &&
       static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
-    Button3Click();
+    if (!IsBuilding()) {
+      Button3Click();
+    }
     return true;
   }
   return QWidget::eventFilter(watched, event);
 }
 
+void TForm1::closeEvent(QCloseEvent* event) {
+  if (IsBuilding()) {
+    event->ignore();
+    closeWhenBuilt_ = AskToStop() || closeWhenBuilt_;
+    return;
+  }
+  event->accept();
+}
+
 void TForm1::dragEnterEvent(QDragEnterEvent* event) {
-  if (!LocalFiles(*event->mimeData()).empty()) {
+  if (!IsBuilding() && !LocalFiles(*event->mimeData()).empty()) {
     event->acceptProposedAction();
   }
 }
@@ -131,6 +170,9 @@ void TForm1::dragEnterEvent(QDragEnterEvent* event) {
 // A DefList dropped anywhere is opened as type 2; BMP files dropped on the
 // list are added as ADD File adds them.
 void TForm1::dropEvent(QDropEvent* event) {
+  if (IsBuilding()) {
+    return;
+  }
   const DroppedFiles dropped = SortDroppedFiles(LocalFiles(*event->mimeData()));
   const bool onList = controls_.ListBox1->geometry().contains(event->position().toPoint());
   if (dropped.defList) {
@@ -143,12 +185,19 @@ void TForm1::dropEvent(QDropEvent* event) {
 }
 
 void TForm1::ShowError(const Error& error) {
-  ReportError(error.what(), error.path());
+  ShowError(error, documentPath_);
 }
 
-void TForm1::ReportError(const std::string& message, const std::string& path) {
+void TForm1::ShowError(const Error& error, const std::string& documentPath) {
+  ReportError(error.what(), error.path(), documentPath);
+}
+
+void TForm1::ReportError(const std::string& message, const std::string& path,
+                         const std::string& documentPath) {
   const bool named = path.empty() || message.find(path) != std::string::npos;
-  dialogs_.ShowError(message, named ? std::string() : path);
+  const std::vector<std::string> hints =
+      FailureHints(ResolvedForBuild(document_), message, path, WindowAdviceTerms(), documentPath);
+  dialogs_.ShowFailure(message, named ? std::string() : path, hints);
 }
 
 }  // namespace kelvane::ui

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QWidget>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -25,9 +26,12 @@ class Error;
 
 namespace kelvane::ui {
 
+class BuildRunner;
 class DefViewer;
 class FrameListModel;
+class StatusLine;
 class UserDialogs;
+struct BuildResult;
 
 // The main window, TForm1: the frame list, the preview, the option controls
 // and the commands. Every rule comes from the core; this class reads the
@@ -36,6 +40,9 @@ class TForm1 : public QWidget {
   Q_OBJECT
 
  public:
+  // The status line's height, under the controls' specified client area.
+  static constexpr int kStatusLineHeight = 20;
+
   explicit TForm1(UserDialogs& dialogs, QWidget* parent = nullptr);
   ~TForm1() override;
 
@@ -50,9 +57,16 @@ class TForm1 : public QWidget {
 
   const FrameDocument& document() const { return document_; }
   const std::string& startDirectory() const { return startDirectory_; }
+  // A build runs off the GUI thread; the controls that change the list, the
+  // settings or the output wait for it.
+  bool IsBuilding() const;
+
+ signals:
+  void buildFinished();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
 
@@ -120,7 +134,11 @@ class TForm1 : public QWidget {
   void helpClick();                 // shows the help window
   void WizardButtonClick();         // runs the creature wizard on this window's list
   void ShowDocument();              // shows what the wizard changed: options and group count
-  void Button1Click();              // "Create Def File": the compilation
+  void Button1Click();              // "Create Def File": the compilation, started
+  void ShowFramesEncoded(size_t encoded, size_t total);
+  void BuildFinished(const std::shared_ptr<BuildResult>& result);
+  bool AskToStop();  // Esc, or closing the window, while a build runs: true to stop
+  void ShowBuilding();
   void ShowSettings();
   void ShowProgress(int value);
 
@@ -160,9 +178,13 @@ class TForm1 : public QWidget {
   void RefreshViewBuiltDef();   // enabled while that file exists
   void ShowViewer(const std::string& path);
 
+  // An error box; the path is added when the message does not name it
+  // already, and the hints the core has for the failure, the list being read
+  // from `documentPath` (by default the document open).
   void ShowError(const Error& error);
-  // An error box; the path is added when the message does not name it already.
-  void ReportError(const std::string& message, const std::string& path);
+  void ShowError(const Error& error, const std::string& documentPath);
+  void ReportError(const std::string& message, const std::string& path,
+                   const std::string& documentPath = {});
 
   UserDialogs& dialogs_;
   Controls controls_{};
@@ -177,6 +199,12 @@ class TForm1 : public QWidget {
   QWidget* helpWindow_ = nullptr;
   DefViewer* viewer_ = nullptr;  // made when first asked for, then reused
   QAction* viewBuiltDef_ = nullptr;
+  BuildRunner* runner_ = nullptr;
+  StatusLine* statusLine_ = nullptr;
+  QAction* stopBuild_ = nullptr;       // Esc while a build runs
+  std::vector<QAction*> listEditing_;  // the list's menu commands that change it
+  bool closeWhenBuilt_ = false;        // closing asked to stop the build first
+  std::string documentPath_;           // the DefList last opened or saved
 };
 
 }  // namespace kelvane::ui

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMenu>
 #include <QPushButton>
 #include <QStyle>
 
@@ -20,6 +21,7 @@
 #include "ui/frame_list_model.h"
 #include "ui/gauge.h"
 #include "ui/pictures.h"
+#include "ui/status_line.h"
 
 namespace kelvane::ui {
 
@@ -114,6 +116,9 @@ void TForm1::CreateControls() {
   c.ListBox1->installEventFilter(this);
   CreateListContextMenu();
 
+  // Not a control of the specified layout: a line below all of them.
+  statusLine_ = Place(new StatusLine(this), "StatusLine", {0, 469, 658, kStatusLineHeight});
+
   FitFontToCaptions(*this);
   // The drop-down lists show their items whole, also where the box is narrower.
   for (QComboBox* box : {c.ComboBox2, c.ComboBox1, c.ComboBox3}) {
@@ -131,12 +136,23 @@ void TForm1::CreateListContextMenu() {
       {text::kAddSeparatorCaption, &TForm1::Button5Click},
       {text::kNewCaption, &TForm1::Button6Click},
   };
-  controls_.ListBox1->setContextMenuPolicy(Qt::ActionsContextMenu);
+  QListView* list = controls_.ListBox1;
   for (const auto& command : commands) {
-    auto* action = new QAction(command.caption, controls_.ListBox1);
+    auto* action = new QAction(command.caption, list);
     connect(action, &QAction::triggered, this, command.command);
-    controls_.ListBox1->addAction(action);
+    list->addAction(action);
+    listEditing_.push_back(action);
   }
+  // The menu in the window's font, which a menu, being a window of its own,
+  // would not take on by itself.
+  list->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(list, &QWidget::customContextMenuRequested, this, [this, list](const QPoint& at) {
+    RefreshViewBuiltDef();  // the file may have come or gone outside the window
+    QMenu menu(this);
+    menu.setFont(font());
+    menu.addActions(list->actions());
+    menu.exec(list->viewport()->mapToGlobal(at));
+  });
 }
 
 }  // namespace kelvane::ui

@@ -20,6 +20,8 @@
 #include "ui/controls.h"
 #include "ui/file_filters.h"
 #include "ui/frame_list_model.h"
+#include "ui/status_line.h"
+#include "ui/ui_texts.h"
 #include "ui/user_dialogs.h"
 
 namespace kelvane::ui {
@@ -132,6 +134,8 @@ void TForm1::BitBtn1Click() {
     }
   }
   document_.folder = saved.folder;
+  documentPath_ = path;
+  statusLine_->Show(QString(ui_text::kSaved).arg(QString::fromStdString(path)));
 }
 
 void TForm1::Button4Click() {
@@ -150,9 +154,15 @@ void TForm1::LoadList(const std::string& path, DefListType ifUnsure) {
     const QuietSelection quiet(*this);
     kelvane::OpenDefList(path, ifUnsure, document_);
   } catch (const Error& error) {
-    ShowError(error);
+    ShowError(error, path);
     return;
   }
+  documentPath_ = path;
+  const FrameList& list = document_.list;
+  statusLine_->Show(QString(ui_text::kOpened)
+                        .arg(QString::fromStdString(path))
+                        .arg(list.Count() - list.SeparatorCount())
+                        .arg(list.SeparatorCount()));
   std::optional<Error> failure;
   try {
     ShowGroupCount(FinishLoad(document_));

@@ -59,11 +59,21 @@ bool QtDialogs::AskOkCancel(const std::string& text, const std::string& caption)
 }
 
 void QtDialogs::ShowError(const std::string& message, const std::string& path) {
+  ShowFailure(message, path, {});
+}
+
+void QtDialogs::ShowFailure(const std::string& message, const std::string& path,
+                            const std::vector<std::string>& hints) {
   QMessageBox box(QMessageBox::Critical, ui_text::kErrorCaption, Q(message), QMessageBox::Ok,
                   parent_);
+  QStringList details;
   if (!path.empty()) {
-    box.setInformativeText(QDir::toNativeSeparators(Q(path)));
+    details << QDir::toNativeSeparators(Q(path));
   }
+  for (const std::string& hint : hints) {
+    details << QString(ui_text::kHintLine).arg(Q(hint));
+  }
+  box.setInformativeText(details.join("\n\n"));
   box.exec();
 }
 

@@ -20,6 +20,8 @@ class QtDialogs : public UserDialogs {
   void ShowMessage(const std::string& text, const std::string& caption) override;
   bool AskOkCancel(const std::string& text, const std::string& caption) override;
   void ShowError(const std::string& message, const std::string& path) override;
+  void ShowFailure(const std::string& message, const std::string& path,
+                   const std::vector<std::string>& hints) override;
   std::optional<OpenFilesAnswer> OpenFiles(const OpenFilesRequest& request) override;
   std::optional<std::string> SaveFile(const SaveFileRequest& request) override;
 

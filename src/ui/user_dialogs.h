@@ -45,6 +45,12 @@ class UserDialogs {
   // The error box that ends a command; `path` names the file involved, when
   // there is one and the message does not already say it.
   virtual void ShowError(const std::string& message, const std::string& path) = 0;
+  // The same with hints that say what to do, when the cause is plain.
+  virtual void ShowFailure(const std::string& message, const std::string& path,
+                           const std::vector<std::string>& hints) {
+    (void)hints;
+    ShowError(message, path);
+  }
 
   virtual std::optional<OpenFilesAnswer> OpenFiles(const OpenFilesRequest& request) = 0;
   virtual std::optional<std::string> SaveFile(const SaveFileRequest& request) = 0;

@@ -96,6 +96,24 @@ TEST_F(HelpTest, TheStartFoldersHelpFileReplacesTheTextEachTimeTheWindowShows) {
   }
 }
 
+TEST(HelpTextTest, FollowsTheDesktopsLanguageWithTheSameNineteenItems) {
+  const struct {
+    QLocale locale;
+    const char* start;
+  } languages[] = {{QLocale(QLocale::Russian, QLocale::Russia), "Справка"},
+                   {QLocale(QLocale::English, QLocale::UnitedKingdom), "Kelvane help"},
+                   {QLocale(QLocale::German), "Kelvane help"},
+                   {QLocale::c(), "Kelvane help"}};
+  for (const auto& language : languages) {
+    const QString text = kelvane::ui::BuiltInHelpText(language.locale);
+    EXPECT_TRUE(text.startsWith(QString::fromUtf8(language.start))) << language.start;
+    for (int item = 1; item <= 19; ++item) {
+      EXPECT_TRUE(text.contains(QString("\n%1. ").arg(item))) << item;
+    }
+    EXPECT_FALSE(text.contains("\n20. "));
+  }
+}
+
 TEST_F(HelpTest, AHelpFileInTheDocumentsFolderIsNotUsed) {
   testing_support::TempDir elsewhere;
   WriteHelp(elsewhere.path(), "elsewhere");

@@ -271,7 +271,7 @@ TEST_F(WizardTest, TheWizardsListBuildsTheSameDefAsTheCommandLine) {
   const std::string fromCli = folder.File("cli.def");
   Get<QLineEdit>("Edit3")->setText(QString::fromStdString(fromWindow));
   dialogs.shown.clear();
-  Click("Button1");
+  BuildAndWait();
   ASSERT_TRUE(dialogs.shown.empty()) << dialogs.shown[0].text;
   const auto cli = testing_support::Build(
       {"--type",   "0",         "--format", "7", "--monster", "14",      "--groups", "0,2,5",
