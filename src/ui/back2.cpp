@@ -12,6 +12,7 @@
 #include <QListView>
 #include <QMimeData>
 #include <QPushButton>
+#include <QSettings>
 #include <QUrl>
 
 #include "base/errors.h"
@@ -23,11 +24,19 @@
 #include "ui/dropped_files.h"
 #include "ui/frame_list_model.h"
 #include "ui/pictures.h"
+#include "ui/screen_fit.h"
 #include "ui/status_line.h"
 #include "ui/ui_texts.h"
 #include "ui/user_dialogs.h"
 
 namespace kelvane::ui {
+
+namespace {
+
+// Where the window was when it last closed, kept across starts.
+const char* const kWindowPlaceKey = "window/main";
+
+}  // namespace
 
 TForm1::TForm1(UserDialogs& dialogs, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -38,13 +47,25 @@ TForm1::TForm1(UserDialogs& dialogs, QWidget* parent)
   setWindowIcon(ProgramIcon());
   // The specified client area, and the status line under it.
   setFixedSize(658, 469 + kStatusLineHeight);
-  move(255, 307);
   setAcceptDrops(true);
   runner_ = new BuildRunner(dialogs_, WindowAdviceTerms(), this);
   CreateControls();
   ConnectReactions();
   CreateViewerCommands();
+  CreateShortcuts();
   FormCreate();
+  RestoreWindowPlace();
+  MarkSaved();
+}
+
+void TForm1::RestoreWindowPlace() {
+  const QSettings settings;
+  PlaceOnScreen(*this, settings.value(kWindowPlaceKey, QPoint(255, 307)).toPoint());
+}
+
+void TForm1::RememberWindowPlace() const {
+  QSettings settings;
+  settings.setValue(kWindowPlaceKey, pos());
 }
 
 // A build still running is stopped first; the list view and its model go
@@ -80,6 +101,7 @@ void TForm1::ConnectReactions() {
     connect(flag.box, &QCheckBox::toggled, this, [this, value = flag.value](bool checked) {
       if (!showingSettings_) {
         document_.settings.*value = checked;
+        ScheduleTitleRefresh();
       }
     });
   }
@@ -94,6 +116,7 @@ void TForm1::ConnectReactions() {
             [this, text = field.text](const QString& now) {
               if (!showingSettings_) {
                 document_.settings.*text = now.toStdString();
+                ScheduleTitleRefresh();
               }
             });
   }
@@ -110,6 +133,11 @@ void TForm1::ConnectReactions() {
   connect(c.BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
 
   connect(listModel_, &FrameListModel::checkToggled, this, &TForm1::ListBox1ClickCheck);
+  // The title's unsaved-changes mark follows every change of the list.
+  connect(listModel_, &QAbstractItemModel::rowsInserted, this, &TForm1::ScheduleTitleRefresh);
+  connect(listModel_, &QAbstractItemModel::rowsRemoved, this, &TForm1::ScheduleTitleRefresh);
+  connect(listModel_, &QAbstractItemModel::modelReset, this, &TForm1::ScheduleTitleRefresh);
+  connect(listModel_, &QAbstractItemModel::dataChanged, this, &TForm1::ScheduleTitleRefresh);
   connect(runner_, &BuildRunner::framesEncoded, this, &TForm1::ShowFramesEncoded);
   connect(runner_, &BuildRunner::finished, this, &TForm1::BuildFinished);
   connect(statusLine_, &StatusLine::detailsAsked, this, [this] {
@@ -158,6 +186,11 @@ void TForm1::closeEvent(QCloseEvent* event) {
     closeWhenBuilt_ = AskToStop() || closeWhenBuilt_;
     return;
   }
+  if (!MayThrowAwayChanges()) {
+    event->ignore();
+    return;
+  }
+  RememberWindowPlace();
   event->accept();
 }
 
@@ -177,7 +210,9 @@ void TForm1::dropEvent(QDropEvent* event) {
   const bool onList = controls_.ListBox1->geometry().contains(event->position().toPoint());
   if (dropped.defList) {
     event->acceptProposedAction();
-    OpenDefList(*dropped.defList);
+    if (MayThrowAwayChanges()) {
+      OpenDefList(*dropped.defList);
+    }
   } else if (onList && !dropped.bitmaps.empty()) {
     event->acceptProposedAction();
     AddFiles(dropped.bitmaps);

@@ -3,6 +3,7 @@
 
 #include <QWidget>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,7 @@ class QLineEdit;
 class QListView;
 class QProgressBar;
 class QPushButton;
+class QTimer;
 
 namespace kelvane {
 class Error;
@@ -149,7 +151,9 @@ class TForm1 : public QWidget {
   void Button6Click();                             // New
   void ListBox1ClickCheck(int row, bool checked);  // a check mark toggled: selection moves down
   void BitBtn1Click();                             // Save As DefList
-  void Button4Click();                             // Load DefList
+  bool SaveAs();                                   // false when cancelled or failed
+  bool SaveTo(const std::string& path);
+  void Button4Click();  // Load DefList
   void AddFiles(const std::vector<std::string>& paths);
   void LoadList(const std::string& path, DefListType ifUnsure);
   void ShowGroupCount(int count);
@@ -170,6 +174,20 @@ class TForm1 : public QWidget {
     bool& flag_;
     bool was_;
   };
+
+  // back2_document.cpp: the document as a whole, its title and its changes.
+  bool HasUnsavedChanges() const;
+  void MarkSaved();  // what the window holds now is what its document holds
+  void ScheduleTitleRefresh();
+  void RefreshTitle();
+  // Asks Save, Discard or Cancel when unsaved changes would be thrown away;
+  // true when the command may go on.
+  bool MayThrowAwayChanges();
+  // back2_shortcuts.cpp
+  void CreateShortcuts();
+  // The window's place on the screen: the last one kept, fitted to the screen.
+  void RestoreWindowPlace();
+  void RememberWindowPlace() const;
 
   // back2_viewer.cpp: the DEF viewer, reached without a control of its own.
   void CreateViewerCommands();  // Ctrl+D and the list's "View the built DEF"
@@ -201,10 +219,12 @@ class TForm1 : public QWidget {
   QAction* viewBuiltDef_ = nullptr;
   BuildRunner* runner_ = nullptr;
   StatusLine* statusLine_ = nullptr;
-  QAction* stopBuild_ = nullptr;       // Esc while a build runs
-  std::vector<QAction*> listEditing_;  // the list's menu commands that change it
-  bool closeWhenBuilt_ = false;        // closing asked to stop the build first
-  std::string documentPath_;           // the DefList last opened or saved
+  QAction* stopBuild_ = nullptr;          // Esc while a build runs
+  std::vector<QAction*> idleOnly_;        // commands that change the document: not while building
+  bool closeWhenBuilt_ = false;           // closing asked to stop the build first
+  std::string documentPath_;              // the DefList last opened or saved
+  std::optional<std::string> savedText_;  // the document as saved or opened, if it was
+  QTimer* titleRefresh_ = nullptr;
 };
 
 }  // namespace kelvane::ui

@@ -67,7 +67,10 @@ void TForm1::CreateControls() {
   c.Button1 = Button(this, "Button1", text::kCreateDefCaption, {200, 255, 145, 25});
   SetBold(c.Button1);
   QPalette purple = c.Button1->palette();
-  purple.setColor(QPalette::ButtonText, QColor(128, 0, 128));
+  // Disabled, as while a build runs, it greys as every button does.
+  for (auto group : {QPalette::Active, QPalette::Inactive}) {
+    purple.setColor(group, QPalette::ButtonText, QColor(128, 0, 128));
+  }
   c.Button1->setPalette(purple);
 
   c.Panel2 = Panel(this, "Panel2", QFrame::Raised, {8, 200, 184, 82});
@@ -141,7 +144,7 @@ void TForm1::CreateListContextMenu() {
     auto* action = new QAction(command.caption, list);
     connect(action, &QAction::triggered, this, command.command);
     list->addAction(action);
-    listEditing_.push_back(action);
+    idleOnly_.push_back(action);
   }
   // The menu in the window's font, which a menu, being a window of its own,
   // would not take on by itself.

@@ -130,7 +130,8 @@ void TForm1::helpClick() {
 
 void TForm1::WizardButtonClick() {
   const auto question = NewListQuestion(document_.list);
-  if (question && !dialogs_.AskOkCancel(question->text, question->caption)) {
+  if (question &&
+      (!MayThrowAwayChanges() || !dialogs_.AskOkCancel(question->text, question->caption))) {
     return;
   }
   {
@@ -142,6 +143,9 @@ void TForm1::WizardButtonClick() {
   }
   ShowDocument();
   ListBox1Click();
+  documentPath_.clear();  // a new list, saved nowhere yet
+  savedText_.reset();
+  ScheduleTitleRefresh();
 }
 
 void TForm1::ShowDocument() {
@@ -213,7 +217,7 @@ void TForm1::ShowBuilding() {
   for (QWidget* control : changing) {
     control->setEnabled(idle);
   }
-  for (QAction* command : listEditing_) {
+  for (QAction* command : idleOnly_) {
     command->setEnabled(idle);
   }
   listModel_->SetLocked(!idle);
@@ -250,6 +254,7 @@ void TForm1::ShowSettings() {
   ShowField(c.Edit6, s.yText, s.yFieldEnabled && idle);
   c.Edit6->setReadOnly(!s.yFieldEnabled);
   showingSettings_ = wasShowing;
+  ScheduleTitleRefresh();
 }
 
 }  // namespace kelvane::ui

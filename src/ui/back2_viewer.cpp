@@ -11,6 +11,7 @@
 #include "defread/def_viewer_model.h"
 #include "framelist/document_paths.h"
 #include "ui/back2.h"
+#include "ui/file_filters.h"
 #include "ui/user_dialogs.h"
 #include "ui/viewer.h"
 #include "ui/viewer_texts.h"
@@ -40,6 +41,7 @@ void TForm1::CreateViewerCommands() {
 
 void TForm1::ViewDefClick() {
   OpenFilesRequest request;
+  request.place = kDefsPlace;
   request.filters = {{viewer_text::kDefFilesLabel, viewer_text::kDefFilesPattern}};
   const auto answer = dialogs_.OpenFiles(request);
   if (answer && !answer->paths.empty()) {

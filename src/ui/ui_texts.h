@@ -34,6 +34,25 @@ inline constexpr const char* kWarningsCaption = "Warnings";
 inline constexpr const char* kOpened = "Opened %1: %2 frames in %3 groups";
 inline constexpr const char* kSaved = "Saved %1";
 
+// The title: %1 the document's file name (or kUntitled), %2 the window's own
+// caption; Qt shows "[*]" as "*" while there are unsaved changes.
+inline constexpr const char* kDocumentTitle = "%1[*] - %2";
+inline constexpr const char* kUntitled = "Untitled";
+// %1: the document's file name, or kUntitled.
+inline constexpr const char* kSaveQuestion = "%1 has changes that are not saved.\nSave them first?";
+
+// Tooltips: %1 what the control does, %2 its keys.
+inline constexpr const char* kShortcutTip = "%1 (%2)";
+inline constexpr const char* kNewTip = "Empties the list";
+inline constexpr const char* kLoadTip = "Opens a DefList document";
+inline constexpr const char* kSaveTip = "Saves the list and the settings as a DefList document";
+inline constexpr const char* kAddTip = "Adds BMP frames below the selected entry";
+inline constexpr const char* kCutTip = "Removes the selected entry";
+inline constexpr const char* kBuildTip = "Builds the DEF file";
+inline constexpr const char* kHelpTip = "Shows the help";
+inline constexpr const char* kQuitTip = "Quit";
+inline constexpr const char* kWizardDeleteTip = "Removes the selected file";
+
 // %1: the output's path.
 inline constexpr const char* kStopQuestion =
     "Stop building %1?\nA file already there stays as it was.";

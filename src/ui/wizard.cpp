@@ -4,6 +4,8 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QListView>
 #include <QMimeData>
@@ -17,6 +19,8 @@
 #include "ui/file_filters.h"
 #include "ui/frame_list_model.h"
 #include "ui/pictures.h"
+#include "ui/screen_fit.h"
+#include "ui/ui_texts.h"
 #include "ui/user_dialogs.h"
 
 namespace kelvane::ui {
@@ -41,7 +45,7 @@ TForm2::TForm2(FrameDocument& document, UserDialogs& dialogs, std::function<void
   setWindowIcon(ProgramIcon());
   setModal(true);
   setFixedSize(502, 433);
-  move(349, 250);
+  PlaceOnScreen(*this, {349, 250});
   setAcceptDrops(true);
   CreateControls();
   ConnectReactions();
@@ -67,12 +71,18 @@ void TForm2::CreateControls() {
   SetBold(c.Label2);
   SetBold(c.label1);
   c.Button4 = Button(this, "Button4", text::kWizardDeleteCaption, {315, 346, 88, 25});
+  c.Button4->setToolTip(QString(ui_text::kShortcutTip)
+                            .arg(ui_text::kWizardDeleteTip,
+                                 QKeySequence(Qt::Key_Delete).toString(QKeySequence::NativeText)));
+  c.ListBox1->installEventFilter(this);  // Delete in the list deletes as Button4 does
   c.Button3 = Button(this, "Button3", text::kWizardAddCaption, {414, 346, 88, 25});
   c.Button2 = Button(this, "Button2", text::kWizardPreviousCaption, {414, 377, 88, 26});
   c.Button6 = Button(this, "Button6", text::kWizardAbortCaption, {325, 396, 71, 15});
   SetBold(c.Button6);
   QPalette red = c.Button6->palette();
-  red.setColor(QPalette::ButtonText, Qt::red);
+  for (auto group : {QPalette::Active, QPalette::Inactive}) {
+    red.setColor(group, QPalette::ButtonText, Qt::red);
+  }
   c.Button6->setPalette(red);
   c.Button1 = Button(this, "Button1", text::kWizardNextCaption, {414, 408, 88, 25});
   FitFontToCaptions(*this);
@@ -199,6 +209,15 @@ void TForm2::done(int result) {
 void TForm2::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   FormShow();
+}
+
+bool TForm2::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == controls_.ListBox1 && event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+    Button4Click();
+    return true;
+  }
+  return QDialog::eventFilter(watched, event);
 }
 
 void TForm2::dragEnterEvent(QDragEnterEvent* event) {

@@ -34,6 +34,16 @@ class FakeDialogs : public kelvane::ui::UserDialogs {
     }
     return Next(answers, "question");
   }
+  // Kept apart from `shown`; Discard unless a test scripts another answer.
+  kelvane::ui::SaveAnswer AskToSave(const std::string& text, const std::string& caption) override {
+    saveQuestions.push_back({"save?", caption, text, {}, {}});
+    if (keepAnswers.empty()) {
+      return kelvane::ui::SaveAnswer::Discard;
+    }
+    const auto answer = keepAnswers.front();
+    keepAnswers.pop_front();
+    return answer;
+  }
   void ShowError(const std::string& message, const std::string& path) override {
     shown.push_back({"error", {}, message, path, {}});
   }
@@ -54,12 +64,14 @@ class FakeDialogs : public kelvane::ui::UserDialogs {
   // Scripted answers, taken in order; a box or dialog with no answer left
   // fails the test and is answered Cancel.
   std::deque<bool> answers;
+  std::deque<kelvane::ui::SaveAnswer> keepAnswers;  // Save, Discard or Cancel
   std::deque<std::optional<kelvane::ui::OpenFilesAnswer>> openAnswers;
   std::deque<std::optional<std::string>> saveAnswers;
 
   std::function<void()> whileAsking;
 
   std::vector<Shown> shown;
+  std::vector<Shown> saveQuestions;
   std::vector<kelvane::ui::OpenFilesRequest> openRequests;
   std::vector<kelvane::ui::SaveFileRequest> saveRequests;
 

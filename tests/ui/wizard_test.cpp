@@ -6,7 +6,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
-#include <QDir>
+#include <QKeyEvent>
 #include <QTimer>
 #include <functional>
 
@@ -252,6 +252,17 @@ TEST_F(WizardTest, AddingAndDeletingFilesSetsTheFixedSize) {
   EXPECT_EQ(window->document().folder, folder.path());
   EXPECT_EQ(dialogs.openRequests[0].initialName, "*.BMP");
   EXPECT_TRUE(dialogs.openRequests[0].multiple);
+}
+
+TEST_F(WizardTest, TheDeleteKeyDeletesTheSelectedFile) {
+  RunWizard([&] {
+    AddToStep({"a", "b"});
+    SelectStepRow(0);
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
+    QApplication::sendEvent(In<QWidget>("ListBox1"), &press);
+    EXPECT_EQ(StepEntries(), (std::vector<std::string>{"b"}));
+    EXPECT_TRUE(In<QWidget>("Button4")->toolTip().endsWith("(Del)"));
+  });
 }
 
 TEST_F(WizardTest, BitmapsDroppedOnTheListJoinTheCurrentStep) {
