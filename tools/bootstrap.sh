@@ -11,9 +11,13 @@ set -euo pipefail
 packages=(build-essential cmake libgtest-dev libpng-dev qt6-base-dev libgl-dev fonts-dejavu-core xvfb
   xauth dpkg-dev desktop-file-utils appstream)
 # --fuzz: also clang and its libFuzzer runtime, for tools/fuzz.sh.
-if [ "${1:-}" = "--fuzz" ]; then
-  packages+=(clang libclang-rt-14-dev)
-fi
+# --windows: the mingw-w64 cross compilers, zlib built for them, Wine to run
+# what they build, and dpkg-dev's dpkg-source to unpack Debian's sources, for
+# tools/build-windows.sh.
+case "${1:-}" in
+  --fuzz) packages+=(clang libclang-rt-14-dev) ;;
+  --windows) packages+=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix libz-mingw-w64-dev wine64) ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do

@@ -4,7 +4,8 @@
 # DEF files byte for byte, with the exit statuses and messages.
 #   tools/compare-builds.sh OLD_CLI NEW_CLI FRAME_TOOL
 # FRAME_TOOL is kelvane-bench-frames from the build folder. Everything is
-# written into a temporary folder, removed at the end.
+# written into a temporary folder, removed at the end; the frames are named
+# relative to it, so that a list of 1200 frames fits a Windows command line.
 set -euo pipefail
 old=$(realpath "$1") new=$(realpath "$2") frames=$(realpath "$3")
 examples=$(realpath "$(dirname "$0")/../examples/terrain")
@@ -19,13 +20,14 @@ mkdir -p "$work/huge" && "$frames" "$work/huge" 1 5000 5000 >/dev/null
 mkdir -p "$work/many" && "$frames" "$work/many" 1200 32 32 >/dev/null
 mkdir -p "$work/wide" && "$frames" "$work/wide" 3 1021 37 >/dev/null
 mkdir -p "$work/speck" && "$frames" "$work/speck" 6 203 67 speckled >/dev/null
-speck=("$work"/speck/*.bmp)
-huge=("$work"/huge/*.bmp) many=("$work"/many/*.bmp) wide=("$work"/wide/*.bmp)
+cd "$work"
+speck=(speck/*.bmp)
+huge=(huge/*.bmp) many=(many/*.bmp) wide=(wide/*.bmp)
 many_groups=() && for i in "${!many[@]}"; do
   many_groups+=("${many[$i]}") && [ $((i % 100)) -eq 99 ] && many_groups+=(/)
 done
-big=("$work"/big/*.bmp) obj=("$work"/obj/*.bmp) odd=("$work"/odd/*.bmp)
-tile=("$work"/tile/*.bmp) terr=("$examples"/*.bmp)
+big=(big/*.bmp) obj=(obj/*.bmp) odd=(odd/*.bmp)
+tile=(tile/*.bmp) terr=("$examples"/*.bmp)
 
 cases=(
   "--type 3 ${terr[*]} /"
@@ -48,7 +50,7 @@ cases=(
   "--type 3 --x abc ${terr[*]:0:2} /"
   "--type 3 ${odd[*]:0:1} /"
   "--type 0 /"
-  "--type 0 $work/missing.bmp /"
+  "--type 0 missing.bmp /"
   "--type 0 --check-palette ${odd[*]} ${big[*]:0:1} /"
   "--type 0 --check-palette --yes ${odd[*]} ${big[*]:0:1} /"
   "--type 0 --fixed 38x29 ${odd[*]} /"
@@ -74,18 +76,17 @@ for i in "${!cases[@]}"; do
   for side in old new; do
     bin=${!side}
     # shellcheck disable=SC2086
-    (cd "$work" && "$bin" build -q -o "$work/$side.$i.def" ${cases[$i]} >/dev/null \
-      2>"$work/$side.$i.err"; echo $? >"$work/$side.$i.rc") || true
+    ("$bin" build -q -o "$side.$i.def" ${cases[$i]} >/dev/null 2>"$side.$i.err"
+      echo $? >"$side.$i.rc") || true
   done
-  [ "$(cat "$work/new.$i.rc")" = 0 ] && written=$((written + 1))
-  if cmp -s "$work/old.$i.rc" "$work/new.$i.rc" && cmp -s "$work/old.$i.err" "$work/new.$i.err" &&
-    { [ ! -e "$work/old.$i.def" ] && [ ! -e "$work/new.$i.def" ] ||
-      cmp -s "$work/old.$i.def" "$work/new.$i.def"; }; then
+  [ "$(cat "new.$i.rc")" = 0 ] && written=$((written + 1))
+  if cmp -s "old.$i.rc" "new.$i.rc" && cmp -s "old.$i.err" "new.$i.err" &&
+    { [ ! -e "old.$i.def" ] && [ ! -e "new.$i.def" ] || cmp -s "old.$i.def" "new.$i.def"; }; then
     same=$((same + 1))
   else
     differ=$((differ + 1))
-    echo "differs: ${cases[$i]//$work\//}"
-    diff "$work/old.$i.err" "$work/new.$i.err" | sed 's/^/    /' || true
+    echo "differs: ${cases[$i]}"
+    diff "old.$i.err" "new.$i.err" | sed 's/^/    /' || true
   fi
 done
 echo "$same of ${#cases[@]} lists give the same result ($written DEF files written), $differ differ"

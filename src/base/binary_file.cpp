@@ -1,103 +1,39 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "base/binary_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <string>
 
 #include "base/errors.h"
 
 namespace kelvane {
 
-namespace {
-
-int OpenOrThrow(const std::string& path, int flags, mode_t mode = 0) {
-  if (!IsUsableFileName(path)) {
-    ThrowIoError(io_code::kInvalidFilename, path);
-  }
-  const int fd = ::open(path.c_str(), flags | O_CLOEXEC, mode);
-  if (fd < 0) {
-    ThrowErrno(errno, path);
-  }
-  return fd;
-}
-
-std::string KindOfSpecialFile(mode_t mode) {
-  if (S_ISFIFO(mode)) {
-    return "a FIFO";
-  }
-  if (S_ISCHR(mode)) {
-    return "a character device";
-  }
-  if (S_ISBLK(mode)) {
-    return "a block device";
-  }
-  return S_ISSOCK(mode) ? "a socket" : "a special file";
-}
-
-}  // namespace
-
 std::optional<FileIdentity> IdentityOfPath(const std::string& path) {
-  struct stat info {};
-  if (!IsUsableFileName(path) || ::stat(path.c_str(), &info) != 0) {
-    return std::nullopt;
-  }
-  return IdentityOf(info);
+  const auto facts = FactsOfPath(path);
+  return facts ? facts->identity : std::nullopt;
 }
 
 bool IsUsableFileName(const std::string& path) {
   return !path.empty() && path.find('\0') == std::string::npos;
 }
 
-InputFile::InputFile(const std::string& path) : path_(path) {
-  // Without O_NONBLOCK, opening a FIFO would wait for a writer that may never come.
-  fd_ = OpenOrThrow(path, O_RDONLY | O_NONBLOCK);
-  struct stat info {};
-  if (::fstat(fd_, &info) != 0) {
-    const int err = errno;
-    ::close(fd_);
-    ThrowErrno(err, path);
-  }
+InputFile::InputFile(const std::string& path)
+    : path_(path), file_(SystemFile::OpenForReading(path)) {
+  const FileFacts facts = file_.Facts(path);
   // Only a regular file has a size to trust and bytes that stay put.
-  if (!S_ISREG(info.st_mode)) {
-    ::close(fd_);
-    if (S_ISDIR(info.st_mode)) {
-      ThrowIoError(io_code::kAccessDenied, path);
-    }
-    ThrowInputError("\"" + path + "\" is " + KindOfSpecialFile(info.st_mode) +
-                        ", not a regular file: it is not read",
-                    path);
+  if (facts.kind == FileKind::Folder) {
+    ThrowIoError(io_code::kAccessDenied, path);
   }
-  size_ = static_cast<uint64_t>(info.st_size);
-  identity_ = IdentityOf(info);
-}
-
-InputFile::~InputFile() {
-  if (fd_ >= 0) {
-    ::close(fd_);
+  if (facts.kind != FileKind::Regular || !facts.identity) {
+    ThrowInputError(
+        "\"" + path + "\" is " + KindText(facts.kind) + ", not a regular file: it is not read",
+        path);
   }
+  size_ = facts.size;
+  identity_ = *facts.identity;
 }
 
 void InputFile::ReadAt(uint64_t offset, void* into, size_t count) const {
-  auto* out = static_cast<uint8_t*>(into);
-  while (count > 0) {
-    const ssize_t got = ::pread(fd_, out, count, static_cast<off_t>(offset));
-    if (got < 0) {
-      if (errno == EINTR) {
-        continue;
-      }
-      ThrowErrno(errno, path_);
-    }
-    if (got == 0) {
-      ThrowIoError(io_code::kReadBeyondEnd, path_);
-    }
-    out += got;
-    offset += static_cast<uint64_t>(got);
-    count -= static_cast<size_t>(got);
-  }
+  file_.ReadAt(offset, into, count, path_);
 }
 
 void ReadWholeFile(const std::string& path, std::string& into, uint64_t largest) {

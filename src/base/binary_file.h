@@ -1,28 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <sys/stat.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
 
+#include "base/file_identity.h"
+#include "base/system_files.h"
+
 namespace kelvane {
-
-// What tells a file apart whatever path names it: its device and inode.
-struct FileIdentity {
-  uint64_t device = 0;
-  uint64_t inode = 0;
-  bool operator==(const FileIdentity& other) const {
-    return device == other.device && inode == other.inode;
-  }
-};
-
-// The identity of the file that `info` describes.
-inline FileIdentity IdentityOf(const struct stat& info) {
-  return {uint64_t(info.st_dev), uint64_t(info.st_ino)};
-}
 
 // The identity of the file `path` names (links followed), if there is one.
 std::optional<FileIdentity> IdentityOfPath(const std::string& path);
@@ -36,7 +23,6 @@ bool IsUsableFileName(const std::string& path);
 class InputFile {
  public:
   explicit InputFile(const std::string& path);
-  ~InputFile();
   InputFile(const InputFile&) = delete;
   InputFile& operator=(const InputFile&) = delete;
 
@@ -49,7 +35,7 @@ class InputFile {
 
  private:
   std::string path_;
-  int fd_ = -1;
+  SystemFile file_;
   uint64_t size_ = 0;
   FileIdentity identity_;
 };

@@ -1,12 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "base/errors.h"
 
-#include <sys/stat.h>
-
-#include <cerrno>
 #include <cstdio>
 
-#include "base/path_parts.h"
 #include "base/verbatim_texts.h"
 
 namespace kelvane {
@@ -38,51 +34,12 @@ std::string IoErrorMessage(int code) {
   }
 }
 
-namespace {
-
-bool IsFolder(const std::string& path) {
-  struct stat info {};
-  return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
-}  // namespace
-
-int IoCodeFromErrno(int err, const std::string& path) {
-  switch (err) {
-    case ENOENT:
-      // A missing folder on the way is a bad name, a missing file in an existing folder is not.
-      return !path.empty() && IsFolder(SplitPath(path).folder + ".") ? io_code::kFileNotFound
-                                                                     : io_code::kInvalidFilename;
-    case ENOTDIR:
-    case ENAMETOOLONG:
-    case EINVAL:
-    case ELOOP:
-      return io_code::kInvalidFilename;
-    case EMFILE:
-    case ENFILE:
-      return io_code::kTooManyOpenFiles;
-    case EACCES:
-    case EPERM:
-    case EROFS:
-    case EISDIR:
-    case ETXTBSY:
-    case EBUSY:
-      return io_code::kAccessDenied;
-    case ENOSPC:
-    case EDQUOT:
-    case EFBIG:
-      return io_code::kDiskFull;
-    default:
-      return err;
-  }
-}
-
 void ThrowIoError(int code, const std::string& path) {
   throw Error(ErrorKind::Io, code, IoErrorMessage(code), path);
 }
 
-void ThrowErrno(int err, const std::string& path) {
-  ThrowIoError(IoCodeFromErrno(err, path), path);
+void ThrowSystemError(int err, const std::string& path) {
+  ThrowIoError(IoCodeFromSystemError(err, path), path);
 }
 
 void ThrowConversionError(const std::string& field) {

@@ -42,11 +42,12 @@ class Error : public std::runtime_error {
 
 std::string IoErrorMessage(int code);
 
-// Maps an errno value from an operation on `path` onto the user's I/O error codes.
-int IoCodeFromErrno(int err, const std::string& path);
+// Maps the system's error code (errno, or GetLastError() on Windows) from an
+// operation on `path` onto the user's I/O error codes.
+int IoCodeFromSystemError(int err, const std::string& path);
 
 [[noreturn]] void ThrowIoError(int code, const std::string& path = {});
-[[noreturn]] void ThrowErrno(int err, const std::string& path);
+[[noreturn]] void ThrowSystemError(int err, const std::string& path);
 [[noreturn]] void ThrowConversionError(const std::string& text);
 [[noreturn]] void ThrowListIndexError(int index);
 [[noreturn]] void ThrowInputError(const std::string& message, const std::string& path = {});

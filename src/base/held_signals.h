@@ -1,45 +1,65 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <signal.h>
-
-#include <initializer_list>
+#include <memory>
 #include <optional>
-#include <vector>
+#include <string>
 
 namespace kelvane {
 
-// Holds back the given signals on this thread while it lives, so that their
-// cause can be answered in order instead of ending the process half-way. When
-// it ends, those that arrived meanwhile are taken (unless the caller held them
-// back already) and the earlier mask is restored.
-class HeldSignals {
+// A request to stop the program that arrived while it was held back.
+struct StopRequest {
+  std::string name;  // as the user knows it: "SIGINT", "Ctrl+C", ...
+  int exitStatus;    // what the program then ends with: 128 + the signal's number
+};
+
+// Holds back the requests to stop the program while it lives: SIGINT, SIGTERM
+// and SIGHUP, or Ctrl+C, Ctrl+Break and closing the console on Windows. A
+// build asked to stop can so remove its temporary file and leave an earlier
+// output as it was instead of dying half-way; it polls Pending() between
+// frames. When it ends, the requests that arrived meanwhile are dropped.
+class StopSignals {
  public:
-  explicit HeldSignals(std::initializer_list<int> held);
-  ~HeldSignals();
-  HeldSignals(const HeldSignals&) = delete;
-  HeldSignals& operator=(const HeldSignals&) = delete;
+  StopSignals();
+  ~StopSignals();
+  StopSignals(const StopSignals&) = delete;
+  StopSignals& operator=(const StopSignals&) = delete;
 
-  // The first of the signals that arrived since, if any.
-  std::optional<int> Pending() const;
+  // The first request that arrived since, if any.
+  std::optional<StopRequest> Pending() const;
 
-  // Lets the signals act as usual for a while, e.g. while a question waits for
-  // an answer and nothing is written yet.
+  // Lets the requests act as usual for a while, e.g. while a question waits
+  // for an answer and nothing is written yet.
   class Released {
    public:
-    explicit Released(const HeldSignals& holder);
+    explicit Released(const StopSignals& holder);
     ~Released();
     Released(const Released&) = delete;
     Released& operator=(const Released&) = delete;
 
    private:
-    const HeldSignals& signals_;
+    const StopSignals& signals_;
   };
 
  private:
-  std::vector<int> signals_;
-  sigset_t held_;
-  sigset_t earlier_;
+  struct State;
+  std::unique_ptr<State> state_;
+};
+
+// Holds back, while it lives, the signals by which a write to a pipe nobody
+// reads or past a file-size limit would end the process without a word
+// (SIGPIPE, SIGXFSZ), so that the write fails with an error the user can read.
+// Where writes fail so anyway, it holds nothing.
+class WriteSignalsHeld {
+ public:
+  WriteSignalsHeld();
+  ~WriteSignalsHeld();
+  WriteSignalsHeld(const WriteSignalsHeld&) = delete;
+  WriteSignalsHeld& operator=(const WriteSignalsHeld&) = delete;
+
+ private:
+  struct State;
+  std::unique_ptr<State> state_;
 };
 
 }  // namespace kelvane

@@ -1,15 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "base/part_files.h"
 
-#include <dirent.h>
-#include <signal.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <optional>
 
 #include "base/path_parts.h"
+#include "base/system_files.h"
 
 namespace kelvane {
 
@@ -49,11 +44,6 @@ std::optional<long> PartFileOwner(const std::string& entry, const std::string& n
   return pid && *pid > 0 ? pid : std::nullopt;
 }
 
-bool ProcessIsGone(long pid) {
-  // EPERM: the process runs under another user, so it is not gone.
-  return ::kill(pid_t(pid), 0) != 0 && errno == ESRCH;
-}
-
 }  // namespace
 
 std::string PartFilePath(const std::string& folder, const std::string& name, long pid,
@@ -65,26 +55,20 @@ std::string PartFilePath(const std::string& folder, const std::string& name, lon
 std::vector<LeftoverPart> RemoveLeftoverParts(const std::string& targetPath) {
   const auto [folder, name] = SplitPath(targetPath);
   std::vector<LeftoverPart> removed;
-  DIR* listing = ::opendir(folder.empty() ? "." : folder.c_str());
-  if (!listing || name.empty()) {
-    if (listing) {
-      ::closedir(listing);
-    }
+  if (name.empty()) {
     return removed;
   }
-  while (const dirent* entry = ::readdir(listing)) {
-    const auto pid = PartFileOwner(entry->d_name, name);
-    if (!pid || *pid == long(::getpid()) || !ProcessIsGone(*pid)) {
+  for (const std::string& entry : FolderEntryNames(folder)) {
+    const auto pid = PartFileOwner(entry, name);
+    if (!pid || *pid == CurrentProcessId() || !ProcessIsGone(*pid)) {
       continue;
     }
-    const std::string path = folder + entry->d_name;
-    struct stat info {};
     // Only a plain file: a link of that name is not one a writer made.
-    if (::lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && ::unlink(path.c_str()) == 0) {
+    const std::string path = folder + entry;
+    if (RemovePlainFile(path)) {
       removed.push_back({path, *pid});
     }
   }
-  ::closedir(listing);
   return removed;
 }
 

@@ -9,6 +9,7 @@
 
 #include "base/binary_file.h"
 #include "base/held_signals.h"
+#include "base/system_files.h"
 
 namespace kelvane {
 
@@ -17,10 +18,11 @@ namespace kelvane {
 // over the target by Commit(). Until then, and when the writer is dropped
 // without Commit(), any earlier file at the target stays untouched.
 //
-// A target that exists and is not a regular file (a device such as /dev/null,
-// a FIFO, a terminal), or that is this process's own standard output or error,
-// cannot be replaced by renaming: the bytes are held and written into it in
-// place by Commit(). A symbolic link is replaced as a link.
+// A target that exists and is not a regular file (a device such as /dev/null
+// or NUL, a FIFO or pipe, a terminal), or that is this process's own standard
+// output or error named through a link such as /dev/stdout, cannot be
+// replaced by renaming: the bytes are held and written into it in place by
+// Commit(). A symbolic link is replaced as a link.
 class ReplacingFileWriter {
  public:
   // Checks that the target can be written and opens where the bytes go.
@@ -49,18 +51,14 @@ class ReplacingFileWriter {
   void Commit();
 
  private:
-  bool OpenInPlace(const FileIdentity& target, bool regular);
+  bool OpenInPlace(const FileFacts& target);
   void OpenTemporary();
-  void CommitInPlace();
-  void CommitByRename();
   void Discard();
 
-  // A reader that went away or a file-size limit then fails a write with an
-  // error the user can read, instead of ending the process without a word.
-  HeldSignals heldSignals_{SIGPIPE, SIGXFSZ};
+  WriteSignalsHeld heldSignals_;
   std::string target_;
   std::string temp_;
-  int fd_ = -1;
+  SystemFile file_;
   uint64_t position_ = 0;
   uint64_t size_ = 0;
   std::optional<FileIdentity> replaces_;  // the file at the target when the writer began

@@ -1,22 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/build_command.h"
 
-#include <signal.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <iostream>
 #include <optional>
 
 #include "base/errors.h"
+#include "base/held_signals.h"
 #include "base/part_files.h"
+#include "base/system_files.h"
 #include "cli/build_request.h"
 #include "cli/build_summary.h"
 #include "cli/build_warnings.h"
 #include "cli/list_document.h"
 #include "cli/overwrite_guards.h"
 #include "cli/printable_text.h"
-#include "cli/stop_signals.h"
 #include "cli/terminal_host.h"
 #include "compiler/build_advice.h"
 #include "compiler/compile_driver.h"
@@ -33,27 +30,6 @@ FrameList ListFromEntries(const std::vector<std::string>& entries) {
     list.Append(entry);
   }
   return list;
-}
-
-std::string SignalName(int signo) {
-  switch (signo) {
-    case SIGINT:
-      return "SIGINT";
-    case SIGTERM:
-      return "SIGTERM";
-    case SIGHUP:
-      return "SIGHUP";
-    default:
-      return "signal " + std::to_string(signo);
-  }
-}
-
-std::optional<uint64_t> FileSize(const std::string& path) {
-  struct stat info {};
-  if (::stat(path.c_str(), &info) != 0) {
-    return std::nullopt;
-  }
-  return uint64_t(info.st_size);
 }
 
 int UsageError(const std::string& text, std::ostream& err) {
@@ -139,7 +115,7 @@ int Compile(BuildJob& job, const Console& console, const StopSignals& signals, s
   RemoveLeftovers(job);
   err.flush();  // nothing held back may come out after what the host writes beneath it
   TerminalHost host(terminal, in, options, &signals);
-  const bool hadOutput = FileSize(job.document.settings.outputName).has_value();
+  const bool hadOutput = FactsOfPath(job.document.settings.outputName).has_value();
   const CompileOutcome outcome = CreateDefFile(job.state, job.document, host);
   host.EndProgressLine();
   switch (outcome.status) {
@@ -150,10 +126,10 @@ int Compile(BuildJob& job, const Console& console, const StopSignals& signals, s
     case CompileOutcome::Status::Failed:
       return Failure(job, outcome.message, outcome.path);
     case CompileOutcome::Status::Interrupted: {
-      const int signo = host.StopSignal().value_or(SIGINT);
-      err << "kelvane-cli: stopped by " << SignalName(signo) << ": nothing written"
+      const StopRequest stop = host.StopSignal().value_or(StopRequest{"a stop request", 130});
+      err << "kelvane-cli: stopped by " << stop.name << ": nothing written"
           << (hadOutput ? ", " + job.document.settings.outputName + " left as it was" : "") << "\n";
-      return kExitSignalBase + signo;
+      return stop.exitStatus;
     }
     case CompileOutcome::Status::Stopped:
       if (!job.document.list.IsEmpty()) {
@@ -168,7 +144,7 @@ int Compile(BuildJob& job, const Console& console, const StopSignals& signals, s
 }  // namespace
 
 Console ProcessConsole() {
-  return {&std::cin, ::isatty(STDERR_FILENO) == 1, ::isatty(STDIN_FILENO) == 1};
+  return {&std::cin, IsTerminal(StandardStream::Error), IsTerminal(StandardStream::Input)};
 }
 
 int RunBuild(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {

@@ -7,13 +7,12 @@
 
 namespace kelvane::cli {
 
-// Exit statuses of the command-line builder; a build stopped by a signal
-// exits with 128 and the signal's number.
+// Exit statuses of the command-line builder; a build asked to stop exits with
+// 128 and the signal's number (StopRequest::exitStatus).
 constexpr int kExitOk = 0;
 constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
 constexpr int kExitPaletteRefused = 3;
-constexpr int kExitSignalBase = 128;
 
 // Where questions are answered, and which streams are terminals.
 struct Console {

@@ -136,7 +136,8 @@ DefList documents (*.h3l):
 Exit status: 0 the DEF (or document) was written; 1 it was not (the reason is
 on stderr, and an earlier file at the output path is left as it was); 2 usage
 error; 3 the palette check found a difference and the answer was no; 130, 143
-or 129 stopped by SIGINT, SIGTERM or SIGHUP: nothing written.
+or 129 stopped by SIGINT, SIGTERM or SIGHUP (on Windows 130, 149 or 129 by
+Ctrl+C, Ctrl+Break or closing the console): nothing written.
 
 The DEF is written to a hidden file .NAME.PID.N.part beside the output,
 synced to disk and renamed over it once complete; an output that is a symbolic

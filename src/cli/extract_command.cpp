@@ -1,15 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/extract_command.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <new>
 #include <ostream>
 
 #include "base/binary_file.h"
-#include "base/replacing_writer.h"
 #include "base/bmp_output.h"
 #include "base/errors.h"
 #include "base/path_parts.h"
+#include "base/replacing_writer.h"
+#include "base/system_files.h"
 #include "cli/build_command.h"
 #include "cli/def_texts.h"
 #include "cli/extract_plan.h"
@@ -46,7 +48,8 @@ bool ParseArguments(const std::vector<std::string>& args, ExtractRequest& reques
   }
   request.defPath = operands[0];
   request.folder = operands[1];
-  while (request.folder.size() > 1 && request.folder.back() == '/') {
+  while (request.folder.size() > std::max<size_t>(RootLength(request.folder), 1) &&
+         IsPathSeparator(request.folder.back())) {
     request.folder.pop_back();
   }
   return true;
@@ -64,26 +67,25 @@ std::string Counted(size_t count, const std::string& what) {
 // The DefList rebuilds into its own folder; beside the DEF itself it takes
 // another name, so that a rebuild never replaces the DEF it came from.
 std::string RebuildName(const ExtractRequest& request, const std::string& defName) {
+  namespace fs = std::filesystem;
   std::error_code error;
-  std::filesystem::path defFolder = std::filesystem::path(request.defPath).parent_path();
+  fs::path defFolder = fs::u8path(request.defPath).parent_path();
   if (defFolder.empty()) {
     defFolder = ".";
   }
-  const bool besideTheDef = std::filesystem::equivalent(defFolder, request.folder, error);
+  const bool besideTheDef = fs::equivalent(defFolder, fs::u8path(request.folder), error);
   return besideTheDef ? Stem(defName) + "-rebuilt.def" : defName;
 }
 
 void PrepareFolder(const ExtractRequest& request, const ExtractPlan& plan,
                    const std::string& listName) {
-  namespace fs = std::filesystem;
-  std::error_code error;
-  if (!fs::exists(request.folder, error)) {
-    if (!fs::create_directory(request.folder, error)) {
+  if (NothingNamed(request.folder)) {
+    if (!MakeFolder(request.folder)) {
       ThrowInputError("cannot create the folder \"" + request.folder + "\"", request.folder);
     }
     return;
   }
-  if (!fs::is_directory(request.folder, error)) {
+  if (!IsFolder(request.folder)) {
     ThrowInputError("\"" + request.folder + "\" is not a folder", request.folder);
   }
   if (request.force) {
@@ -94,8 +96,8 @@ void PrepareFolder(const ExtractRequest& request, const ExtractPlan& plan,
     names.push_back(file.name);
   }
   for (const std::string& name : names) {
-    const std::string path = request.folder + "/" + name;
-    if (fs::exists(fs::symlink_status(path, error))) {
+    const std::string path = JoinPath(request.folder, name);
+    if (!NothingNamed(path) || IsSymbolicLink(path)) {
       ThrowInputError("\"" + path + "\" exists; give --force to overwrite it", path);
     }
   }
@@ -106,10 +108,10 @@ void WriteFiles(const ExtractRequest& request, const DefFile& def, const Extract
   DefImage image;
   for (const ExtractedFile& file : plan.files) {
     def.DecodeFrame(file.group, file.frame, image);
-    WriteBmp8(request.folder + "/" + file.name, image.width, image.height, image.pixels,
+    WriteBmp8(JoinPath(request.folder, file.name), image.width, image.height, image.pixels,
               def.palette());
   }
-  ReplacingFileWriter list(request.folder + "/" + listName);
+  ReplacingFileWriter list(JoinPath(request.folder, listName));
   list.Write(listText.data(), listText.size());
   list.Commit();
 }
@@ -119,7 +121,7 @@ void Report(const ExtractRequest& request, const DefFile& def, const ExtractPlan
   out << "Extracted " << Counted(def.FrameCount(), "frame") << " of "
       << Counted(def.groups().size(), "group") << " into " << request.folder << ": "
       << Counted(plan.files.size(), "BMP file") << " and " << listName << "\n";
-  const std::string build = "'kelvane-cli build --list " + request.folder + "/" + listName +
+  const std::string build = "'kelvane-cli build --list " + JoinPath(request.folder, listName) +
                             "' (writing " + plan.document.settings.outputName + " there)";
   if (check.identical) {
     out << build << " rebuilds the DEF byte for byte\n";

@@ -53,8 +53,8 @@ int TypeIndexFor(int32_t format) {
 class Planner {
  public:
   Planner(const DefFile& def, const std::string& defName, const std::string& listName) : def_(def) {
-    taken_[defName] = kReserved;
-    taken_[listName] = kReserved;
+    taken_[FileNameKey(defName)] = kReserved;
+    taken_[FileNameKey(listName)] = kReserved;
   }
 
   ExtractPlan Run(const std::string& defName) {
@@ -91,6 +91,7 @@ class Planner {
   // there is one, else a safe one.
   std::string FileFor(const DefFrameName& name, size_t g, size_t f) {
     bool givesName = true;
+    bool caseOnly = false;  // a name taken by another frame's that differs in letter case alone
     for (int variant = 0;; ++variant) {
       std::optional<std::string> file =
           givesName ? FileNameGivingName(name, variant) : std::nullopt;
@@ -98,6 +99,11 @@ class Planner {
         if (givesName && variant == 0) {
           reasons_.Add("a frame name comes from no safe file name",
                        FrameText(g, f) + ": \"" + ReadableName(name) + "\"");
+        } else if (givesName && caseOnly) {
+          reasons_.Add(
+              "frame names differ only in letter case, which one folder cannot tell apart"
+              " on every system",
+              "\"" + ReadableName(name) + "\"");
         } else if (givesName) {
           reasons_.Add("frames share a name but not their pixels",
                        "\"" + ReadableName(name) + "\"");
@@ -105,15 +111,17 @@ class Planner {
         givesName = false;
         file = FallbackFileName(name, variant);
       }
-      const auto found = taken_.find(*file);
+      const auto found = taken_.find(FileNameKey(*file));
       if (found == taken_.end()) {
-        taken_[*file] = plan_.files.size();
+        taken_[FileNameKey(*file)] = plan_.files.size();
         plan_.files.push_back({*file, g, f});
         return *file;
       }
       if (found->second != kReserved && SharesFile(found->second, name)) {
-        return *file;
+        return plan_.files[found->second].name;
       }
+      caseOnly =
+          caseOnly || (found->second != kReserved && plan_.files[found->second].name != *file);
     }
   }
 

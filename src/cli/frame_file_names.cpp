@@ -18,9 +18,13 @@ bool SafeChar(char c) {
   return c > 0x20 && c < 0x7F && std::strchr("/\\:*?\"<>|", c) == nullptr;
 }
 
+char Lower(char c) {
+  return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+}
+
 bool SafeFileName(const std::string& name) {
   return !name.empty() && name[0] != '.' && name.back() != '+' &&
-         std::all_of(name.begin(), name.end(), SafeChar);
+         std::all_of(name.begin(), name.end(), SafeChar) && !IsReservedDeviceName(name);
 }
 
 std::string Numbered(const std::string& stem, int variant) {
@@ -28,6 +32,23 @@ std::string Numbered(const std::string& stem, int variant) {
 }
 
 }  // namespace
+
+bool IsReservedDeviceName(const std::string& fileName) {
+  std::string stem = FileNameKey(fileName.substr(0, fileName.find('.')));
+  static const char* const kDevices[] = {"con", "prn", "aux", "nul"};
+  if (std::any_of(std::begin(kDevices), std::end(kDevices),
+                  [&stem](const char* device) { return stem == device; })) {
+    return true;
+  }
+  return stem.size() == 4 && (stem.compare(0, 3, "com") == 0 || stem.compare(0, 3, "lpt") == 0) &&
+         stem[3] >= '1' && stem[3] <= '9';
+}
+
+std::string FileNameKey(const std::string& fileName) {
+  std::string key = fileName;
+  std::transform(key.begin(), key.end(), key.begin(), Lower);
+  return key;
+}
 
 // The builder keeps the first eight characters of the file name (after
 // putting a $CD filler in front of names of 9 to 11 characters, up to 12)
@@ -70,6 +91,9 @@ std::string FallbackFileName(const DefFrameName& name, int variant) {
   stem.erase(0, stem.find_first_not_of('.'));
   if (stem.empty()) {
     stem = "frame";
+  }
+  if (IsReservedDeviceName(stem)) {
+    stem.insert(std::min(stem.find('.'), stem.size()), "_");  // "con_", "nul_.txt"
   }
   return Numbered(stem, variant) + ".bmp";
 }

@@ -1,26 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/list_document.h"
 
-#include <filesystem>
-
 #include "base/errors.h"
 #include "base/path_parts.h"
+#include "base/system_files.h"
 #include "framelist/deflist_header.h"
 #include "framelist/deflist_reader.h"
 #include "framelist/deflist_writer.h"
 #include "framelist/document_paths.h"
 
 namespace kelvane::cli {
-
-namespace {
-
-std::string CurrentFolder() {
-  std::error_code error;
-  const std::string current = std::filesystem::current_path(error).string();
-  return error ? std::string() : current;
-}
-
-}  // namespace
 
 void ReadListDocument(const BuildRequest& request, FrameDocument& document) {
   const std::string& path = *request.listPath;
@@ -33,7 +22,7 @@ std::string OutputPathFor(const BuildRequest& request, const WindowSettings& set
   if (request.Gave("-o") || !fromDocument) {
     return settings.outputName;
   }
-  if (settings.outputName.find('\\') != std::string::npos) {
+  if (settings.outputName.find('\\') != std::string::npos && !IsPathSeparator('\\')) {
     // Written on another system: as a name here it would make a file named
     // after the whole path.
     ThrowInputError("The document's output name \"" + settings.outputName +

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "base/system_files.h"
 #include "cli/build_command.h"
 #include "cli/def_commands.h"
 #include "cli/printable_text.h"
@@ -27,7 +28,7 @@ void PrintUsage(std::ostream& out) {
 
 int main(int argc, char** argv) {
   using namespace kelvane::cli;
-  const std::vector<std::string> args(argv + 1, argv + argc);
+  const std::vector<std::string> args = kelvane::ProgramArguments(argc, argv);
   if (args.empty()) {
     PrintUsage(std::cerr);
     return kExitUsage;

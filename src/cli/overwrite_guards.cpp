@@ -1,14 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/overwrite_guards.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <filesystem>
 #include <optional>
 
 #include "base/binary_file.h"
 #include "base/errors.h"
+#include "base/system_files.h"
 
 namespace kelvane::cli {
 
@@ -23,8 +21,9 @@ bool SameFile(const std::string& a, const std::string& b) {
     return first && second && *first == *second;
   }
   std::error_code error;
-  const auto resolvedA = std::filesystem::weakly_canonical(a, error);
-  const auto resolvedB = error ? resolvedA : std::filesystem::weakly_canonical(b, error);
+  namespace fs = std::filesystem;
+  const auto resolvedA = fs::weakly_canonical(fs::u8path(a), error);
+  const auto resolvedB = error ? resolvedA : fs::weakly_canonical(fs::u8path(b), error);
   return !error && resolvedA == resolvedB;
 }
 
@@ -63,9 +62,8 @@ void RefuseOverwrittenInputs(const BuildRequest& request, const FrameDocument& d
 }
 
 bool IsStandardOutput(const std::string& path) {
-  struct stat info {};
   const auto target = IdentityOfPath(path);
-  return target && ::fstat(STDOUT_FILENO, &info) == 0 && *target == IdentityOf(info);
+  return target && IdentityOfStream(StandardStream::Output) == target;
 }
 
 }  // namespace kelvane::cli

@@ -1,53 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/printable_text.h"
 
+#include "base/text_encodings.h"
 #include "defread/def_texts.h"
 
 namespace kelvane::cli {
 
 namespace {
-
-// What starts `bytes`: a well-formed sequence of `length` bytes, the start of
-// one that `bytes` end too soon for (`truncated`), or neither (length 0).
-struct Utf8Start {
-  size_t length = 0;
-  bool truncated = false;
-};
-
-Utf8Start Utf8StartOf(std::string_view bytes) {
-  const auto lead = static_cast<unsigned char>(bytes[0]);
-  if (lead < 0x80) {
-    return {1, false};
-  }
-  // The second byte's range rules out overlong forms, surrogates and code
-  // points above U+10FFFF.
-  size_t length = 0;
-  unsigned char low = 0x80;
-  unsigned char high = 0xBF;
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3;
-    low = lead == 0xE0 ? 0xA0 : 0x80;
-    high = lead == 0xED ? 0x9F : 0xBF;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4;
-    low = lead == 0xF0 ? 0x90 : 0x80;
-    high = lead == 0xF4 ? 0x8F : 0xBF;
-  } else {
-    return {};
-  }
-  for (size_t i = 1; i < length; ++i) {
-    if (i == bytes.size()) {
-      return {0, true};
-    }
-    const auto next = static_cast<unsigned char>(bytes[i]);
-    if (next < (i == 1 ? low : 0x80) || next > (i == 1 ? high : 0xBF)) {
-      return {};
-    }
-  }
-  return {length, false};
-}
 
 // The bytes that show as they are: a character other than a control
 // character, or a line end.

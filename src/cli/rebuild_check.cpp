@@ -2,11 +2,11 @@
 #include "cli/rebuild_check.h"
 
 #include <algorithm>
-#include <cstdlib>
-#include <filesystem>
 #include <vector>
 
 #include "base/binary_file.h"
+#include "base/path_parts.h"
+#include "base/scratch_folder.h"
 #include "compiler/compile_driver.h"
 
 namespace kelvane::cli {
@@ -19,30 +19,6 @@ class QuietHost : public CompileHost {
   void ShowMessage(const std::string& text, const std::string&) override { shown = text; }
   bool AskOkCancel(const std::string&, const std::string&) override { return true; }
   std::string shown;
-};
-
-// A fresh folder in the system's temporary folder, removed with its contents.
-class ScratchFolder {
- public:
-  ScratchFolder() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "kelvane-rebuild-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) != nullptr) {
-      path_ = pattern;
-    }
-  }
-  ~ScratchFolder() {
-    std::error_code ignored;
-    if (!path_.empty()) {
-      std::filesystem::remove_all(path_, ignored);
-    }
-  }
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
-  const std::string& path() const { return path_; }
-
- private:
-  std::string path_;
 };
 
 const char* const kHeaderFields[] = {"DataSize", "Format", "FullWidth",  "FullHeight",
@@ -110,17 +86,17 @@ std::string Difference(const DefFile& original, const DefFile& rebuilt) {
 
 RebuildCheck CheckRebuild(const FrameDocument& document, const std::string& folder,
                           const DefFile& def) {
-  ScratchFolder scratch;
+  const ScratchFolder scratch("kelvane-rebuild-");
   if (scratch.path().empty()) {
     return {false, "no temporary folder to rebuild it in"};
   }
   FrameDocument copy = document;
   for (size_t i = 0; i < copy.list.Count(); ++i) {
     if (!copy.list.IsSeparator(i)) {
-      copy.list.SetText(i, folder + "/" + copy.list.Text(i));
+      copy.list.SetText(i, JoinPath(folder, copy.list.Text(i)));
     }
   }
-  copy.settings.outputName = scratch.path() + "/rebuilt.def";
+  copy.settings.outputName = JoinPath(scratch.path(), "rebuilt.def");
   CompileState state;
   QuietHost host;
   const CompileOutcome outcome = CreateDefFile(state, copy, host);

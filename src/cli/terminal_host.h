@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "cli/stop_signals.h"
+#include "base/held_signals.h"
 #include "compiler/compile_host.h"
 
 namespace kelvane::cli {
@@ -38,7 +38,7 @@ class TerminalHost : public CompileHost {
   bool StopRequested() override;
 
   // The signal that stopped the compilation, once StopRequested() said so.
-  std::optional<int> StopSignal() const { return stopSignal_; }
+  const std::optional<StopRequest>& StopSignal() const { return stopSignal_; }
   // Ends a drawn bar's line, so that what follows starts on a line of its own.
   void EndProgressLine();
 
@@ -47,7 +47,7 @@ class TerminalHost : public CompileHost {
   std::istream& in_;
   TerminalOptions options_;
   const StopSignals* signals_;
-  std::optional<int> stopSignal_;
+  std::optional<StopRequest> stopSignal_;
   bool barShown_ = false;
 };
 

@@ -2,13 +2,13 @@
 // Hints after a failed build, where the cause is plain from the files, and the
 // line that tells what a build wrote.
 
-#include <filesystem>
-#include <fstream>
 #include <optional>
-#include <system_error>
 
+#include "base/binary_file.h"
 #include "base/bmp_frame.h"
+#include "base/errors.h"
 #include "base/path_parts.h"
+#include "base/system_files.h"
 #include "base/verbatim_texts.h"
 #include "compiler/build_advice.h"
 
@@ -26,15 +26,18 @@ std::string Quoted(const std::string& path) {
   return "\"" + path + "\"";
 }
 
-bool IsFolder(const std::string& path) {
-  std::error_code error;
-  return std::filesystem::is_directory(path, error);
-}
-
 bool StartsWithBmpSignature(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  char signature[2] = {};
-  return file.read(signature, 2) && signature[0] == 'B' && signature[1] == 'M';
+  try {
+    const InputFile file(path);
+    if (file.size() < 2) {
+      return false;
+    }
+    char signature[2] = {};
+    file.ReadAt(0, signature, 2);
+    return signature[0] == 'B' && signature[1] == 'M';
+  } catch (const Error&) {
+    return false;
+  }
 }
 
 std::optional<std::string> OutputHint(const std::string& output, const std::string& path,
@@ -44,7 +47,7 @@ std::optional<std::string> OutputHint(const std::string& output, const std::stri
   }
   if (IsFolder(output)) {
     return Fill(terms.outputNamed, output) + " is a folder: name the DEF file in it, e.g. " +
-           (output.back() == '/' ? output : output + "/") + "out.def";
+           JoinPath(output, "out.def");
   }
   const std::string folder = SplitPath(output).folder;
   if (!folder.empty() && !IsFolder(folder)) {
@@ -101,9 +104,9 @@ std::optional<std::string> FrameFileHint(const std::string& message, const std::
   if (IsFolder(path)) {
     return Quoted(path) + " is a folder, not a BMP frame: give the BMP files in it";
   }
-  std::error_code error;
-  const auto size = std::filesystem::file_size(path, error);
-  if (!error && message == text::kReadBeyondEnd && size < kBmpColourTableOffset) {
+  const auto facts = FactsOfPath(path);
+  const uint64_t size = facts ? facts->size : 0;
+  if (facts && message == text::kReadBeyondEnd && size < kBmpColourTableOffset) {
     return Quoted(path) + " is " + std::to_string(size) + " bytes long, shorter than the " +
            std::to_string(kBmpColourTableOffset) + " bytes of a BMP's headers: it is no BMP frame";
   }

@@ -3,9 +3,9 @@
 
 #include <algorithm>
 #include <cstring>
-#include <filesystem>
 
 #include "base/path_parts.h"
+#include "base/system_files.h"
 #include "defread/def_texts.h"
 
 namespace kelvane {
@@ -131,8 +131,8 @@ std::string PngNameFor(const DefFrameName& name, const std::string& defPath, int
 }
 
 bool ViewableFile(const std::string& path) {
-  std::error_code failed;
-  return !path.empty() && std::filesystem::is_regular_file(path, failed);
+  const auto facts = FactsOfPath(path);
+  return facts && facts->kind == FileKind::Regular;
 }
 
 std::array<uint32_t, 256> ShownColours(const RgbPalette& palette) {

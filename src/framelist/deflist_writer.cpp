@@ -2,8 +2,9 @@
 #include "framelist/deflist_writer.h"
 
 #include "base/binary_file.h"
-#include "base/replacing_writer.h"
 #include "base/errors.h"
+#include "base/path_parts.h"
+#include "base/replacing_writer.h"
 #include "framelist/deflist_header.h"
 #include "framelist/group_end_mark.h"
 
@@ -47,7 +48,7 @@ uint8_t NumberOfGroup(const GroupNumbers& numbers, size_t ordinal) {
 }  // namespace
 
 std::string DefListSaveName(const std::string& chosen) {
-  const size_t nameStart = chosen.find_last_of('/') + 1;  // npos + 1 is 0
+  const size_t nameStart = SplitPath(chosen).folder.size();
   const size_t dot = chosen.find_last_of('.');
   const bool hasExtension = dot != std::string::npos && dot >= nameStart;
   return (hasExtension ? chosen.substr(0, dot) : chosen) + ".H3L";

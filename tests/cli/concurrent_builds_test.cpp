@@ -1,12 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
 
+#include "support/child_process.h"
 #include "support/test_support.h"
 
 namespace {
@@ -14,31 +11,21 @@ namespace {
 using testing_support::ReadBytes;
 using testing_support::TempDir;
 
-pid_t StartCli(std::vector<std::string> arguments) {
+testing_support::ProgramId StartCli(std::vector<std::string> arguments,
+                                    const std::string& errPath = "") {
   arguments.insert(arguments.begin(), KELVANE_CLI_PATH);
-  std::vector<char*> argv;
-  for (auto& argument : arguments) {
-    argv.push_back(argument.data());
-  }
-  argv.push_back(nullptr);
-  pid_t pid = -1;
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-  const int failed = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-  posix_spawn_file_actions_destroy(&actions);
-  return failed == 0 ? pid : -1;
+  return testing_support::StartProgram(arguments, {"", errPath});
 }
 
-int Wait(pid_t pid) {
-  int status = 0;
-  return ::waitpid(pid, &status, 0) == pid && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+int Wait(testing_support::ProgramId program) {
+  return testing_support::WaitForProgram(program);
 }
 
 // Eight builds of different lists to one output at once: whichever finishes
 // last wins, and what stays is one whole DEF, with no partial file beside it.
 TEST(ConcurrentBuilds, LeaveOneCompleteDef) {
   TempDir dir;
+  TempDir logs;
   constexpr int kBuilds = 8;
   std::vector<std::vector<std::string>> lists(kBuilds);
   std::vector<std::vector<uint8_t>> alone;
@@ -50,16 +37,16 @@ TEST(ConcurrentBuilds, LeaveOneCompleteDef) {
     }
     auto single = lists[i];
     single.insert(single.end(), {"-o", dir.File("alone.def")});
-    ASSERT_EQ(Wait(StartCli(single)), 0);
+    ASSERT_EQ(Wait(StartCli(single, logs.File("err.txt"))), 0) << logs.Text("err.txt");
     alone.push_back(ReadBytes(dir.File("alone.def")));
   }
-  std::vector<pid_t> running;
-  for (auto& list : lists) {
-    list.insert(list.end(), {"-o", dir.File("same.def")});
-    running.push_back(StartCli(list));
+  std::vector<testing_support::ProgramId> running;
+  for (size_t i = 0; i < lists.size(); ++i) {
+    lists[i].insert(lists[i].end(), {"-o", dir.File("same.def")});
+    running.push_back(StartCli(lists[i], logs.File("err" + std::to_string(i))));
   }
-  for (const pid_t pid : running) {
-    EXPECT_EQ(Wait(pid), 0);
+  for (size_t i = 0; i < running.size(); ++i) {
+    EXPECT_EQ(Wait(running[i]), 0) << logs.Text("err" + std::to_string(i));
   }
   const auto result = ReadBytes(dir.File("same.def"));
   EXPECT_NE(std::find(alone.begin(), alone.end(), result), alone.end());

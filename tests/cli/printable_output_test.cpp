@@ -11,6 +11,7 @@
 #include "cli/info_command.h"
 #include "cli/json_text.h"
 #include "cli/printable_text.h"
+#include "support/child_process.h"
 #include "support/test_support.h"
 
 namespace kelvane::cli {
@@ -122,6 +123,9 @@ TEST(PrintableOutput, BuildShowsNamesEscapedAndWritesTheirBytes) {
             kExitOk);
   for (const Case& c : cases) {
     SCOPED_TRACE(c.shown);
+    if (!testing_support::FileNamesTakeAnyBytes() && c.name != c.shown) {
+      continue;  // a name this system's files cannot have
+    }
     const std::string def = dir.File(c.name + ".def");
     const Shown written = RunOnTerminal({"--type", "3", "-o", def, frame});
     EXPECT_EQ(written.status, kExitOk);
@@ -151,6 +155,9 @@ TEST(PrintableOutput, BuildShowsNamesEscapedAndWritesTheirBytes) {
 }
 
 TEST(PrintableOutput, InfoShowsTheFileAndFrameNamesEscaped) {
+  if (!testing_support::FileNamesTakeAnyBytes()) {
+    GTEST_SKIP() << "file names here hold no control bytes";
+  }
   TempDir dir;
   const std::string frame = dir.Bmp("k\x1b[31m.bmp", testing_support::Tile32(0));
   const std::string def = dir.File("\x1b]0;x\x07\xff.def");

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
+#include "support/child_process.h"
 #include "support/compile_fixture.h"
 
 namespace kelvane {
@@ -92,7 +92,7 @@ TEST_F(CompileFailureTest, OutputPathsThatCannotBeWritten) {
 }
 
 TEST_F(CompileFailureTest, ReadOnlyOutputIsNotReplaced) {
-  if (::geteuid() == 0) {
+  if (testing_support::IsSuperuser()) {
     GTEST_SKIP() << "root may write any file";
   }
   list.Append(frame);

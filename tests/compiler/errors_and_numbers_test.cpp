@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include <cerrno>
-
+#include "base/binary_file.h"
 #include "base/errors.h"
 #include "base/int_text.h"
 #include "support/test_support.h"
@@ -21,16 +20,14 @@ TEST(IoErrorMessage, NamesEachCode) {
   EXPECT_EQ(IoErrorMessage(32), "I/O error 32");
 }
 
-TEST(IoCodeFromErrno, MapsSystemErrors) {
+TEST(SystemErrors, ReachTheUserAsTheSameCodesOnEverySystem) {
   testing_support::TempDir dir;
-  EXPECT_EQ(IoCodeFromErrno(ENOENT, dir.File("missing.bmp")), 2);
-  EXPECT_EQ(IoCodeFromErrno(ENOENT, dir.File("gone/missing.bmp")), 3);
-  EXPECT_EQ(IoCodeFromErrno(ENOTDIR, "a/b"), 3);
-  EXPECT_EQ(IoCodeFromErrno(EMFILE, "a"), 4);
-  EXPECT_EQ(IoCodeFromErrno(EACCES, "a"), 5);
-  EXPECT_EQ(IoCodeFromErrno(EROFS, "a"), 5);
-  EXPECT_EQ(IoCodeFromErrno(ENOSPC, "a"), 101);
-  EXPECT_EQ(IoCodeFromErrno(EIO, "a"), EIO);
+  const auto openError = [](const std::string& path) {
+    return testing_support::ErrorText([&path] { InputFile file(path); });
+  };
+  EXPECT_EQ(openError(dir.File("missing.bmp")), "File not found");
+  EXPECT_EQ(openError(dir.File("gone/missing.bmp")), "Invalid filename");
+  EXPECT_EQ(openError(dir.path()), "File access denied");
 }
 
 TEST(StrToInt, AcceptsSignedDecimalsWithLeadingBlanks) {

@@ -11,6 +11,7 @@
 #include "cli/info_command.h"
 #include "compiler/frame_naming.h"
 #include "sampledefs/sample_defs.h"
+#include "support/cli_run.h"
 #include "support/test_support.h"
 
 namespace kelvane::cli {
@@ -125,6 +126,10 @@ TEST(ExtractNames, FileNamesGiveTheFrameNameBackOrAreSafeFallbacks) {
       {"a/b\x01.pcx", 0, std::nullopt, "ab.bmp"},
       {"noext", 0, std::nullopt, "noext.bmp"},
       {"", 0, std::nullopt, "frame.bmp"},
+      {"con.pcx", 0, std::nullopt, "con_.bmp"},
+      {"Nul.txt.pcx", 0, std::nullopt, "Nul_.txt.bmp"},
+      {"lpt9.pcx", 0, std::nullopt, "lpt9_.bmp"},
+      {"com10.pcx", 0, "com10", "com10.bmp"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -134,6 +139,25 @@ TEST(ExtractNames, FileNamesGiveTheFrameNameBackOrAreSafeFallbacks) {
       EXPECT_EQ(MakeFrameName(*c.file, ""), Name(c.name));
     }
   }
+}
+
+// Names that differ only in letter case are one file name on Windows: the
+// second is numbered, which keeps its frame name, so that a DEF extracts the
+// same everywhere and still rebuilds byte for byte.
+TEST(ExtractNames, NamesDifferingInCaseAloneGetNumbered) {
+  testing_support::TempDir dir;
+  dir.Folder("a");
+  dir.Folder("b");
+  const std::string upper = dir.Bmp("a/Walk0001.bmp", testing_support::Tile32(1));
+  const std::string lower = dir.Bmp("b/walk0001.bmp", testing_support::Tile32(2));
+  const std::string def = dir.File("walk.def");
+  ASSERT_EQ(testing_support::Build({"--type", "3", "-o", def, upper, lower, "/"}).status, kExitOk);
+  const CommandRun extract = RunCommand(RunExtract, {def, dir.File("out")});
+  ASSERT_EQ(extract.status, kExitOk) << extract.err;
+  EXPECT_NE(extract.out.find("rebuilds the DEF byte for byte"), std::string::npos) << extract.out;
+  EXPECT_EQ(FileNameKey("Walk0001.BMP"), "walk0001.bmp");
+  EXPECT_TRUE(testing_support::FileExists(dir.File("out/walk0001-2.bmp")));
+  EXPECT_TRUE(testing_support::FileExists(dir.File("out/Walk0001.bmp")));
 }
 
 }  // namespace

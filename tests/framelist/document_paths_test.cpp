@@ -13,6 +13,7 @@ namespace kelvane {
 namespace {
 
 TEST(DocumentPathsTest, PathsAreNamedFromAFolderOnlyWhereTheyLieUnderIt) {
+  constexpr auto kPosix = PathStyle::Posix;
   const struct {
     const char* folder;
     const char* path;
@@ -28,16 +29,16 @@ TEST(DocumentPathsTest, PathsAreNamedFromAFolderOnlyWhereTheyLieUnderIt) {
       {"/doc", "walk.bmp", "walk.bmp"},  // already named from somewhere
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(PathWithin(c.folder, c.path), c.within) << c.folder << " " << c.path;
+    EXPECT_EQ(PathWithin(c.folder, c.path, kPosix), c.within) << c.folder << " " << c.path;
   }
-  EXPECT_EQ(PathFrom("/doc", "a/walk.bmp"), "/doc/a/walk.bmp");
-  EXPECT_EQ(PathFrom("/doc/", "walk.bmp"), "/doc/walk.bmp");
-  EXPECT_EQ(PathFrom("/doc", "/abs.bmp"), "/abs.bmp");
-  EXPECT_EQ(PathFrom("", "walk.bmp"), "walk.bmp");
-  EXPECT_EQ(PathFrom("/doc", ""), "");
-  EXPECT_EQ(FolderOf("/doc/walk.bmp"), "/doc");
-  EXPECT_EQ(FolderOf("/walk.bmp"), "/");
-  EXPECT_EQ(FolderOf("walk.bmp"), "");
+  EXPECT_EQ(PathFrom("/doc", "a/walk.bmp", kPosix), "/doc/a/walk.bmp");
+  EXPECT_EQ(PathFrom("/doc/", "walk.bmp", kPosix), "/doc/walk.bmp");
+  EXPECT_EQ(PathFrom("/doc", "/abs.bmp", kPosix), "/abs.bmp");
+  EXPECT_EQ(PathFrom("", "walk.bmp", kPosix), "walk.bmp");
+  EXPECT_EQ(PathFrom("/doc", "", kPosix), "");
+  EXPECT_EQ(FolderOf("/doc/walk.bmp", kPosix), "/doc");
+  EXPECT_EQ(FolderOf("/walk.bmp", kPosix), "/");
+  EXPECT_EQ(FolderOf("walk.bmp", kPosix), "");
 }
 
 TEST(DocumentPathsTest, AMovedDocumentNamesTheSameFiles) {
@@ -45,17 +46,19 @@ TEST(DocumentPathsTest, AMovedDocumentNamesTheSameFiles) {
   document.folder = "/a";
   document.list = testing_support::ListOf({"t/walk1.bmp", "/b/walk2.bmp*", "/", "/c/w.bmp"});
   document.settings.outputName = "out.def";
+  // Joined with the system's separator: "/a/t/walk1.bmp", "/a\\t/walk1.bmp" on Windows.
+  const std::string walk1 = JoinPath("/a", "t/walk1.bmp");
   const FrameDocument toB = MovedTo(document, "/b", false);
   EXPECT_EQ(toB.folder, "/b");
   EXPECT_EQ(testing_support::Texts(toB.list),
-            (std::vector<std::string>{"/a/t/walk1.bmp", "walk2.bmp*", "/", "/c/w.bmp"}));
+            (std::vector<std::string>{walk1, "walk2.bmp*", "/", "/c/w.bmp"}));
   EXPECT_EQ(toB.settings.outputName, "out.def");  // taken from wherever the document is
-  EXPECT_EQ(MovedTo(document, "/", true).settings.outputName, "a/out.def");
+  EXPECT_EQ(MovedTo(document, "/", true).settings.outputName, JoinPath("a", "out.def"));
 
   const FrameDocument resolved = ResolvedForBuild(document);
   EXPECT_EQ(testing_support::Texts(resolved.list),
-            (std::vector<std::string>{"/a/t/walk1.bmp", "/b/walk2.bmp*", "/", "/c/w.bmp"}));
-  EXPECT_EQ(resolved.settings.outputName, "/a/out.def");
+            (std::vector<std::string>{walk1, "/b/walk2.bmp*", "/", "/c/w.bmp"}));
+  EXPECT_EQ(resolved.settings.outputName, JoinPath("/a", "out.def"));
 }
 
 TEST(DocumentPathsTest, TheVariantIsReadFromTheContent) {

@@ -1,27 +1,38 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <sys/types.h>
-
+#include <cstdint>
 #include <string>
 #include <vector>
 
 namespace testing_support {
 
-// Where a started program's output goes, and the limit it runs under.
+// Where a started program's output goes ("" for nowhere), and the limit it
+// runs under (where the system has one).
 struct ChildSetup {
-  std::string stdoutPath = "/dev/null";
-  std::string stderrPath = "/dev/null";
+  std::string stdoutPath;
+  std::string stderrPath;
   long fileSizeLimit = -1;  // bytes; -1: none
 };
 
-// Starts `args[0]` with `args` (no shell); -1 when it could not start.
-pid_t StartProgram(const std::vector<std::string>& args, const ChildSetup& setup = {});
+// A started program: its process id on POSIX, its process handle on Windows.
+using ProgramId = intptr_t;
 
-// Waits for `pid`: its exit status, or 128 + the signal that ended it.
-int WaitForProgram(pid_t pid);
+// Starts `args[0]` with `args` (no shell); -1 when it could not start.
+ProgramId StartProgram(const std::vector<std::string>& args, const ChildSetup& setup = {});
+
+// Waits for the program: its exit status, or 128 + the signal that ended it.
+int WaitForProgram(ProgramId program);
 
 // True when `folder` holds a temporary ".part" file.
 bool HasPartFile(const std::string& folder);
+
+// The test process's system: whether it runs with every file's permissions,
+// and whether files keep POSIX permission bits.
+bool IsSuperuser();
+bool FilesHavePermissionBits();
+// Whether a file name may hold any byte but '/' and NUL (control bytes, bytes
+// that are not UTF-8), as on POSIX systems.
+bool FileNamesTakeAnyBytes();
 
 }  // namespace testing_support

@@ -1,32 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/test_support.h"
 
-#include <dirent.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
 
+#include "base/path_parts.h"
+#include "base/system_files.h"
+#include "support/child_process.h"
+
 namespace testing_support {
 
-TempDir::TempDir() {
-  const char* base = std::getenv("TMPDIR");
-  std::string pattern = std::string(base != nullptr ? base : "/tmp") + "/kelvane-test-XXXXXX";
-  if (::mkdtemp(pattern.data()) == nullptr) {
+TempDir::TempDir() : folder_("kelvane-test-"), path_(folder_.path()) {
+  if (path_.empty()) {
     throw std::runtime_error("cannot make a temporary folder");
   }
-  path_ = pattern;
-}
-
-TempDir::~TempDir() {
-  std::error_code ignored;
-  std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                               std::filesystem::perm_options::add, ignored);
-  std::filesystem::remove_all(path_, ignored);
 }
 
 std::string TempDir::Bmp(const std::string& name, const bmpgen::Bmp8& image) const {
@@ -35,17 +25,31 @@ std::string TempDir::Bmp(const std::string& name, const bmpgen::Bmp8& image) con
   return path;
 }
 
-std::vector<std::string> TempDir::Names() const {
-  std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(path_)) {
-    names.push_back(entry.path().filename().string());
+std::string TempDir::File(const std::string& name) const {
+  return kelvane::JoinPath(path_, name);
+}
+
+std::string TempDir::Text(const std::string& name) const {
+  std::ifstream file(std::filesystem::u8path(File(name)), std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+std::string TempDir::Folder(const std::string& name) const {
+  const std::string path = File(name);
+  if (!kelvane::MakeFolder(path)) {
+    throw std::runtime_error("cannot make the folder " + path);
   }
+  return path;
+}
+
+std::vector<std::string> TempDir::Names() const {
+  std::vector<std::string> names = kelvane::FolderEntryNames(path_ + "/");
   std::sort(names.begin(), names.end());
   return names;
 }
 
 std::vector<uint8_t> ReadBytes(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
+  std::ifstream file(std::filesystem::u8path(path), std::ios::binary);
   if (!file) {
     throw std::runtime_error("cannot read " + path);
   }
@@ -53,12 +57,21 @@ std::vector<uint8_t> ReadBytes(const std::string& path) {
 }
 
 void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
+  std::ofstream file(std::filesystem::u8path(path), std::ios::binary | std::ios::trunc);
   file.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
 }
 
 bool FileExists(const std::string& path) {
-  return ::access(path.c_str(), F_OK) == 0;
+  return kelvane::FactsOfPath(path).has_value();
+}
+
+bool HasPartFile(const std::string& folder) {
+  for (const std::string& name : kelvane::FolderEntryNames(folder + "/")) {
+    if (name.size() > 5 && name.compare(name.size() - 5, 5, ".part") == 0) {
+      return true;
+    }
+  }
+  return false;
 }
 
 int32_t Le32(const std::vector<uint8_t>& bytes, size_t at) {

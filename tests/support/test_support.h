@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "base/bmp_frame.h"
+#include "base/scratch_folder.h"
 #include "bmpgen/bmp_writer.h"
 #include "compiler/compile_host.h"
 #include "framelist/frame_list.h"
@@ -20,18 +21,23 @@ namespace testing_support {
 class TempDir {
  public:
   TempDir();
-  ~TempDir();
   TempDir(const TempDir&) = delete;
   TempDir& operator=(const TempDir&) = delete;
 
   const std::string& path() const { return path_; }
-  std::string File(const std::string& name) const { return path_ + "/" + name; }
+  // `name` in the folder, joined as the system joins paths.
+  std::string File(const std::string& name) const;
+  // The bytes of the file `name` in the folder, or "" when it cannot be read.
+  std::string Text(const std::string& name) const;
+  // Makes the folder `name` in the folder and returns its path.
+  std::string Folder(const std::string& name) const;
   // Writes `image` as a BMP named `name` in the folder and returns its path.
   std::string Bmp(const std::string& name, const bmpgen::Bmp8& image) const;
   // The names in the folder, sorted.
   std::vector<std::string> Names() const;
 
  private:
+  kelvane::ScratchFolder folder_;
   std::string path_;
 };
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "bmpgen/bmp_writer.h"
 
+#include <filesystem>
 #include <fstream>
 #include <stdexcept>
 
@@ -83,7 +84,8 @@ std::vector<uint8_t> EncodeBmp8(const Bmp8& image) {
 
 void WriteBmp8(const std::string& path, const Bmp8& image) {
   const auto bytes = EncodeBmp8(image);
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
+  // UTF-8 paths on every system, as the program takes them.
+  std::ofstream file(std::filesystem::u8path(path), std::ios::binary | std::ios::trunc);
   file.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
   if (!file) {
     throw std::runtime_error("cannot write " + path);

@@ -6,17 +6,17 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
-#include <filesystem>
-
 namespace testing_support {
 
 namespace {
 
 // Only async-signal-safe calls: the test process may have threads.
 [[noreturn]] void BecomeProgram(char* const* argv, const ChildSetup& setup) {
-  const int out = ::open(setup.stdoutPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  const int err = ::open(setup.stderrPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  const auto nowhereIfEmpty = [](const std::string& path) {
+    return path.empty() ? "/dev/null" : path.c_str();
+  };
+  const int out = ::open(nowhereIfEmpty(setup.stdoutPath), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  const int err = ::open(nowhereIfEmpty(setup.stderrPath), O_WRONLY | O_CREAT | O_TRUNC, 0644);
   if (out < 0 || err < 0 || ::dup2(out, STDOUT_FILENO) < 0 || ::dup2(err, STDERR_FILENO) < 0) {
     ::_exit(126);
   }
@@ -30,7 +30,7 @@ namespace {
 
 }  // namespace
 
-pid_t StartProgram(const std::vector<std::string>& args, const ChildSetup& setup) {
+ProgramId StartProgram(const std::vector<std::string>& args, const ChildSetup& setup) {
   std::vector<char*> argv;
   for (const auto& arg : args) {
     argv.push_back(const_cast<char*>(arg.c_str()));
@@ -43,7 +43,8 @@ pid_t StartProgram(const std::vector<std::string>& args, const ChildSetup& setup
   return pid;
 }
 
-int WaitForProgram(pid_t pid) {
+int WaitForProgram(ProgramId program) {
+  const auto pid = pid_t(program);
   int status = 0;
   if (::waitpid(pid, &status, 0) != pid) {
     return -1;
@@ -51,14 +52,16 @@ int WaitForProgram(pid_t pid) {
   return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
 
-bool HasPartFile(const std::string& folder) {
-  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-    const std::string name = entry.path().filename().string();
-    if (name.size() > 5 && name.compare(name.size() - 5, 5, ".part") == 0) {
-      return true;
-    }
-  }
-  return false;
+bool IsSuperuser() {
+  return ::geteuid() == 0;
+}
+
+bool FilesHavePermissionBits() {
+  return true;
+}
+
+bool FileNamesTakeAnyBytes() {
+  return true;
 }
 
 }  // namespace testing_support

@@ -1,0 +1,107 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "base/text_encodings.h"
+
+#include <array>
+
+namespace kelvane {
+
+namespace {
+
+// Windows-1251 bytes 0x80 to 0xFF as Unicode code points; 0 for 0x98, the one
+// byte the code page leaves unassigned.
+constexpr std::array<uint16_t, 128> kWindows1251 = {
+    0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021,  // 0x80
+    0x20AC, 0x2030, 0x0409, 0x2039, 0x040A, 0x040C, 0x040B, 0x040F,  // 0x88
+    0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 0x90
+    0x0000, 0x2122, 0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F,  // 0x98
+    0x00A0, 0x040E, 0x045E, 0x0408, 0x00A4, 0x0490, 0x00A6, 0x00A7,  // 0xA0
+    0x0401, 0x00A9, 0x0404, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x0407,  // 0xA8
+    0x00B0, 0x00B1, 0x0406, 0x0456, 0x0491, 0x00B5, 0x00B6, 0x00B7,  // 0xB0
+    0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457,  // 0xB8
+    0x0410, 0x0411, 0x0412, 0x0413, 0x0414, 0x0415, 0x0416, 0x0417,  // 0xC0
+    0x0418, 0x0419, 0x041A, 0x041B, 0x041C, 0x041D, 0x041E, 0x041F,  // 0xC8
+    0x0420, 0x0421, 0x0422, 0x0423, 0x0424, 0x0425, 0x0426, 0x0427,  // 0xD0
+    0x0428, 0x0429, 0x042A, 0x042B, 0x042C, 0x042D, 0x042E, 0x042F,  // 0xD8
+    0x0430, 0x0431, 0x0432, 0x0433, 0x0434, 0x0435, 0x0436, 0x0437,  // 0xE0
+    0x0438, 0x0439, 0x043A, 0x043B, 0x043C, 0x043D, 0x043E, 0x043F,  // 0xE8
+    0x0440, 0x0441, 0x0442, 0x0443, 0x0444, 0x0445, 0x0446, 0x0447,  // 0xF0
+    0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F,  // 0xF8
+};
+
+void AppendUtf8(std::string& out, uint32_t code) {
+  if (code < 0x80) {
+    out += char(code);
+  } else if (code < 0x800) {
+    out += char(0xC0 | code >> 6);
+    out += char(0x80 | (code & 0x3F));
+  } else {
+    out += char(0xE0 | code >> 12);
+    out += char(0x80 | (code >> 6 & 0x3F));
+    out += char(0x80 | (code & 0x3F));
+  }
+}
+
+}  // namespace
+
+Utf8Start Utf8StartOf(std::string_view bytes) {
+  const auto lead = static_cast<unsigned char>(bytes[0]);
+  if (lead < 0x80) {
+    return {1, false};
+  }
+  // The second byte's range rules out overlong forms, surrogates and code
+  // points above U+10FFFF.
+  size_t length = 0;
+  unsigned char low = 0x80;
+  unsigned char high = 0xBF;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+    low = lead == 0xE0 ? 0xA0 : 0x80;
+    high = lead == 0xED ? 0x9F : 0xBF;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+    low = lead == 0xF0 ? 0x90 : 0x80;
+    high = lead == 0xF4 ? 0x8F : 0xBF;
+  } else {
+    return {};
+  }
+  for (size_t i = 1; i < length; ++i) {
+    if (i == bytes.size()) {
+      return {0, true};
+    }
+    const auto next = static_cast<unsigned char>(bytes[i]);
+    if (next < (i == 1 ? low : 0x80) || next > (i == 1 ? high : 0xBF)) {
+      return {};
+    }
+  }
+  return {length, false};
+}
+
+std::optional<size_t> ValidUtf8Length(std::string_view bytes, bool allowCutEnd) {
+  size_t at = 0;
+  while (at < bytes.size()) {
+    const Utf8Start start = Utf8StartOf(bytes.substr(at));
+    if (start.truncated && allowCutEnd) {
+      break;
+    }
+    if (start.length == 0) {
+      return std::nullopt;
+    }
+    at += start.length;
+  }
+  return at;
+}
+
+std::string Windows1251ToUtf8(std::string_view bytes) {
+  std::string out;
+  out.reserve(bytes.size() * 2);
+  for (const char c : bytes) {
+    const uint8_t byte = uint8_t(c);
+    const uint32_t code = byte < 0x80 ? byte : kWindows1251[byte - 0x80];
+    AppendUtf8(out, code == 0 && byte != 0 ? uint32_t('?') : code);
+  }
+  return out;
+}
+
+}  // namespace kelvane
