@@ -79,7 +79,10 @@ int ShootBuild(QApplication& application, kelvane::ui::TForm1& window, const QSt
   QObject::connect(gauge, &QProgressBar::valueChanged, [&](int value) {
     if (!shotDuring && value >= 40) {
       shotDuring = true;
-      status = window.screen()->grabWindow(window.winId()).save(during) ? 0 : 1;
+      // Once the window has painted what it shows now.
+      QTimer::singleShot(100, [&] {
+        status = window.screen()->grabWindow(window.winId()).save(during) ? 0 : 1;
+      });
     }
   });
   QObject::connect(&window, &kelvane::ui::TForm1::buildFinished, [&] {
