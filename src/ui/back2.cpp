@@ -8,6 +8,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListView>
 #include <QMimeData>
@@ -53,6 +54,7 @@ TForm1::TForm1(UserDialogs& dialogs, QWidget* parent)
   ConnectReactions();
   CreateViewerCommands();
   CreateShortcuts();
+  layout()->activate();
   FormCreate();
   RestoreWindowPlace();
   MarkSaved();
@@ -207,7 +209,8 @@ void TForm1::dropEvent(QDropEvent* event) {
     return;
   }
   const DroppedFiles dropped = SortDroppedFiles(LocalFiles(*event->mimeData()));
-  const bool onList = controls_.ListBox1->geometry().contains(event->position().toPoint());
+  QListView* list = controls_.ListBox1;
+  const bool onList = list->rect().contains(list->mapFrom(this, event->position().toPoint()));
   if (dropped.defList) {
     event->acceptProposedAction();
     if (MayThrowAwayChanges()) {

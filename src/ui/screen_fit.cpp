@@ -4,7 +4,9 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QScrollArea>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <QWidget>
 #include <algorithm>
 
@@ -30,8 +32,14 @@ void Fit(QWidget& window, QPoint wanted) {
   if (screen == nullptr) {
     return;
   }
-  const QRect frame(wanted, FrameOf(window).size());
-  window.move(FittedFramePosition(frame, screen->availableGeometry()));
+  const QRect available = screen->availableGeometry();
+  const QSize frame = FrameOf(window).size();
+  const QSize over(std::max(0, frame.width() - available.width()),
+                   std::max(0, frame.height() - available.height()));
+  if (over.width() > 0 || over.height() > 0) {
+    window.setFixedSize(window.size() - over);  // its client scrolls
+  }
+  window.move(FittedFramePosition(QRect(wanted, FrameOf(window).size()), available));
 }
 
 // Fits the window once more where it is when first shown, its frame then known.
@@ -58,6 +66,20 @@ QPoint FittedFramePosition(const QRect& frame, const QRect& available) {
   const int y =
       std::max(available.top(), std::min(frame.top(), available.bottom() + 1 - frame.height()));
   return {x, y};
+}
+
+QWidget* MakeScrollingClient(QWidget& window, QSize clientSize) {
+  auto* client = new QWidget;
+  client->setFixedSize(clientSize);
+  auto* scroll = new QScrollArea;
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setFocusPolicy(Qt::NoFocus);
+  scroll->setWidget(client);
+  auto* layout = new QVBoxLayout(&window);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(scroll);
+  return client;
 }
 
 void PlaceOnScreen(QWidget& window, QPoint wanted) {
