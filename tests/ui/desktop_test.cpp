@@ -8,11 +8,13 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
 
 #include "ui/Unit3.h"
+#include "ui/file_filters.h"
 #include "ui/qt_dialogs.h"
 #include "ui/screen_fit.h"
 #include "window_fixture.h"
@@ -196,6 +198,40 @@ TEST_F(DesktopTest, WindowsOpenOnTheScreenAndTheMainOneWhereItWasLeft) {
   EXPECT_TRUE(CloseWindow());
   window = std::make_unique<kelvane::ui::TForm1>(dialogs);
   EXPECT_EQ(window->pos(), QPoint(40, 30));
+}
+
+// Chooses `file` in the file dialog about to open, noting where it opened.
+void ChooseInNextDialog(const std::string& file, QString& openedIn) {
+  QTimer::singleShot(0, [file, &openedIn] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    openedIn = dialog->directory().absolutePath();
+    dialog->selectFile(QString::fromStdString(file));
+    QMetaObject::invokeMethod(dialog, "accept");  // as its Open button does
+  });
+}
+
+TEST(QtDialogsTest, EachKindOfDialogOpensWhereItLastChoseAFileAcrossStarts) {
+  testing_support::TempDir frames;
+  testing_support::TempDir lists;
+  const std::string frame = frames.Bmp("walk.bmp", testing_support::Tile32(1));
+  const std::string list = lists.File("walk.h3l");
+  testing_support::WriteBytes(list, {'a', '\n'});
+  QString openedIn;
+  {
+    kelvane::ui::QtDialogs dialogs;
+    ChooseInNextDialog(frame, openedIn);
+    ASSERT_TRUE(dialogs.OpenFiles(kelvane::ui::AddFilesRequest(0)));
+    ChooseInNextDialog(list, openedIn);
+    ASSERT_TRUE(dialogs.OpenFiles(kelvane::ui::LoadDefListRequest()));
+  }
+  kelvane::ui::QtDialogs afterRestart;
+  ChooseInNextDialog(frame, openedIn);
+  afterRestart.OpenFiles(kelvane::ui::AddFilesRequest(0));
+  EXPECT_EQ(openedIn.toStdString(), frames.path());
+  ChooseInNextDialog(list, openedIn);
+  afterRestart.OpenFiles(kelvane::ui::LoadDefListRequest());
+  EXPECT_EQ(openedIn.toStdString(), lists.path());
 }
 
 TEST(MessageBoxTest, IsWideEnoughForItsCaption) {
