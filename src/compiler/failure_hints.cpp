@@ -10,21 +10,15 @@
 #include "base/path_parts.h"
 #include "base/system_files.h"
 #include "base/verbatim_texts.h"
+#include "compiler/advice_words.h"
 #include "compiler/build_advice.h"
 
 namespace kelvane {
 
 namespace {
 
-std::string Fill(const std::string& term, const std::string& value) {
-  std::string text = term;
-  const size_t at = text.find("{}");
-  return at == std::string::npos ? text : text.replace(at, 2, value);
-}
-
-std::string Quoted(const std::string& path) {
-  return "\"" + path + "\"";
-}
+using advice::Fill;
+using advice::Quoted;
 
 bool StartsWithBmpSignature(const std::string& path) {
   try {
