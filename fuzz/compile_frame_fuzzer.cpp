@@ -48,7 +48,7 @@ void Encode(const std::string& path, const fuzz::FrameCase& c) {
   const FrameEntryRef entry{path, 1, c.checked};
   switch (c.format) {
     case 0:
-      ConverFileBMPtoPCX0(scratch, path, block);
+      ConverFileBMPtoPCX0(scratch, {}, path, block);
       break;
     case 1:
       ConverFileBMPtoPCX1(scratch, c.settings, entry, block);

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The DefList reader on any bytes (the first byte picks the document type):
 // it reads or ends with an Error, and a list it read and the writer accepts
-// reads back the same.
+// reads back the same; so do the colour options after the list's end mark.
 
 #include <cstdlib>
 
 #include "base/errors.h"
+#include "framelist/deflist_extras.h"
 #include "framelist/deflist_header.h"
 #include "framelist/deflist_reader.h"
 #include "framelist/deflist_writer.h"
@@ -32,6 +33,20 @@ Loaded Read(std::string bytes, DefListType type) {
   return loaded;
 }
 
+void RequireColoursReadBack(const std::string& bytes) {
+  const kelvane::FrameColourOptions colours = kelvane::ReadDefListExtras(bytes);
+  std::string saved;
+  try {
+    saved = kelvane::DefListExtrasText(colours);
+  } catch (const kelvane::Error&) {
+    return;  // a palette path the writer refuses to save
+  }
+  const kelvane::FrameColourOptions again = kelvane::ReadDefListExtras(saved);
+  if (again.referencePalette != colours.referencePalette || again.dither != colours.dither) {
+    std::abort();
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -39,6 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     return 0;
   }
   const DefListType type = (data[0] & 1) != 0 ? DefListType::WithHeader : DefListType::ListOnly;
+  RequireColoursReadBack(std::string(data + 1, data + size));
   const Loaded first = Read(std::string(data + 1, data + size), type);
   if (!first.complete) {
     return 0;

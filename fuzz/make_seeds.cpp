@@ -10,6 +10,7 @@
 #include <iostream>
 
 #include "bmpgen/bmp_writer.h"
+#include "bmpgen/png_writer.h"
 #include "framelist/deflist_writer.h"
 #include "fuzz_input.h"
 
@@ -81,6 +82,45 @@ void DefListSeeds(const std::string& folder) {
   Write(folder + "/list_only", listOnly);
 }
 
+// A choice byte (even: a frame, odd: a palette), then the file's bytes.
+void WriteChoice(const std::string& path, uint8_t choice, const std::vector<uint8_t>& bytes) {
+  std::vector<uint8_t> input{choice};
+  input.insert(input.end(), bytes.begin(), bytes.end());
+  Write(path, input);
+}
+
+// Small pictures of each kind the frame readers take, and palettes.
+void FrameReaderSeeds(const std::string& folder) {
+  const bmpgen::Bmp8 figure = Figure(12, 9);
+  std::vector<uint8_t> rgba;
+  for (size_t i = 0; i < figure.pixels.size(); ++i) {
+    const uint8_t v = figure.pixels[i];
+    rgba.insert(rgba.end(), {v, uint8_t(v * 3), uint8_t(255 - v), uint8_t(v == 0 ? 0 : 255)});
+  }
+  bmpgen::Png png = bmpgen::RgbaPng(12, 9, rgba);
+  WriteChoice(folder + "/rgba.png", 0, bmpgen::EncodePng(png));
+  png.kind = bmpgen::Png::Kind::Palette;
+  png.samples.assign(figure.pixels.begin(), figure.pixels.end());
+  png.palette.assign(256, {1, 2, 3});
+  WriteChoice(folder + "/palette.png", 0, bmpgen::EncodePng(png));
+  png.kind = bmpgen::Png::Kind::GreyAlpha;
+  png.bitDepth = 16;
+  png.samples.assign(figure.pixels.size() * 2, 40000);
+  WriteChoice(folder + "/grey16.png", 0, bmpgen::EncodePng(png));
+  WriteChoice(folder + "/rgba32.bmp", 0,
+              bmpgen::EncodeTrueColourBmp(12, 9, rgba, bmpgen::TrueColourBmp::Bits32AlphaMask));
+  WriteChoice(folder + "/rgb24.bmp", 0,
+              bmpgen::EncodeTrueColourBmp(12, 9, rgba, bmpgen::TrueColourBmp::Bits24));
+  std::string jasc = "JASC-PAL\r\n0100\r\n256\r\n";
+  std::string gimp = "GIMP Palette\nName: seed\n# comment\n";
+  for (int i = 0; i < 256; ++i) {
+    jasc += std::to_string(i) + " 0 " + std::to_string(255 - i) + "\r\n";
+    gimp += std::to_string(i) + " 9 9\tEntry\n";
+  }
+  WriteChoice(folder + "/jasc.pal", 1, {jasc.begin(), jasc.end()});
+  WriteChoice(folder + "/gimp.gpl", 1, {gimp.begin(), gimp.end()});
+}
+
 void FrameSeeds(const std::string& folder) {
   const auto figure = PixelsOf(Figure(45, 40));
   const auto tile = PixelsOf(Figure(32, 32));
@@ -104,7 +144,10 @@ int main(int argc, char** argv) {
   try {
     ::mkdir(root.c_str(), 0755);
     const std::pair<const char*, void (*)(const std::string&)> corpora[] = {
-        {"bmp-reader", BmpSeeds}, {"deflist-reader", DefListSeeds}, {"compile-frame", FrameSeeds}};
+        {"bmp-reader", BmpSeeds},
+        {"deflist-reader", DefListSeeds},
+        {"compile-frame", FrameSeeds},
+        {"frame-reader", FrameReaderSeeds}};
     for (const auto& [name, make] : corpora) {
       const std::string folder = root + "/" + name;
       ::mkdir(folder.c_str(), 0755);

@@ -3,13 +3,14 @@
 # its dependencies found by dpkg-shlibdeps (package dpkg-dev) from the binaries.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kelvane)
-set(CPACK_PACKAGE_VENDOR "Kelvane developers")
-set(CPACK_PACKAGE_CONTACT "Kelvane developers <kelvane@example.org>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "DEF sprite builder for 256-colour BMP frames")
+set(CPACK_PACKAGE_VENDOR "Kelvane maintainers")
+set(CPACK_PACKAGE_CONTACT "Kelvane maintainers <maintainers@kelvane.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "DEF sprite builder for BMP and PNG frames")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Kelvane turns lists of 256-colour BMP frames into DEF files, the animated
+    "Kelvane turns lists of BMP and PNG frames into DEF files, the animated
 sprite containers of a tile-based strategy game's engine: creatures,
-buttons, backgrounds, spells, map objects and terrain.
+buttons, backgrounds, spells, map objects and terrain. True-colour frames
+are mapped onto one palette: a reference palette, or one made for the DEF.
 
 The package holds the Qt window, kelvane, with its frame lists, DefList
 documents and creature wizard, and the command-line builder, kelvane-cli,

@@ -73,7 +73,9 @@ BmpLayout ReadLayout(const InputFile& file, const FileHead& head) {
   BmpFrameHeader& h = layout.header;
   h = BmpFrameHeader::FromBytes(start + 2);
   if (start[0] != 'B' || start[1] != 'M') {
-    Refuse(path, "it does not start with \"BM\"");
+    ThrowInputError("\"" + path + "\" is neither a BMP nor a PNG: it starts with neither \"BM\"" +
+                        " nor the PNG signature",
+                    path);
   }
   if (h.biSize != 40) {
     Refuse(path, "its information header is " + std::to_string(h.biSize) + " bytes, not 40");
@@ -121,7 +123,10 @@ void CopyPalette(const FileHead& head, uint32_t colours, BmpPalette& palette) {
 }  // namespace
 
 void ReadBmpHeader(const std::string& path, BmpFrameHeader& header, BmpPalette* palette) {
-  const InputFile file(path);
+  ReadBmpHeader(InputFile(path), header, palette);
+}
+
+void ReadBmpHeader(const InputFile& file, BmpFrameHeader& header, BmpPalette* palette) {
   FileHead head;
   ReadHead(file, head);
   const BmpLayout layout = ReadLayout(file, head);
@@ -132,7 +137,10 @@ void ReadBmpHeader(const std::string& path, BmpFrameHeader& header, BmpPalette* 
 }
 
 void LoadBmpImage(const std::string& path, BmpImage& image) {
-  const InputFile file(path);
+  LoadBmpImage(InputFile(path), image);
+}
+
+void LoadBmpImage(const InputFile& file, BmpImage& image) {
   FileHead head;
   ReadHead(file, head);
   const BmpLayout layout = ReadLayout(file, head);
@@ -150,6 +158,30 @@ void LoadBmpImage(const std::string& path, BmpImage& image) {
                        image.RowFromBottom(high));
     }
   }
+}
+
+void ResetIndexedImage(BmpImage& image, int32_t width, int32_t height, const BmpPalette& palette) {
+  image.header = BmpFrameHeader{};
+  image.header.biSize = 40;
+  image.header.biWidth = width;
+  image.header.biHeight = height;
+  image.header.biPlanes = 1;
+  image.header.biBitCount = 8;
+  image.palette = palette;
+  image.width = width;
+  image.height = height;
+  image.stride = RowStride(width);
+  image.pixels.resize(size_t{image.stride} * size_t(height));
+}
+
+BmpPalette BmpPaletteOf(const RgbPalette& rgbPalette) {
+  BmpPalette bmp{};
+  for (size_t i = 0; i < 256; ++i) {
+    bmp[4 * i + 0] = rgbPalette[3 * i + 2];
+    bmp[4 * i + 1] = rgbPalette[3 * i + 1];
+    bmp[4 * i + 2] = rgbPalette[3 * i + 0];
+  }
+  return bmp;
 }
 
 RgbPalette BuildRgbPalette(const BmpPalette& bmpPalette) {

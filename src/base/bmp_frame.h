@@ -97,11 +97,20 @@ struct BmpImage {
 // a 40-byte information header, at most 256 colours and all of its pixel rows
 // gets an error naming the file and what is wrong.
 void ReadBmpHeader(const std::string& path, BmpFrameHeader& header, BmpPalette* palette);
+void ReadBmpHeader(const InputFile& file, BmpFrameHeader& header, BmpPalette* palette);
 
 // Reads a whole frame, checked as ReadBmpHeader does. The image's buffers are
 // reused, so loading frame after frame does not allocate once they are large enough.
 void LoadBmpImage(const std::string& path, BmpImage& image);
+void LoadBmpImage(const InputFile& file, BmpImage& image);
+
+// Makes `image` an 8-bit frame of the given size, as if read from a BMP with
+// a 40-byte header and `palette`; its pixels are to be filled in.
+void ResetIndexedImage(BmpImage& image, int32_t width, int32_t height, const BmpPalette& palette);
 
 RgbPalette BuildRgbPalette(const BmpPalette& bmpPalette);
+
+// The other way: a colour table as a BMP stores it, reserved bytes 0.
+BmpPalette BmpPaletteOf(const RgbPalette& rgbPalette);
 
 }  // namespace kelvane

@@ -130,6 +130,14 @@ std::string FolderOf(const std::string& path, PathStyle style) {
              : folder;
 }
 
+std::string WithoutTrailingSeparators(std::string folder, PathStyle style) {
+  while (folder.size() > std::max<size_t>(RootLength(folder, style), 1) &&
+         IsPathSeparator(folder.back(), style)) {
+    folder.pop_back();
+  }
+  return folder;
+}
+
 std::string PathFrom(const std::string& folder, const std::string& path, PathStyle style) {
   return folder.empty() || !IsRelativePath(path, style) ? path : JoinPath(folder, path, style);
 }

@@ -42,6 +42,10 @@ std::string JoinPath(const std::string& folder, const std::string& name,
 // the root ("/", "C:\"), empty for a bare name.
 std::string FolderOf(const std::string& path, PathStyle style = NativePathStyle());
 
+// A folder as the user typed it, without the separators that may end it
+// (the root and a lone separator keep theirs).
+std::string WithoutTrailingSeparators(std::string folder, PathStyle style = NativePathStyle());
+
 // `path` as named from `folder`: joined to it when relative, as it stands when
 // absolute, empty or when no folder is given.
 std::string PathFrom(const std::string& folder, const std::string& path,

@@ -69,6 +69,7 @@ void GatherJob(BuildJob& job) {
     document.list = ListFromEntries(request.entries);
   }
   document.settings = request.SettingsOver(document.settings);
+  document.colours = request.ColoursOver(document.colours);
   document.settings.outputName = OutputPathFor(request, document.settings);
   if (request.groupNumbers) {
     document.numbers = *request.groupNumbers;

@@ -4,6 +4,7 @@
 #include <ostream>
 #include <string>
 
+#include "base/program_licence.h"
 #include "base/verbatim_texts.h"
 #include "cli/build_command.h"
 #include "compiler/group_numbering.h"
@@ -62,17 +63,24 @@ std::string MonsterLines() {
 }  // namespace
 
 void PrintVersion(std::ostream& out) {
-  out << "kelvane-cli " << KELVANE_VERSION << "\n";
+  out << "kelvane-cli " << KELVANE_VERSION << "\n" << kLicenceLines;
 }
 
 void PrintBuildHelp(std::ostream& out) {
   out << R"(Usage: kelvane-cli build [options] ENTRY...
        kelvane-cli build [options] --list DOC
 
-Builds a DEF file from 256-colour BMP frames. Each ENTRY is the path of a BMP
-frame, or / alone for a group separator, which closes a group (an animation).
-A separator is added after the last frame when the list does not end with one.
-The first entry must be a frame: the DEF takes its size and palette.
+Builds a DEF file from frames: 8-bit BMPs and palette PNGs, taken as they are,
+and true-colour PNGs (grey, RGB, RGBA, 8 or 16 bits) and 24/32-bit BMPs. Each
+ENTRY is the path of a frame, or / alone for a group separator, which closes a
+group (an animation). A separator is added after the last frame when the list
+does not end with one. The first entry must be a frame: the DEF takes its size.
+
+The DEF's palette is --palette FILE, else the first 8-bit frame's, else one
+made for the list from all its frames (slots 0 to 7 get the key colours: 0
+cyan, 4 magenta, 5 yellow). True-colour frames are mapped onto it: alpha
+below one half becomes index 0, an exact colour of entry 0 to 7 that index,
+every other pixel the nearest of entries 8 to 255.
 
 Options:
   -o PATH          output DEF file (default: Temp.def in the current folder)
@@ -104,8 +112,13 @@ Options:
                                                    (--no-x, --no-y: none)
   --mask TEXT      frame-name mask: TEXT plus the two characters before the
                    extension (runner10.bmp with Hero_A gives Hero_A10.pcx)
-  --check-palette  check that every frame's palette matches the first frame's,
-                   and ask whether to go on when one does not
+  --palette FILE   the DEF's palette: an 8-bit BMP, a palette PNG, a JASC-PAL
+                   or GIMP .gpl file of 256 colours        (--no-palette)
+  --dither         dither true-colour frames as they are mapped
+                                                   (--no-dither: not)
+  --check-palette  check that every 8-bit frame's palette matches the first
+                   one's (or --palette), and ask whether to go on when one
+                   does not
                                                    (--no-check-palette)
   --yes            go on without asking when the palette check finds a
                    difference; without --yes and a terminal, the answer is no

@@ -197,6 +197,18 @@ const std::map<std::string, Handler<BuildRequest>>& CommandOptions() {
       {"--list", Text<R>([](const std::string& v, R& r) { r.listPath = v; })},
       {"--list-type", {true, ParseListType}},
       {"--save-list", Text<R>([](const std::string& v, R& r) { r.saveListPath = v; })},
+      {"--palette",
+       {true,
+        [](const std::string& v, R& r) -> Error {
+          if (v.empty()) {
+            return std::string("--palette needs a file");
+          }
+          r.referencePalette = v;
+          return std::nullopt;
+        }}},
+      {"--no-palette", Flag<R>([](R& r) { r.referencePalette = std::string(); })},
+      {"--dither", Flag<R>([](R& r) { r.dither = true; })},
+      {"--no-dither", Flag<R>([](R& r) { r.dither = false; })},
       {"--no-build", Flag<R>([](R& r) { r.noBuild = true; })},
       {"--yes", Flag<R>([](R& r) { r.answerYes = true; })},
       {"--json", Flag<R>([](R& r) { r.json = true; })},
@@ -266,6 +278,16 @@ WindowSettings BuildRequest::SettingsOver(WindowSettings base) const {
   }
   if (Gave("--type") && !Gave("--format")) {
     base = TypePicked(base, base.typeIndex);
+  }
+  return base;
+}
+
+FrameColourOptions BuildRequest::ColoursOver(FrameColourOptions base) const {
+  if (referencePalette) {
+    base.referencePalette = *referencePalette;
+  }
+  if (dither) {
+    base.dither = *dither;
   }
   return base;
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "framelist/deflist_reader.h"
+#include "framelist/frame_document.h"
 #include "framelist/group_numbers.h"
 #include "framelist/window_settings.h"
 
@@ -28,6 +29,9 @@ struct BuildRequest {
   std::optional<std::string> listPath;
   DefListType listType = DefListType::WithHeader;
   std::optional<std::string> saveListPath;
+  // --palette FILE, or --no-palette (empty), over a document's reference palette.
+  std::optional<std::string> referencePalette;
+  std::optional<bool> dither;  // --dither, --no-dither
   bool noBuild = false;
   bool quiet = false;
   bool answerYes = false;
@@ -38,6 +42,8 @@ struct BuildRequest {
   bool Gave(const std::string& option) const;
   // `base` with the given settings applied over it.
   WindowSettings SettingsOver(WindowSettings base) const;
+  // `base` with --palette and --dither applied over it.
+  FrameColourOptions ColoursOver(FrameColourOptions base) const;
 };
 
 // Parses the arguments after "build"; returns an error text for a usage error.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/def_commands.h"
 
+#include "cli/convert_command.h"
 #include "cli/extract_command.h"
 #include "cli/info_command.h"
 #include "cli/sheet_command.h"
@@ -16,6 +17,12 @@ CommandRunner DefCommand(const std::string& name) {
   }
   if (name == "sheet") {
     return RunSheet;
+  }
+  if (name == "convert") {
+    return RunConvert;
+  }
+  if (name == "palette") {
+    return RunPalette;
   }
   return nullptr;
 }

@@ -10,8 +10,9 @@ namespace kelvane::cli {
 using CommandRunner = int (*)(const std::vector<std::string>& args, std::ostream& out,
                               std::ostream& err);
 
-// The commands that read DEF files ("info", "extract", "sheet"), by name; nullptr for
-// any other name.
+// The commands besides build, by name: those that read DEF files ("info",
+// "extract", "sheet") and those that prepare frames ("convert", "palette");
+// nullptr for any other name.
 CommandRunner DefCommand(const std::string& name);
 
 }  // namespace kelvane::cli

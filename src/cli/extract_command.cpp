@@ -15,6 +15,7 @@
 #include "cli/build_command.h"
 #include "cli/def_texts.h"
 #include "cli/extract_plan.h"
+#include "cli/overwrite_guards.h"
 #include "cli/printable_text.h"
 #include "cli/rebuild_check.h"
 #include "defread/def_file.h"
@@ -47,11 +48,7 @@ bool ParseArguments(const std::vector<std::string>& args, ExtractRequest& reques
     return false;
   }
   request.defPath = operands[0];
-  request.folder = operands[1];
-  while (request.folder.size() > std::max<size_t>(RootLength(request.folder), 1) &&
-         IsPathSeparator(request.folder.back())) {
-    request.folder.pop_back();
-  }
+  request.folder = WithoutTrailingSeparators(operands[1]);
   return true;
 }
 
@@ -79,28 +76,11 @@ std::string RebuildName(const ExtractRequest& request, const std::string& defNam
 
 void PrepareFolder(const ExtractRequest& request, const ExtractPlan& plan,
                    const std::string& listName) {
-  if (NothingNamed(request.folder)) {
-    if (!MakeFolder(request.folder)) {
-      ThrowInputError("cannot create the folder \"" + request.folder + "\"", request.folder);
-    }
-    return;
-  }
-  if (!IsFolder(request.folder)) {
-    ThrowInputError("\"" + request.folder + "\" is not a folder", request.folder);
-  }
-  if (request.force) {
-    return;
-  }
-  std::vector<std::string> names{listName};
+  std::vector<std::string> paths{JoinPath(request.folder, listName)};
   for (const ExtractedFile& file : plan.files) {
-    names.push_back(file.name);
+    paths.push_back(JoinPath(request.folder, file.name));
   }
-  for (const std::string& name : names) {
-    const std::string path = JoinPath(request.folder, name);
-    if (!NothingNamed(path) || IsSymbolicLink(path)) {
-      ThrowInputError("\"" + path + "\" exists; give --force to overwrite it", path);
-    }
-  }
+  PrepareOutputFolder(request.folder, paths, request.force);
 }
 
 void WriteFiles(const ExtractRequest& request, const DefFile& def, const ExtractPlan& plan,

@@ -14,7 +14,9 @@ namespace kelvane::cli {
 void ReadListDocument(const BuildRequest& request, FrameDocument& document) {
   const std::string& path = *request.listPath;
   LoadDefList(path, request.listType, document);
-  ResolveFramePaths(document.list, SplitPath(path).folder);
+  const std::string folder = SplitPath(path).folder;
+  ResolveFramePaths(document.list, folder);
+  document.colours.referencePalette = PathFrom(folder, document.colours.referencePalette);
 }
 
 std::string OutputPathFor(const BuildRequest& request, const WindowSettings& settings) {

@@ -12,9 +12,9 @@ namespace kelvane::cli {
 
 // Reads the document of --list into `document`: its list and group numbers,
 // and its settings lines applied over the document's settings as the window
-// applies them. Relative frame paths are taken relative to the document's
-// folder, as the window does by making that folder the current one. Throws
-// the system's error.
+// applies them. Relative frame paths and a relative reference palette are
+// taken relative to the document's folder, as the window does by making that
+// folder the current one. Throws the system's error.
 void ReadListDocument(const BuildRequest& request, FrameDocument& document);
 
 // Where the DEF goes: -o as given; else, for a document with settings lines,
@@ -23,9 +23,9 @@ void ReadListDocument(const BuildRequest& request, FrameDocument& document);
 std::string OutputPathFor(const BuildRequest& request, const WindowSettings& settings);
 
 // Writes the document of --save-list for what the command describes, with
-// settings.outputName as the output name. Frame paths and the output name are
-// written as they name the same files from the document's folder: relative
-// when they lie under it, absolute otherwise.
+// settings.outputName as the output name. Frame paths, the output name and
+// the reference palette are written as they name the same files from the
+// document's folder: relative when they lie under it, absolute otherwise.
 void WriteListDocument(const std::string& path, FrameDocument document);
 
 }  // namespace kelvane::cli

@@ -66,4 +66,22 @@ bool IsStandardOutput(const std::string& path) {
   return target && IdentityOfStream(StandardStream::Output) == target;
 }
 
+void PrepareOutputFolder(const std::string& folder, const std::vector<std::string>& outputs,
+                         bool force) {
+  if (NothingNamed(folder)) {
+    if (!MakeFolder(folder)) {
+      ThrowInputError("cannot create the folder \"" + folder + "\"", folder);
+    }
+    return;
+  }
+  if (!IsFolder(folder)) {
+    ThrowInputError("\"" + folder + "\" is not a folder", folder);
+  }
+  for (const std::string& path : outputs) {
+    if (!force && (!NothingNamed(path) || IsSymbolicLink(path))) {
+      ThrowInputError("\"" + path + "\" exists; give --force to overwrite it", path);
+    }
+  }
+}
+
 }  // namespace kelvane::cli

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "cli/build_request.h"
 #include "framelist/frame_document.h"
@@ -12,6 +13,12 @@ namespace kelvane::cli {
 // a DEF written over the --list document it is built from, a --save-list
 // document written over the DEF or over one of the frames.
 void RefuseOverwrittenInputs(const BuildRequest& request, const FrameDocument& document);
+
+// The folder that a command writes files into: made when nothing has its
+// name yet; refused when it is not a folder, or, unless `force`, when a file
+// of `outputs` (paths in it) exists already.
+void PrepareOutputFolder(const std::string& folder, const std::vector<std::string>& outputs,
+                         bool force);
 
 // True when `path` names the file this process's standard output goes to
 // (as "/dev/stdout" does).

@@ -5,7 +5,7 @@
 #include <map>
 #include <set>
 
-#include "base/bmp_frame.h"
+#include "base/frame_file.h"
 #include "base/errors.h"
 #include "base/int_text.h"
 #include "compiler/advice_words.h"
@@ -157,11 +157,9 @@ void MapObjectWidthWarnings(const FrameDocument& document, std::vector<std::stri
       continue;
     }
     try {
-      BmpFrameHeader header;
-      ReadBmpHeader(entry, header, nullptr);
-      if (header.biWidth % kBlockWidth != 0) {
-        warnings.push_back(Quoted(entry) + " is " + std::to_string(header.biWidth) +
-                           " pixels wide" + why);
+      const int32_t width = ReadFrameInfo(entry).width;
+      if (width % kBlockWidth != 0) {
+        warnings.push_back(Quoted(entry) + " is " + std::to_string(width) + " pixels wide" + why);
       }
     } catch (const Error&) {
     }

@@ -14,7 +14,9 @@
 #include "compiler/frame_encoders.h"
 #include "compiler/group_numbering.h"
 #include "framelist/separators.h"
+#include "prepare/def_palette.h"
 #include "prepare/palette_check.h"
+#include "prepare/palette_file.h"
 
 namespace kelvane {
 
@@ -62,28 +64,38 @@ void RefuseCustomNumbersBeyondTable(const CompileState& state, const WindowSetti
 
 // The DEF header's frame size and the format 1 full size come from the first
 // entry, read as a frame even when it is a separator (whose text names no file).
-BmpFrameHeader ReadFirstFrame(CompileState& state, const FrameList& list) {
+FrameInfo ReadFirstFrame(CompileState& state, const FrameList& list) {
   if (list.IsSeparator(0)) {
     ThrowIoError(io_code::kFileNotFound, list.Text(0));
   }
-  BmpFrameHeader header;
-  BmpPalette palette{};
-  ReadBmpHeader(list.Text(0), header, &palette);
-  state.frameWidth = header.biWidth;
-  state.frameHeight = header.biHeight;
-  state.rgbPalette = BuildRgbPalette(palette);
-  return header;
+  const FrameInfo first = ReadFrameInfo(list.Text(0));
+  state.frameWidth = first.width;
+  state.frameHeight = first.height;
+  return first;
+}
+
+// The DEF's palette: the first frame's colour table when it is an 8-bit
+// frame and no reference is given, as it has always been; else by the palette
+// rule, quantising the frames when they bring no palette.
+ColourMapping ChooseColours(const FrameDocument& document, const FrameInfo& first,
+                            Progress& progress) {
+  const FrameColourOptions& options = document.colours;
+  if (options.referencePalette.empty() && first.colours == FrameColours::Indexed) {
+    return {BuildRgbPalette(first.palette), options.dither};
+  }
+  return DefColourMapping(FramePaths(document.list), options.referencePalette, options.dither,
+                          [&progress] { progress.StopIfRequested(); });
 }
 
 FrameSettings ResolveSettings(CompileState& state, const WindowSettings& options, int32_t format,
-                              const BmpFrameHeader& first) {
+                              const FrameInfo& first) {
   FrameSettings frame = ResolveFrameSettings(options, format);
   if (frame.fixedSize) {
     state.frameWidth = frame.fixedSize->width;
     state.frameHeight = frame.fixedSize->height;
   }
-  frame.firstFrameWidth = static_cast<uint16_t>(first.biWidth);
-  frame.firstFrameHeight = static_cast<uint16_t>(first.biHeight);
+  frame.firstFrameWidth = static_cast<uint16_t>(first.width);
+  frame.firstFrameHeight = static_cast<uint16_t>(first.height);
   return frame;
 }
 
@@ -94,7 +106,7 @@ void EncodeFrame(CompileState& state, const FrameSettings& settings, int32_t for
   block.clear();
   switch (format) {
     case 0:
-      ConverFileBMPtoPCX0(state.scratch, entry.bmpPath, block);
+      ConverFileBMPtoPCX0(state.scratch, settings.colours, entry.bmpPath, block);
       break;
     case 1:
       ConverFileBMPtoPCX1(state.scratch, settings, entry, block);
@@ -177,6 +189,16 @@ std::vector<uint8_t> BuildGroupEntries(const CompileState& state, const FrameDoc
   return out;
 }
 
+// The palette check, against the reference palette when one is given.
+bool CheckPalettes(const FrameDocument& document, CompileHost& host) {
+  const std::string& reference = document.colours.referencePalette;
+  if (reference.empty()) {
+    return SolidColorCheck(PaletteCheckEntries(document.list), host);
+  }
+  const BmpPalette palette = BmpPaletteOf(ReadReferencePalette(reference));
+  return SolidColorCheck(PaletteCheckEntries(document.list), host, &palette);
+}
+
 // Returns the length of the DEF written.
 uint64_t Compile(CompileState& state, FrameDocument& document, Progress& progress) {
   FrameList& list = document.list;
@@ -193,12 +215,15 @@ uint64_t Compile(CompileState& state, FrameDocument& document, Progress& progres
   FindNearSeparator(list, 1);
 
   progress.Set(5);
-  const BmpFrameHeader first = ReadFirstFrame(state, list);
+  const FrameInfo first = ReadFirstFrame(state, list);
+  const ColourMapping colours = ChooseColours(document, first, progress);
+  state.rgbPalette = colours.palette;
   progress.Set(10);
   progress.Set(12);
   ReplacingFileWriter output(options.outputName);
   const int32_t format = kFrameFormatByType[size_t(options.typeIndex)];
-  const FrameSettings settings = ResolveSettings(state, options, format, first);
+  FrameSettings settings = ResolveSettings(state, options, format, first);
+  settings.colours = colours;
 
   std::vector<uint8_t> header;
   AppendDefHeader(state, header);
@@ -239,7 +264,7 @@ CompileOutcome CreateDefFile(CompileState& state, FrameDocument& document, Compi
   }
   try {
     const WindowSettings& options = document.settings;
-    if (options.checkPalette && SolidColorCheck(PaletteCheckEntries(document.list), host) &&
+    if (options.checkPalette && CheckPalettes(document, host) &&
         !host.AskOkCancel(text::kContinueQuestion, text::kCompileCaption)) {
       return {Status::Cancelled, {}, {}};
     }

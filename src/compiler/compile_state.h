@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/bmp_frame.h"
+#include "base/frame_file.h"
 
 namespace kelvane {
 
@@ -12,6 +13,7 @@ namespace kelvane {
 // a compilation allocates only while a buffer grows to the largest frame met.
 struct EncoderScratch {
   BmpImage frame;                    // the frame being prepared: the working copy
+  RgbaImage trueColour;              // a true-colour frame before it is mapped
   PixelRows uncutRows;               // the working copy's rows before the fixed-size cut
   std::vector<uint8_t> codedPixels;  // encoded rows or blocks
   std::vector<uint8_t> offsetTable;  // where each coded row or block starts

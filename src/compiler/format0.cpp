@@ -2,6 +2,7 @@
 #include "base/errors.h"
 #include "compiler/def_format.h"
 #include "compiler/frame_encoders.h"
+#include "compiler/working_copy.h"
 
 namespace kelvane {
 
@@ -9,10 +10,9 @@ namespace {
 constexpr int32_t kTileSide = 32;
 }
 
-void ConverFileBMPtoPCX0(EncoderScratch& scratch, const std::string& bmpPath,
-                         std::vector<uint8_t>& block) {
-  BmpImage& image = scratch.frame;
-  LoadBmpImage(bmpPath, image);
+void ConverFileBMPtoPCX0(EncoderScratch& scratch, const ColourMapping& colours,
+                         const std::string& bmpPath, std::vector<uint8_t>& block) {
+  BmpImage& image = LoadWorkingCopy(scratch, bmpPath, colours);
   if (image.width != kTileSide || image.height != kTileSide) {
     // The block always holds 32 x 32 pixels; any other size would be misread.
     ThrowInputError("\"" + bmpPath + "\" is " + std::to_string(image.header.biWidth) + " x " +

@@ -23,7 +23,7 @@ constexpr size_t kRowOffsetSize = 4;
 // Shadow and outline go in before the fixed-size cut, which may crop them.
 const BmpImage& PrepareWorkingCopy(EncoderScratch& scratch, const FrameSettings& settings,
                                    const FrameEntryRef& entry) {
-  BmpImage& image = LoadWorkingCopy(scratch, entry.bmpPath);
+  BmpImage& image = LoadWorkingCopy(scratch, entry.bmpPath, settings.colours);
   showdowCreture(image, settings.shadow, settings.outline && entry.checked);
   ApplyFixedSizeToWorkingCopy(scratch, settings.fixedSize);
   return image;

@@ -8,7 +8,7 @@ namespace kelvane {
 
 void ConverFileBMPtoPCX3(EncoderScratch& scratch, const FrameSettings& settings,
                          const FrameEntryRef& entry, std::vector<uint8_t>& block) {
-  BmpImage& image = LoadWorkingCopy(scratch, entry.bmpPath);
+  BmpImage& image = LoadWorkingCopy(scratch, entry.bmpPath, settings.colours);
   if (settings.shadow) {
     showdowObjects(image);
   }

@@ -22,8 +22,8 @@ struct FrameEntryRef {
 // input, an encoder either appends the block or ends the command with an Error.
 
 // ConverFileBMPtoPCX0: format 0, the 1024 raw pixels of a 32 x 32 frame.
-void ConverFileBMPtoPCX0(EncoderScratch& scratch, const std::string& bmpPath,
-                         std::vector<uint8_t>& block);
+void ConverFileBMPtoPCX0(EncoderScratch& scratch, const ColourMapping& colours,
+                         const std::string& bmpPath, std::vector<uint8_t>& block);
 
 // ConverFileBMPtoPCX1: format 1, run-length rows for creatures, buttons,
 // backgrounds and spells, with shadow, outline, fixed size and offsets.

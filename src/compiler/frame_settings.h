@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "framelist/window_settings.h"
+#include "prepare/colour_mapping.h"
 #include "prepare/placement.h"
 
 namespace kelvane {
@@ -25,6 +26,8 @@ struct FrameSettings {
   // as the engine reads it: 16 bits of each.
   uint16_t firstFrameWidth = 0;
   uint16_t firstFrameHeight = 0;
+  // The DEF's palette, onto which true-colour frames are mapped.
+  ColourMapping colours;
 };
 
 // Parses the fixed size (when "Fixed Size:" is on; at least 1 x 1) and, for

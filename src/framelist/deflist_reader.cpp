@@ -13,6 +13,7 @@
 #include "base/int_text.h"
 #include "base/path_parts.h"
 #include "base/verbatim_texts.h"
+#include "framelist/deflist_extras.h"
 #include "framelist/first_frame_size.h"
 #include "framelist/group_end_mark.h"
 #include "framelist/separators.h"
@@ -136,8 +137,13 @@ void LoadDefList(const std::string& path, DefListType type, FrameList& list, Gro
 
 void LoadDefList(const std::string& path, DefListType type, FrameDocument& document) {
   WindowSettings& settings = document.settings;
-  LoadDefList(path, type, document.list, document.numbers,
-              [&settings](const HeaderLine& line) { ApplyHeaderLine(line, settings); });
+  std::string bytes;
+  ReadWholeFile(path, bytes, kLargestDefListBytes);
+  FrameColourOptions colours = ReadDefListExtras(bytes);
+  ReadDefList(
+      std::move(bytes), type, document.list, document.numbers,
+      [&settings](const HeaderLine& line) { ApplyHeaderLine(line, settings); }, path);
+  document.colours = std::move(colours);
 }
 
 DefListType DetectDefListType(const std::string& bytes, DefListType ifUnsure) {
@@ -177,6 +183,7 @@ DefListType OpenDefList(const std::string& path, DefListType ifUnsure, FrameDocu
   std::string bytes;
   ReadWholeFile(path, bytes, kLargestDefListBytes);
   const DefListType type = DetectDefListType(bytes, ifUnsure);
+  FrameColourOptions colours = ReadDefListExtras(bytes);
   FrameDocument read = document;
   WindowSettings& settings = read.settings;
   ReadDefList(
@@ -187,6 +194,7 @@ DefListType OpenDefList(const std::string& path, DefListType ifUnsure, FrameDocu
   document.numbers = read.numbers;
   document.settings = read.settings;
   document.folder = read.folder;
+  document.colours = std::move(colours);
   return type;
 }
 

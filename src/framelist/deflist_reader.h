@@ -37,7 +37,9 @@ void LoadDefList(const std::string& path, DefListType type, FrameList& list, Gro
                  const HeaderSink& applyHeader);
 
 // Load DefList into a document: the header lines go to its settings as the
-// window applies them (ApplyHeaderLine), the list lines to its list and numbers.
+// window applies them (ApplyHeaderLine), the list lines to its list and
+// numbers, and the colour options after the list (deflist_extras.h) replace
+// the document's, once the list has been read.
 void LoadDefList(const std::string& path, DefListType type, FrameDocument& document);
 
 // The variant a document's bytes hold. A type 2 document starts with its
@@ -52,8 +54,9 @@ DefListType DetectDefListType(const std::string& bytes, DefListType ifUnsure);
 // Load DefList in the window, from a file named by its full path: the variant
 // is detected from the content. Read into a copy of `document` first, so that
 // a document that cannot be read changes nothing; read, it replaces the
-// list, the numbers it holds and the settings of its header, and its folder
-// becomes the one relative names are taken from. Returns the variant read.
+// list, the numbers it holds, the settings of its header and the colour
+// options after its list, and its folder becomes the one relative names are
+// taken from. Returns the variant read.
 DefListType OpenDefList(const std::string& path, DefListType ifUnsure, FrameDocument& document);
 
 // The steps that end Load DefList, whether a file was read or the dialog was

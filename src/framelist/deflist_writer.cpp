@@ -5,6 +5,7 @@
 #include "base/errors.h"
 #include "base/path_parts.h"
 #include "base/replacing_writer.h"
+#include "framelist/deflist_extras.h"
 #include "framelist/deflist_header.h"
 #include "framelist/group_end_mark.h"
 
@@ -78,8 +79,8 @@ std::string DefListText(const WindowSettings& settings, const FrameList& list,
 }
 
 void SaveDefList(const std::string& path, const WindowSettings& settings, const FrameList& list,
-                 const GroupNumbers& numbers) {
-  const std::string text = DefListText(settings, list, numbers);
+                 const GroupNumbers& numbers, const FrameColourOptions& colours) {
+  const std::string text = DefListText(settings, list, numbers) + DefListExtrasText(colours);
   ReplacingFileWriter file(path);
   file.Write(text.data(), text.size());
   file.Commit();

@@ -31,13 +31,14 @@ std::string DefListText(const WindowSettings& settings, const FrameList& list,
 
 // Save As DefList, to the path as given (the window passes DefListSaveName of
 // the chosen name, and saves nothing for an empty list): the file is replaced
-// only once the whole document is written.
+// only once the whole document is written. Colour options other than the
+// defaults follow the list where plain readers do not look (deflist_extras.h).
 void SaveDefList(const std::string& path, const WindowSettings& settings, const FrameList& list,
-                 const GroupNumbers& numbers);
+                 const GroupNumbers& numbers, const FrameColourOptions& colours = {});
 
 // Save As DefList for a whole document.
 inline void SaveDefList(const std::string& path, const FrameDocument& document) {
-  SaveDefList(path, document.settings, document.list, document.numbers);
+  SaveDefList(path, document.settings, document.list, document.numbers, document.colours);
 }
 
 }  // namespace kelvane

@@ -30,6 +30,7 @@ FrameDocument ResolvedForBuild(const FrameDocument& document) {
   FrameDocument resolved = document;
   ResolveFramePaths(resolved.list, document.folder);
   resolved.settings.outputName = FileOf(document, document.settings.outputName);
+  resolved.colours.referencePalette = FileOf(document, document.colours.referencePalette);
   return resolved;
 }
 
@@ -39,6 +40,9 @@ FrameDocument MovedTo(const FrameDocument& document, const std::string& folder, 
     return PathWithin(folder, FileOf(document, path));
   };
   ChangeFramePaths(moved.list, from);
+  if (!document.colours.referencePalette.empty()) {
+    moved.colours.referencePalette = from(document.colours.referencePalette);
+  }
   if (outputToo) {
     moved.settings.outputName = from(document.settings.outputName);
   }

@@ -15,15 +15,15 @@ std::string FileOf(const FrameDocument& document, const std::string& path);
 // ones are taken from `folder`.
 void ResolveFramePaths(FrameList& list, const std::string& folder);
 
-// What a build reads: a copy of the document whose frame paths and output
-// name name their files from anywhere. Frame names in the DEF come from the
+// What a build reads: a copy of the document whose frame paths, output name
+// and reference palette name their files from anywhere. Frame names in the DEF come from the
 // last part of each path, which this leaves as it was.
 FrameDocument ResolvedForBuild(const FrameDocument& document);
 
 // The document as it is saved in `folder` (absolute) and read from there:
-// every frame path rewritten to name the same file from that folder,
-// relative when the file lies under it, absolute otherwise; with
-// `outputToo`, the output name as well. The folder becomes the document's.
+// every frame path and the reference palette rewritten to name the same file
+// from that folder, relative when the file lies under it, absolute otherwise;
+// with `outputToo`, the output name as well. The folder becomes the document's.
 FrameDocument MovedTo(const FrameDocument& document, const std::string& folder, bool outputToo);
 
 }  // namespace kelvane

@@ -3,16 +3,15 @@
 
 #include <cstdint>
 
-#include "base/bmp_frame.h"
+#include "base/frame_file.h"
 #include "base/path_parts.h"
 
 namespace kelvane {
 
 FixedSizeTexts FirstFrameSizeRefresh(const FrameList& list, const std::string& folder) {
-  BmpFrameHeader header;
-  ReadBmpHeader(PathFrom(folder, list.Text(0)), header, nullptr);
-  return {std::to_string(static_cast<uint32_t>(header.biWidth)),
-          std::to_string(static_cast<uint32_t>(header.biHeight))};
+  const FrameInfo first = ReadFrameInfo(PathFrom(folder, list.Text(0)));
+  return {std::to_string(static_cast<uint32_t>(first.width)),
+          std::to_string(static_cast<uint32_t>(first.height))};
 }
 
 }  // namespace kelvane

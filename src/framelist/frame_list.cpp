@@ -138,6 +138,16 @@ size_t FrameList::SeparatorCount() const {
   return static_cast<size_t>(std::count(texts_.begin(), texts_.end(), kGroupSeparator));
 }
 
+std::vector<std::string> FramePaths(const FrameList& list) {
+  std::vector<std::string> paths;
+  for (size_t i = 0; i < list.Count(); ++i) {
+    if (!list.IsSeparator(i)) {
+      paths.push_back(list.Text(i));
+    }
+  }
+  return paths;
+}
+
 int FindNearSeparator(const FrameList& list, size_t start) {
   for (size_t i = start;; ++i) {
     if (list.IsSeparator(i)) {

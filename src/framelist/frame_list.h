@@ -90,4 +90,7 @@ class FrameList {
 // with none there, the read past the end fails with the list's index error.
 int FindNearSeparator(const FrameList& list, size_t start);
 
+// The frame entries' texts, in list order, separators left out.
+std::vector<std::string> FramePaths(const FrameList& list);
+
 }  // namespace kelvane

@@ -10,7 +10,8 @@ PreviewStep PreviewFor(const FrameList& list, Selection selected, int addFilterI
   step.applyStretch = !list.IsEmpty();
   const bool valid = selected && *selected < list.Count();
   step.positionText = valid ? std::to_string(*selected + 1) : std::string(text::kZeroField);
-  if (addFilterIndex == 0 && valid && !list.IsSeparator(*selected)) {
+  const bool framesListed = addFilterIndex == 0 || addFilterIndex >= kStoredAddFilterEntries;
+  if (framesListed && valid && !list.IsSeparator(*selected)) {
     step.picturePath = list.Text(*selected);
   }
   return step;

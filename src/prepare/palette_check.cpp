@@ -2,7 +2,9 @@
 #include "prepare/palette_check.h"
 
 #include <numeric>
+#include <optional>
 
+#include "base/frame_file.h"
 #include "base/verbatim_texts.h"
 
 namespace kelvane {
@@ -11,11 +13,13 @@ namespace {
 
 constexpr int64_t kPaletteTolerance = 1024;
 
-uint32_t PaletteSumOf(const std::string& path) {
-  BmpFrameHeader header;
-  BmpPalette palette{};
-  ReadBmpHeader(path, header, &palette);
-  return PaletteByteSum(palette);
+// The sum of an 8-bit frame's colour table; none for a true-colour frame.
+std::optional<int64_t> PaletteSumOf(const std::string& path) {
+  const FrameInfo info = ReadFrameInfo(path);
+  if (info.colours != FrameColours::Indexed) {
+    return std::nullopt;
+  }
+  return PaletteByteSum(info.palette);
 }
 
 }  // namespace
@@ -24,15 +28,23 @@ uint32_t PaletteByteSum(const BmpPalette& colourTable) {
   return std::accumulate(colourTable.begin(), colourTable.end(), uint32_t{0});
 }
 
-bool SolidColorCheck(const std::vector<PaletteCheckEntry>& entries, MessageHost& host) {
-  if (entries.empty()) {
-    return false;
+bool SolidColorCheck(const std::vector<PaletteCheckEntry>& entries, MessageHost& host,
+                     const BmpPalette* reference) {
+  std::optional<int64_t> referenceSum;
+  if (reference != nullptr) {
+    referenceSum = PaletteByteSum(*reference);
   }
-  const int64_t reference = PaletteSumOf(entries.front().bmpPath);
   bool failed = false;
-  for (size_t i = 1; i < entries.size(); ++i) {
-    const int64_t sum = PaletteSumOf(entries[i].bmpPath);
-    if (sum < reference - kPaletteTolerance || sum > reference + kPaletteTolerance) {
+  for (size_t i = 0; i < entries.size(); ++i) {
+    const std::optional<int64_t> sum = PaletteSumOf(entries[i].bmpPath);
+    if (!sum) {
+      continue;
+    }
+    if (!referenceSum) {
+      referenceSum = sum;
+      continue;
+    }
+    if (*sum < *referenceSum - kPaletteTolerance || *sum > *referenceSum + kPaletteTolerance) {
       host.ShowFrameMessage(text::kWrongPaletteBefore + std::to_string(entries[i].listPosition) +
                                 text::kWrongPaletteAfter,
                             text::kPaletteCaption, entries[i].bmpPath);

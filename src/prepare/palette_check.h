@@ -25,6 +25,12 @@ uint32_t PaletteByteSum(const BmpPalette& colourTable);
 // Compares every entry's palette sum with the first entry's; an entry more than
 // 1024 away is reported in its own message box ("Wrong palette in N Frame",
 // N its list position). True when any entry failed.
-bool SolidColorCheck(const std::vector<PaletteCheckEntry>& entries, MessageHost& host);
+//
+// Only 8-bit frames (BMPs and palette PNGs) are compared: true-colour frames
+// are mapped onto the DEF's palette and so cannot differ from it. The first
+// 8-bit entry is the reference, unless `reference` gives the DEF's palette,
+// against which every 8-bit entry is then compared.
+bool SolidColorCheck(const std::vector<PaletteCheckEntry>& entries, MessageHost& host,
+                     const BmpPalette* reference = nullptr);
 
 }  // namespace kelvane

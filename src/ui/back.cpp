@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <iostream>
 
+#include "base/program_licence.h"
 #include "ui/Unit3.h"
 #include "ui/back2.h"
 #include "ui/pictures.h"
@@ -38,7 +39,8 @@ int main(int argc, char* argv[]) {
       std::cout << ui_text::kUsage;
       return 0;
     case ProgramArguments::Action::ShowVersion:
-      std::cout << ui_text::kProgramName << " " << KELVANE_VERSION << "\n";
+      std::cout << ui_text::kProgramName << " " << KELVANE_VERSION << "\n"
+                << kelvane::kLicenceLines;
       return 0;
     case ProgramArguments::Action::Refuse:
       std::cerr << ui_text::kProgramName << ": " << arguments.problem

@@ -54,6 +54,7 @@ TForm1::TForm1(UserDialogs& dialogs, QWidget* parent)
   ConnectReactions();
   CreateViewerCommands();
   CreateShortcuts();
+  CreateColourCommands();
   layout()->activate();
   FormCreate();
   RestoreWindowPlace();
@@ -68,13 +69,6 @@ void TForm1::RestoreWindowPlace() {
 void TForm1::RememberWindowPlace() const {
   QSettings settings;
   settings.setValue(kWindowPlaceKey, pos());
-}
-
-// A build still running is stopped first; the list view and its model go
-// before the document they show.
-TForm1::~TForm1() {
-  delete runner_;
-  listModel_->Detach();
 }
 
 bool TForm1::IsBuilding() const {
@@ -170,7 +164,8 @@ void TForm1::ConnectReactions() {
 }
 
 // ListBox1KeyDown: Delete cuts the selected entry, whatever modifiers are
-// held; every other key keeps the list's own handling.
+// held; every other key keeps the list's own handling. "Create Def File"
+// says in its tooltip which palette the build will use.
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
   if (watched == controls_.ListBox1 && event->type() == QEvent::KeyPress &&
       static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
@@ -178,6 +173,11 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
       Button3Click();
     }
     return true;
+  }
+  if (watched == controls_.Button1 && event->type() == QEvent::ToolTip) {
+    // Its keys, then the palette the build will use, as things are now.
+    controls_.Button1->setToolTip(controls_.Button1->property(kShortcutTipProperty).toString() +
+                                  "\n" + QString::fromStdString(PaletteDescription()));
   }
   return QWidget::eventFilter(watched, event);
 }
@@ -202,8 +202,8 @@ void TForm1::dragEnterEvent(QDragEnterEvent* event) {
   }
 }
 
-// A DefList dropped anywhere is opened as type 2; BMP files dropped on the
-// list are added as ADD File adds them.
+// A DefList dropped anywhere is opened as type 2; BMP and PNG frames dropped
+// on the list are added as ADD File adds them.
 void TForm1::dropEvent(QDropEvent* event) {
   if (IsBuilding()) {
     return;
@@ -216,9 +216,9 @@ void TForm1::dropEvent(QDropEvent* event) {
     if (MayThrowAwayChanges()) {
       OpenDefList(*dropped.defList);
     }
-  } else if (onList && !dropped.bitmaps.empty()) {
+  } else if (onList && !dropped.frames.empty()) {
     event->acceptProposedAction();
-    AddFiles(dropped.bitmaps);
+    AddFiles(dropped.frames);
   }
 }
 

@@ -15,6 +15,7 @@ class QAction;
 class QCheckBox;
 class QComboBox;
 class QFrame;
+class QImage;
 class QLabel;
 class QLineEdit;
 class QListView;
@@ -44,6 +45,9 @@ class TForm1 : public QWidget {
  public:
   // The status line's height, under the controls' specified client area.
   static constexpr int kStatusLineHeight = 20;
+  // The property that keeps a control's tooltip of its keys, for a tooltip
+  // that adds more when it is shown.
+  static constexpr const char* kShortcutTipProperty = "shortcutTip";
 
   explicit TForm1(UserDialogs& dialogs, QWidget* parent = nullptr);
   ~TForm1() override;
@@ -196,6 +200,20 @@ class TForm1 : public QWidget {
   void RefreshViewBuiltDef();   // enabled while that file exists
   void ShowViewer(const std::string& path);
 
+  // back2_colours.cpp: how frames without an 8-bit palette get their colours,
+  // through the list's context menu, and the preview of true-colour frames.
+  void CreateColourCommands();
+  void ReferencePaletteClick();            // picks the palette file the DEF takes
+  void ClearReferencePaletteClick();       // the DEF takes its palette from the frames again
+  void RefreshColourCommands();            // the menu's states and its palette line
+  std::string PaletteDescription() const;  // which palette a build will use
+  // Shows the selected frame: a true-colour frame as it will be built once it
+  // is mapped, `original` until then and while O is held toggled.
+  void ShowFramePicture(const std::string& path, const QImage& original);
+  void MappedPreviewReady();
+  void TogglePreviewColours();  // O: the original or the frame as it will be built
+  void ShowPreviewPicture();
+
   // An error box; the path is added when the message does not name it
   // already, and the hints the core has for the failure, the list being read
   // from `documentPath` (by default the document open).
@@ -225,6 +243,14 @@ class TForm1 : public QWidget {
   std::string documentPath_;              // the DefList last opened or saved
   std::optional<std::string> savedText_;  // the document as saved or opened, if it was
   QTimer* titleRefresh_ = nullptr;
+  QAction* clearPalette_ = nullptr;
+  QAction* dither_ = nullptr;
+  QAction* paletteLine_ = nullptr;
+  struct TrueColourPreview;
+  struct PreviewDeleter {
+    void operator()(TrueColourPreview* preview) const;
+  };
+  std::unique_ptr<TrueColourPreview, PreviewDeleter> preview_;
 };
 
 }  // namespace kelvane::ui

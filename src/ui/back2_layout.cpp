@@ -158,6 +158,7 @@ void TForm1::CreateListContextMenu() {
   list->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(list, &QWidget::customContextMenuRequested, this, [this, list](const QPoint& at) {
     RefreshViewBuiltDef();  // the file may have come or gone outside the window
+    RefreshColourCommands();
     QMenu menu(this);
     menu.setFont(font());
     menu.addActions(list->actions());

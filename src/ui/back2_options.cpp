@@ -115,7 +115,7 @@ void TForm1::ListBox1Click() {
       ReportError(picture.error.toStdString(), path);
       return;
     }
-    controls_.Image1->setPixmap(QPixmap::fromImage(picture.image));
+    ShowFramePicture(path, picture.image);
   }
   controls_.Label7->setText(Q(step.positionText));
 }
@@ -222,6 +222,7 @@ void TForm1::ShowBuilding() {
   }
   listModel_->SetLocked(!idle);
   stopBuild_->setEnabled(!idle);
+  RefreshColourCommands();
   ShowSettings();  // the fields whose state the settings decide
 }
 

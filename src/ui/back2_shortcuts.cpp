@@ -47,8 +47,9 @@ void TForm1::CreateShortcuts() {
       for (const QKeySequence& key : shortcut.keys) {
         keys << key.toString(QKeySequence::NativeText);
       }
-      shortcut.control->setToolTip(
-          QString(ui_text::kShortcutTip).arg(shortcut.what, keys.join(", ")));
+      const QString tip = QString(ui_text::kShortcutTip).arg(shortcut.what, keys.join(", "));
+      shortcut.control->setToolTip(tip);
+      shortcut.control->setProperty(kShortcutTipProperty, tip);
     }
   }
   c.Button3->setToolTip(

@@ -26,8 +26,9 @@ DroppedFiles SortDroppedFiles(const std::vector<std::string>& paths) {
       if (!sorted.defList) {
         sorted.defList = path;
       }
-    } else if (suffix.compare(QLatin1String("bmp"), Qt::CaseInsensitive) == 0) {
-      sorted.bitmaps.push_back(path);
+    } else if (suffix.compare(QLatin1String("bmp"), Qt::CaseInsensitive) == 0 ||
+               suffix.compare(QLatin1String("png"), Qt::CaseInsensitive) == 0) {
+      sorted.frames.push_back(path);
     }
   }
   return sorted;

@@ -14,7 +14,7 @@ std::vector<std::string> LocalFiles(const QMimeData& data);
 
 struct DroppedFiles {
   std::optional<std::string> defList;  // the first "*.h3l" document, opened as type 2
-  std::vector<std::string> bitmaps;    // the "*.bmp" frames, in the drag's order
+  std::vector<std::string> frames;     // the "*.bmp" and "*.png" frames, in the drag's order
 };
 
 // Sorts dropped files by their extension, whatever its case; others are left out.

@@ -2,6 +2,7 @@
 #include "ui/file_filters.h"
 
 #include "base/verbatim_texts.h"
+#include "ui/ui_texts.h"
 
 namespace kelvane::ui {
 
@@ -25,6 +26,9 @@ OpenFilesRequest AddFilesRequest(int filterIndex) {
   OpenFilesRequest request;
   request.place = kFramesPlace;
   request.filters = ParseFilters(text::kAddFileFilter);
+  for (const FileFilter& frames : ParseFilters(ui_text::kFrameFilters)) {
+    request.filters.push_back(frames);
+  }
   request.filterIndex = filterIndex;
   request.initialName = text::kAddFileInitialName;
   request.multiple = true;
@@ -40,6 +44,12 @@ OpenFilesRequest LoadDefListRequest() {
     request.filters.push_back({entry.label, text::kLoadListInitialName});
   }
   request.initialName = text::kLoadListInitialName;
+  return request;
+}
+
+OpenFilesRequest ReferencePaletteRequest() {
+  OpenFilesRequest request;
+  request.filters = ParseFilters(ui_text::kPaletteFilters);
   return request;
 }
 

@@ -22,6 +22,7 @@ inline constexpr const char* kPngPlace = "png";
 // The dialogs of the main window, as the user meets them.
 OpenFilesRequest AddFilesRequest(int filterIndex);
 OpenFilesRequest LoadDefListRequest();
+OpenFilesRequest ReferencePaletteRequest();
 SaveFileRequest OutputFileRequest();
 SaveFileRequest SaveDefListRequest();
 

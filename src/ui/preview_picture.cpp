@@ -44,4 +44,18 @@ LoadedPicture LoadPreviewPicture(const QString& path) {
   return loaded;
 }
 
+QImage IndexedPicture(const BmpImage& frame) {
+  QImage image(frame.width, frame.height, QImage::Format_Indexed8);
+  QList<QRgb> colours;
+  for (size_t i = 0; i < 256; ++i) {
+    colours.push_back(
+        qRgb(frame.palette[4 * i + 2], frame.palette[4 * i + 1], frame.palette[4 * i]));
+  }
+  image.setColorTable(colours);
+  for (int32_t y = 0; y < frame.height; ++y) {
+    std::copy_n(frame.RowFromTop(y), frame.width, image.scanLine(y));
+  }
+  return image;
+}
+
 }  // namespace kelvane::ui

@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QString>
 
+#include "base/bmp_frame.h"
+
 namespace kelvane::ui {
 
 struct LoadedPicture {
@@ -16,5 +18,8 @@ struct LoadedPicture {
 // (beyond 16384 pixels on a side or 64 megapixels) is refused before its
 // pixels are read.
 LoadedPicture LoadPreviewPicture(const QString& path);
+
+// An 8-bit frame as the encoders take it, in the colours of its table.
+QImage IndexedPicture(const BmpImage& frame);
 
 }  // namespace kelvane::ui

@@ -227,14 +227,14 @@ void TForm2::dragEnterEvent(QDragEnterEvent* event) {
   }
 }
 
-// BMP files dropped on the list join the current step as "Add BMP file" adds them.
+// BMP and PNG frames dropped on the list join the current step as "Add BMP file" adds them.
 void TForm2::dropEvent(QDropEvent* event) {
   const DroppedFiles dropped = SortDroppedFiles(LocalFiles(*event->mimeData()));
   QListView* list = controls_.ListBox1;
   const bool onList = list->rect().contains(list->mapFrom(this, event->position().toPoint()));
-  if (onList && !dropped.bitmaps.empty()) {
+  if (onList && !dropped.frames.empty()) {
     event->acceptProposedAction();
-    AddFiles(dropped.bitmaps);
+    AddFiles(dropped.frames);
   }
 }
 

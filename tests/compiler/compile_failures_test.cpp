@@ -135,7 +135,9 @@ TEST_F(CompileFailureTest, FramesThatCannotBeTaken) {
   const std::string big = frames.Bmp("big.bmp", bmpgen::Bmp8(64, 32));
   frameFiles = 4;
   const std::pair<std::vector<std::string>, std::string> cases[] = {
-      {{frame, text}, "\"" + text + "\" is not a 256-colour BMP: it does not start with \"BM\""},
+      {{frame, text},
+       "\"" + text +
+           "\" is neither a BMP nor a PNG: it starts with neither \"BM\" nor the PNG signature"},
       {{stub}, "Read beyond end of file"},  // the first frame's header
       {{frame, big}, "\"" + big + "\" is 64 x 32 pixels; frames of this type must be 32 x 32"},
   };

@@ -16,7 +16,7 @@ TEST(Format0, StoresTheThirtyTwoRowsTopFirst) {
   const std::string path = dir.Bmp("t.bmp", tile);
   EncoderScratch scratch;
   std::vector<uint8_t> block = {0xAA};  // blocks are appended
-  ConverFileBMPtoPCX0(scratch, path, block);
+  ConverFileBMPtoPCX0(scratch, {}, path, block);
   ASSERT_EQ(block.size(), 1u + 1056);
   block.erase(block.begin());
   EXPECT_EQ(std::vector<uint8_t>(block.begin(), block.begin() + 32),
@@ -35,8 +35,8 @@ TEST(Format0, TopDownFilesGiveTheSameBlock) {
   const std::string topDown = dir.Bmp("b.bmp", tile);
   EncoderScratch scratch;
   std::vector<uint8_t> first, second;
-  ConverFileBMPtoPCX0(scratch, bottomUp, first);
-  ConverFileBMPtoPCX0(scratch, topDown, second);
+  ConverFileBMPtoPCX0(scratch, {}, bottomUp, first);
+  ConverFileBMPtoPCX0(scratch, {}, topDown, second);
   EXPECT_EQ(first, second);
 }
 

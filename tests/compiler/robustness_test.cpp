@@ -82,7 +82,7 @@ class RobustnessTest : public ::testing::Test {
   TempDir out;
   std::string good;
   CompileState state;
-  FrameDocument document{FrameList{}, GroupNumbers{}, WindowSettings{}, {}};
+  FrameDocument document{FrameList{}, GroupNumbers{}, WindowSettings{}, {}, {}};
   FrameList& list = document.list;
   WindowSettings& options = document.settings;
   RecordingHost host;
@@ -97,7 +97,7 @@ TEST_F(RobustnessTest, FramesOutsideTheContractAreRefused) {
   const std::vector<Case> cases = {
       {28, {1, 0}, "it has 1 bits per pixel, not 8"},
       {28, {4, 0}, "it has 4 bits per pixel, not 8"},
-      {28, {32, 0}, "it has 32 bits per pixel, not 8"},
+      {28, {16, 0}, "it has 16 bits per pixel, not 8"},
       {30, {1, 0, 0, 0}, "its pixels are compressed"},
       {30, {2, 0, 0, 0}, "its pixels are compressed"},
   };

@@ -34,7 +34,7 @@ PreparedFrame Prepare(const std::string& path, const FrameSettings& settings, in
   if (format == 0 || format == 2) {
     LoadBmpImage(path, scratch.frame);
   } else {
-    LoadWorkingCopy(scratch, path);
+    LoadWorkingCopy(scratch, path, settings.colours);
     if (format == 1) {
       showdowCreture(scratch.frame, settings.shadow, settings.outline && checked);
     } else if (settings.shadow) {

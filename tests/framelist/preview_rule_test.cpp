@@ -20,7 +20,7 @@ TEST(PreviewRuleTest, PictureOnlyForAFrameUnderTheFirstFilterEntry) {
   const Case cases[] = {
       {0, 0, "1", "a.bmp"},      {2, 0, "3", "b.bmp"},      {1, 0, "2", std::nullopt},
       {0, 1, "1", std::nullopt}, {0, 2, "1", std::nullopt}, {std::nullopt, 0, "0", std::nullopt},
-      {3, 0, "0", std::nullopt},
+      {3, 0, "0", std::nullopt}, {2, 3, "3", "b.bmp"},      {0, 4, "1", "a.bmp"},
   };
   for (const Case& c : cases) {
     const PreviewStep step = PreviewFor(list, c.selected, c.filter);

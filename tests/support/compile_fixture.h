@@ -34,7 +34,7 @@ class CompileTest : public ::testing::Test {
   TempDir frames;
   TempDir out;
   kelvane::CompileState state;
-  kelvane::FrameDocument document{{}, {}, {}, {}};
+  kelvane::FrameDocument document{{}, {}, {}, {}, {}};
   kelvane::FrameList& list = document.list;
   kelvane::WindowSettings& options = document.settings;
   RecordingHost host;

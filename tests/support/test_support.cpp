@@ -25,6 +25,12 @@ std::string TempDir::Bmp(const std::string& name, const bmpgen::Bmp8& image) con
   return path;
 }
 
+std::string TempDir::Png(const std::string& name, const bmpgen::Png& image) const {
+  const std::string path = File(name);
+  bmpgen::WritePng(path, image);
+  return path;
+}
+
 std::string TempDir::File(const std::string& name) const {
   return kelvane::JoinPath(path_, name);
 }

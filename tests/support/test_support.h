@@ -12,6 +12,7 @@
 #include "base/bmp_frame.h"
 #include "base/scratch_folder.h"
 #include "bmpgen/bmp_writer.h"
+#include "bmpgen/png_writer.h"
 #include "compiler/compile_host.h"
 #include "framelist/frame_list.h"
 
@@ -33,6 +34,8 @@ class TempDir {
   std::string Folder(const std::string& name) const;
   // Writes `image` as a BMP named `name` in the folder and returns its path.
   std::string Bmp(const std::string& name, const bmpgen::Bmp8& image) const;
+  // Writes `image` as a PNG named `name` in the folder and returns its path.
+  std::string Png(const std::string& name, const bmpgen::Png& image) const;
   // The names in the folder, sorted.
   std::vector<std::string> Names() const;
 

@@ -24,9 +24,11 @@ TEST_F(WindowTest, AddedFilesGoBelowTheSelectionReversedAndMarksMoveWithTheirFra
   EXPECT_TRUE(Get<QListView>("ListBox1")->hasFocus() || !window->isVisible());
 
   const auto& request = dialogs.openRequests.back();
-  ASSERT_EQ(request.filters.size(), 3u);
+  ASSERT_EQ(request.filters.size(), 5u);
   EXPECT_EQ(request.filters[1].label, "BMP mark as PCX");
   EXPECT_EQ(request.filters[2].pattern, "*.*");
+  EXPECT_EQ(request.filters[3].pattern, "*.bmp *.png");  // the PNG entries come after
+  EXPECT_EQ(request.filters[4].pattern, "*.png");
   EXPECT_EQ(request.initialName, "*.BMP");
   EXPECT_TRUE(request.multiple);
 }
@@ -139,8 +141,10 @@ TEST_F(WindowTest, TheListsContextMenuOffersTheListCommands) {
     captions.push_back(action->text().toStdString());
   }
   EXPECT_EQ(captions,
-            (std::vector<std::string>{"ADD File", "Cut File (Key: Delete)", "AddSeparator", "New",
-                                      "", "View DEF...", "View the built DEF"}));
+            (std::vector<std::string>{
+                "ADD File", "Cut File (Key: Delete)", "AddSeparator", "New", "", "View DEF...",
+                "View the built DEF", "", "Reference palette...", "Clear reference palette",
+                "Dither true-colour frames", "palette: none yet, the list has no frame"}));
   Get<QListView>("ListBox1")->actions()[2]->trigger();
   EXPECT_EQ(Entries(), std::vector<std::string>{Separator()});
 }
@@ -150,8 +154,9 @@ TEST_F(WindowTest, DroppedBitmapsOnTheListAreAddedOthersAreLeftOut) {
   const std::string upper = folder.Bmp("UPPER.BMP", bmpgen::Bmp8(8, 8));
   Drop({100, 100}, {frames[0]});  // beside the list: nothing
   EXPECT_TRUE(Entries().empty());
-  Drop({500, 100}, {frames[0], folder.File("notes.txt"), upper});
-  EXPECT_EQ(Entries(), (std::vector<std::string>{frames[0], upper}));
+  const std::string png = folder.Png("shot.png", bmpgen::PalettePng(bmpgen::Bmp8(8, 8)));
+  Drop({500, 100}, {frames[0], folder.File("notes.txt"), upper, png});
+  EXPECT_EQ(Entries(), (std::vector<std::string>{frames[0], upper, png}));
 }
 
 }  // namespace

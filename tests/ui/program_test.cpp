@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "base/program_licence.h"
 #include "ui/program_arguments.h"
 
 namespace {
@@ -78,7 +79,8 @@ std::string Output(const std::string& arguments, int* status = nullptr) {
 
 TEST(ProgramArguments, AnswersOnTheTerminalNeedNoDisplay) {
   int status = -1;
-  EXPECT_EQ(Output("--version -platform xcb", &status), "kelvane 8.5\n");
+  EXPECT_EQ(Output("--version -platform xcb", &status),
+            std::string("kelvane 8.5\n") + kelvane::kLicenceLines);
   EXPECT_EQ(status, 0);
   EXPECT_EQ(Output("--help").rfind("Usage: kelvane [LIST.h3l]\n", 0), 0u);
   EXPECT_EQ(Output("--frobnicate", &status),

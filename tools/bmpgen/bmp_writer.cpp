@@ -47,6 +47,45 @@ void Bmp8::SetColour(uint8_t index, uint8_t red, uint8_t green, uint8_t blue) {
   palette[4 * index + 3] = 0;
 }
 
+std::vector<uint8_t> EncodeTrueColourBmp(int32_t width, int32_t height,
+                                         const std::vector<uint8_t>& rgba, TrueColourBmp kind) {
+  const uint32_t bytesPerPixel = kind == TrueColourBmp::Bits24 ? 3 : 4;
+  const uint32_t stride = (uint32_t(width) * bytesPerPixel + 3) & ~3u;
+  const uint32_t infoSize = kind == TrueColourBmp::Bits32AlphaMask ? 124 : 40;
+  const uint32_t pixelOffset = 14 + infoSize;
+  std::vector<uint8_t> out{'B', 'M'};
+  Put32(out, pixelOffset + stride * uint32_t(height));
+  Put32(out, 0);
+  Put32(out, pixelOffset);
+  Put32(out, infoSize);
+  Put32(out, uint32_t(width));
+  Put32(out, uint32_t(height));
+  Put16(out, 1);
+  Put16(out, uint16_t(bytesPerPixel * 8));
+  Put32(out, kind == TrueColourBmp::Bits32AlphaMask ? 3 : 0);  // bit fields or none
+  for (int i = 0; i < 5; ++i) {
+    Put32(out, 0);
+  }
+  if (kind == TrueColourBmp::Bits32AlphaMask) {
+    for (uint32_t mask : {0x00FF0000u, 0x0000FF00u, 0x000000FFu, 0xFF000000u}) {
+      Put32(out, mask);
+    }
+    out.resize(pixelOffset, 0);
+  }
+  for (int32_t y = height - 1; y >= 0; --y) {
+    const size_t rowStart = out.size();
+    for (int32_t x = 0; x < width; ++x) {
+      const uint8_t* pixel = rgba.data() + (size_t(y) * size_t(width) + size_t(x)) * 4;
+      out.insert(out.end(), {pixel[2], pixel[1], pixel[0]});
+      if (bytesPerPixel == 4) {
+        out.push_back(pixel[3]);
+      }
+    }
+    out.resize(rowStart + stride, 0);
+  }
+  return out;
+}
+
 std::vector<uint8_t> EncodeBmp8(const Bmp8& image) {
   const uint32_t stride = (uint32_t(image.width) + 3) & ~3u;
   const uint32_t pixelOffset = 54 + 4 * image.colours + image.gapBeforePixels;

@@ -32,6 +32,14 @@ struct Bmp8 {
 };
 
 std::vector<uint8_t> EncodeBmp8(const Bmp8& image);
+
+// RGBA pixels (4 bytes each, top row first) as a true-colour BMP, bottom row
+// first: 24 bits (alpha dropped), 32 bits with alpha in the fourth byte and a
+// 40-byte header, or 32 bits with a 124-byte header whose bit fields name
+// the alpha byte.
+enum class TrueColourBmp { Bits24, Bits32, Bits32AlphaMask };
+std::vector<uint8_t> EncodeTrueColourBmp(int32_t width, int32_t height,
+                                         const std::vector<uint8_t>& rgba, TrueColourBmp kind);
 // Writes the file; throws std::runtime_error when it cannot.
 void WriteBmp8(const std::string& path, const Bmp8& image);
 

@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "base/frame_file.h"
+
+#include <algorithm>
+
+#include "base/binary_file.h"
+#include "base/bmp_true_colour.h"
+#include "base/errors.h"
+#include "base/png_frame.h"
+
+namespace kelvane {
+
+namespace {
+
+enum class FrameFileKind { Bmp8, BmpTrueColour, Png };
+
+// By the first bytes: the PNG signature, or a BMP's bit count. Everything
+// that is not a PNG or a true-colour BMP goes to the 8-bit BMP reader, which
+// says what is wrong with it.
+FrameFileKind KindOf(const InputFile& file) {
+  uint8_t head[30] = {};
+  const size_t size = size_t(std::min<uint64_t>(file.size(), sizeof head));
+  file.ReadAt(0, head, size);
+  if (HasPngSignature(head, size)) {
+    return FrameFileKind::Png;
+  }
+  const bool bmp = size == sizeof head && head[0] == 'B' && head[1] == 'M';
+  const uint16_t bits = bmp ? BmpBitsPerPixel(head) : 0;
+  return bits == 24 || bits == 32 ? FrameFileKind::BmpTrueColour : FrameFileKind::Bmp8;
+}
+
+}  // namespace
+
+void CheckTrueColourSize(const std::string& path, const char* kind, uint32_t width,
+                         uint32_t height) {
+  if (width > uint32_t(kLargestFrameSide) || height > uint32_t(kLargestFrameSide) ||
+      uint64_t{width} * height > kLargestTrueColourPixels) {
+    ThrowInputError("\"" + path + "\" is a " + kind + " of " + std::to_string(width) + " x " +
+                        std::to_string(height) + " pixels; a true-colour frame may have at most " +
+                        std::to_string(kLargestTrueColourPixels) + " pixels and " +
+                        std::to_string(kLargestFrameSide) + " on a side",
+                    path);
+  }
+}
+
+FrameInfo ReadFrameInfo(const std::string& path) {
+  const InputFile file(path);
+  switch (KindOf(file)) {
+    case FrameFileKind::Png:
+      return ReadPngInfo(file);
+    case FrameFileKind::BmpTrueColour:
+      return ReadTrueColourBmpInfo(file);
+    case FrameFileKind::Bmp8:
+      break;
+  }
+  FrameInfo info;
+  BmpFrameHeader header;
+  ReadBmpHeader(file, header, &info.palette);
+  info.width = header.biWidth;
+  info.height = header.biHeight;
+  info.paletteEntries = header.biClrUsed == 0 ? 256 : header.biClrUsed;
+  return info;
+}
+
+FrameColours LoadFrameFile(const std::string& path, BmpImage& indexed, RgbaImage& trueColour) {
+  const InputFile file(path);
+  FrameColours colours = FrameColours::Indexed;
+  switch (KindOf(file)) {
+    case FrameFileKind::Png:
+      colours = LoadPngFrame(file, indexed, trueColour);
+      break;
+    case FrameFileKind::BmpTrueColour:
+      colours = FrameColours::TrueColour;
+      LoadTrueColourBmp(file, trueColour);
+      break;
+    case FrameFileKind::Bmp8:
+      LoadBmpImage(file, indexed);
+      break;
+  }
+  indexed.source = file.identity();
+  return colours;
+}
+
+}  // namespace kelvane
