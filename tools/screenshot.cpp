@@ -6,6 +6,8 @@
 //       the 1-based ENTRY selected, which previews it)
 //   kelvane-screenshot --help-window OUT.png [LIST.h3l [ENTRY]]
 //       the help window beside that main window
+//   kelvane-screenshot --menu OUT.png [LIST.h3l [ENTRY]]
+//       that main window with the list's context menu open over it
 //   kelvane-screenshot --wizard OUT.png [BMP...]
 //       the creature wizard at its second step, with the BMPs added there
 //   kelvane-screenshot --viewer OUT.png FILE.def [FRAME [ZOOM]]
@@ -17,6 +19,7 @@
 //       the whole display, whatever program shows it
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QListView>
 #include <QProgressBar>
 #include <QPushButton>
@@ -104,11 +107,12 @@ int main(int argc, char* argv[]) {
   QStringList arguments = QApplication::arguments();
   arguments.removeFirst();
   const QString mode = arguments.value(0).startsWith("--") ? arguments.takeFirst() : QString();
-  const QStringList modes = {"--wizard", "--help-window", "--viewer", "--build", "--root"};
+  const QStringList modes = {"--wizard", "--help-window", "--viewer", "--menu", "--build",
+                             "--root"};
   if (arguments.isEmpty() || (!mode.isEmpty() && !modes.contains(mode)) ||
       (mode == "--build" && arguments.size() != 3)) {
-    std::cerr << "usage: kelvane-screenshot [--wizard | --help-window | --viewer | --build | "
-                 "--root] OUT.png [ARGUMENT...]\n";
+    std::cerr << "usage: kelvane-screenshot [--wizard | --help-window | --viewer | --menu | "
+                 "--build | --root] OUT.png [ARGUMENT...]\n";
     return 2;
   }
   const QString out = arguments.takeFirst();
@@ -163,6 +167,22 @@ int main(int argc, char* argv[]) {
   }
   if (mode == "--build") {
     return ShootBuild(application, window, out, arguments[1]);
+  }
+  if (mode == "--menu") {
+    // The menu runs a loop of its own until the shot is taken and the
+    // program quits; the screen is grabbed, as the menu is a window apart.
+    auto* list = window.findChild<QListView*>("ListBox1");
+    QTimer::singleShot(1500, [&] {
+      const QPixmap shot =
+          window.screen()->grabWindow(0, 0, 0, window.width() + 120, window.height());
+      application.exit(shot.save(out) ? 0 : 1);
+    });
+    QTimer::singleShot(800, [list] {
+      const QPoint at(40, 90);
+      QContextMenuEvent open(QContextMenuEvent::Mouse, at, list->viewport()->mapToGlobal(at));
+      QApplication::sendEvent(list->viewport(), &open);
+    });
+    return application.exec();
   }
   if (mode == "--help-window") {
     kelvane::ui::TForm3 help(window, dialogs, &window);

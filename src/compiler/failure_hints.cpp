@@ -6,12 +6,14 @@
 
 #include "base/binary_file.h"
 #include "base/bmp_frame.h"
+#include "base/checked_size.h"
 #include "base/errors.h"
 #include "base/path_parts.h"
 #include "base/system_files.h"
 #include "base/verbatim_texts.h"
 #include "compiler/advice_words.h"
 #include "compiler/build_advice.h"
+#include "framelist/document_output.h"
 
 namespace kelvane {
 
@@ -70,6 +72,9 @@ std::optional<std::string> DocumentHint(const FrameList& list, const std::string
                                         const AdviceTerms& terms) {
   if (documentPath.empty()) {
     return std::nullopt;
+  }
+  if (path == documentPath && message.rfind(kDocumentOutputRefused, 0) == 0) {
+    return terms.outputOutsideDocument;
   }
   if (path == documentPath && message == text::kInvalidNumericInput) {
     if (StartsWithBmpSignature(documentPath)) {
@@ -147,7 +152,7 @@ std::string WrittenLine(const std::string& path, const std::vector<DefGroup>& gr
     frames += group.names.size();
   }
   return "wrote " + path + ": " + Counted(frames, "frame") + " in " +
-         Counted(groups.size(), "group") + ", " + WithThousands(bytes) + " bytes";
+         Counted(groups.size(), "group") + ", " + SizeText(bytes) + " bytes";
 }
 
 }  // namespace kelvane

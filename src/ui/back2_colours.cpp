@@ -24,6 +24,7 @@
 #include "prepare/def_palette.h"
 #include "prepare/palette_file.h"
 #include "ui/back2.h"
+#include "ui/build_runner.h"
 #include "ui/file_filters.h"
 #include "ui/frame_list_model.h"
 #include "ui/preview_picture.h"
