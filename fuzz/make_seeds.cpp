@@ -13,6 +13,7 @@
 #include "bmpgen/png_writer.h"
 #include "framelist/deflist_writer.h"
 #include "fuzz_input.h"
+#include "hostile/hostile_files.h"
 
 namespace {
 
@@ -133,6 +134,21 @@ void FrameSeeds(const std::string& folder) {
   Write(folder + "/format3_fixed", EncodeFrameCase(3, 8 | 16, 45, 40, figure));
 }
 
+// A few small DEFs of the kinds people make to harm the reading commands.
+void DefSeeds(const std::string& folder) {
+  hostile::DefAssembler groups;
+  const size_t dot = groups.AddBlock(hostile::RawFrame(3, 2, 9));
+  groups.AddGroup(0, {{"walk0001.pcx", dot}, {"walk0001.pcx", dot}});
+  groups.AddGroup(1, {{"\xCD\xCD"
+                       "fr_001.pcx",
+                       groups.AddBlock(hostile::EmptyFrame(16, 8))}});
+  Write(folder + "/groups", groups.Bytes());
+  Write(folder + "/one_name", hostile::OneNameDef(3));
+  Write(folder + "/safe_name", hostile::SameSafeNameDef(3));
+  Write(folder + "/shared", hostile::SharedFrameDef(3, 16));
+  Write(folder + "/wrapping_sheet", hostile::WrappingSheetDef());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -147,6 +163,7 @@ int main(int argc, char** argv) {
         {"bmp-reader", BmpSeeds},
         {"deflist-reader", DefListSeeds},
         {"compile-frame", FrameSeeds},
+        {"def-commands", DefSeeds},
         {"frame-reader", FrameReaderSeeds}};
     for (const auto& [name, make] : corpora) {
       const std::string folder = root + "/" + name;

@@ -6,12 +6,15 @@
 //       the 1-based ENTRY selected, which previews it)
 //   kelvane-screenshot --help-window OUT.png [LIST.h3l [ENTRY]]
 //       the help window beside that main window
+//   kelvane-screenshot --menu OUT.png [LIST.h3l [ENTRY]]
+//       that main window with the list's context menu open over it
 //   kelvane-screenshot --wizard OUT.png [BMP...]
 //       the creature wizard at its second step, with the BMPs added there
 //   kelvane-screenshot --viewer OUT.png FILE.def [FRAME [ZOOM]]
 //       the DEF viewer on that file, at the 1-based FRAME of its first group
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QListView>
 #include <QPushButton>
 #include <QScreen>
@@ -68,10 +71,10 @@ int main(int argc, char* argv[]) {
   QStringList arguments = QApplication::arguments();
   arguments.removeFirst();
   const QString mode = arguments.value(0).startsWith("--") ? arguments.takeFirst() : QString();
-  if (arguments.isEmpty() ||
-      (!mode.isEmpty() && mode != "--wizard" && mode != "--help-window" && mode != "--viewer")) {
-    std::cerr << "usage: kelvane-screenshot [--wizard | --help-window | --viewer] OUT.png "
-                 "[ARGUMENT...]\n";
+  if (arguments.isEmpty() || (!mode.isEmpty() && mode != "--wizard" && mode != "--help-window" &&
+                              mode != "--viewer" && mode != "--menu")) {
+    std::cerr << "usage: kelvane-screenshot [--wizard | --help-window | --viewer | --menu] "
+                 "OUT.png [ARGUMENT...]\n";
     return 2;
   }
   const QString out = arguments.takeFirst();
@@ -119,6 +122,22 @@ int main(int argc, char* argv[]) {
   if (arguments.size() > 1) {
     auto* list = window.findChild<QListView*>("ListBox1");
     list->setCurrentIndex(list->model()->index(arguments[1].toInt() - 1, 0));
+  }
+  if (mode == "--menu") {
+    // The menu runs a loop of its own until the shot is taken and the
+    // program quits; the screen is grabbed, as the menu is a window apart.
+    auto* list = window.findChild<QListView*>("ListBox1");
+    QTimer::singleShot(1500, [&] {
+      const QPixmap shot =
+          window.screen()->grabWindow(0, 0, 0, window.width() + 120, window.height());
+      application.exit(shot.save(out) ? 0 : 1);
+    });
+    QTimer::singleShot(800, [list] {
+      const QPoint at(40, 90);
+      QContextMenuEvent open(QContextMenuEvent::Mouse, at, list->viewport()->mapToGlobal(at));
+      QApplication::sendEvent(list->viewport(), &open);
+    });
+    return application.exec();
   }
   if (mode == "--help-window") {
     kelvane::ui::TForm3 help(window, dialogs, &window);

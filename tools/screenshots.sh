@@ -6,6 +6,8 @@
 #   main-terrain.png  with examples/terrain.h3l open and its second frame previewed
 #   wizard.png        the creature wizard at its second step with frames added
 #   help.png          the help window, its picture taken from the window above
+#   main-png.png      with examples/orb.h3l open (RGBA PNG frames), its second
+#                     frame previewed as built and the list's context menu open
 #   viewer.png        the DEF viewer on the built example, its second frame at zoom 4
 # Usage: tools/screenshots.sh [BUILD_DIR] [OUT_DIR]
 set -euo pipefail
@@ -31,6 +33,7 @@ shoot main-start
 shoot main-terrain "$PWD/examples/terrain.h3l" 2
 shoot wizard --wizard "$PWD"/examples/terrain/grass0[0-3].bmp
 shoot help --help-window "$PWD/examples/terrain.h3l" 2
+shoot main-png --menu "$PWD/examples/orb.h3l" 2
 
 # The viewer on the bundled example, built into a folder of its own.
 scratch=$(mktemp -d)

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "base/bmp_output.h"
 
+#include <algorithm>
+
 #include "base/binary_file.h"
+#include "base/checked_size.h"
+#include "base/errors.h"
 #include "base/little_endian.h"
 #include "base/replacing_writer.h"
 
@@ -12,10 +16,21 @@ constexpr uint32_t kInfoHeaderSize = 40;
 constexpr uint32_t kPixelsAt = 14 + kInfoHeaderSize + 1024;
 }  // namespace
 
+uint64_t Bmp8FileSize(int32_t width, int32_t height) {
+  const uint64_t stride = RowStride(std::max(width, 0));
+  return AddSizes(kPixelsAt, MultiplySizes(stride, uint64_t(std::max(height, 0))));
+}
+
 std::vector<uint8_t> EncodeBmp8(int32_t width, int32_t height, const std::vector<uint8_t>& pixels,
                                 const RgbPalette& palette) {
+  const uint64_t fileSize = Bmp8FileSize(width, height);
+  if (width < 0 || height < 0 || fileSize > UINT32_MAX ||
+      MultiplySizes(uint64_t(width), uint64_t(height)) > pixels.size()) {
+    ThrowInputError("a BMP of " + std::to_string(width) + " x " + std::to_string(height) +
+                    " pixels cannot be written: it would take " + SizeText(fileSize) + " bytes");
+  }
   const uint32_t stride = RowStride(width);
-  const uint32_t imageSize = stride * uint32_t(height);
+  const uint32_t imageSize = uint32_t(fileSize) - kPixelsAt;
   std::vector<uint8_t> out{'B', 'M'};
   out.reserve(kPixelsAt + imageSize);
   PutLe32(out, kPixelsAt + imageSize);

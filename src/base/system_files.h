@@ -95,6 +95,18 @@ class SystemFile {
   intptr_t handle_ = -1;  // a descriptor or a handle, as the system has it
 };
 
+// Writing this process's standard output directly, for a program that checks
+// what it writes. Once LetStandardOutputFail() has run, a reader that went
+// away makes a write fail (readerGone) instead of ending the process.
+struct OutputFailure {
+  bool readerGone = false;
+  std::string reason;  // the user's I/O error message
+};
+void LetStandardOutputFail();
+std::optional<OutputFailure> WriteStandardOutput(const char* bytes, size_t count);
+// Closes standard output: some file systems report a failed write only then.
+std::optional<OutputFailure> CloseStandardOutput();
+
 // Removes the file at `path` when it is a plain file, not a link or folder.
 bool RemovePlainFile(const std::string& path);
 

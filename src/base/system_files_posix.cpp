@@ -317,6 +317,33 @@ void SystemFile::MoveIntoPlace(const std::string& temporary, const std::string& 
   SyncFolder(SplitPath(target).folder);
 }
 
+void LetStandardOutputFail() {
+  ::signal(SIGPIPE, SIG_IGN);
+}
+
+std::optional<OutputFailure> WriteStandardOutput(const char* bytes, size_t count) {
+  size_t done = 0;
+  while (done < count) {
+    const ssize_t put = ::write(STDOUT_FILENO, bytes + done, count - done);
+    if (put < 0 && errno == EINTR) {
+      continue;
+    }
+    if (put <= 0) {
+      const int err = put < 0 ? errno : ENOSPC;
+      return OutputFailure{err == EPIPE, FailureReason(err, "")};
+    }
+    done += size_t(put);
+  }
+  return std::nullopt;
+}
+
+std::optional<OutputFailure> CloseStandardOutput() {
+  if (::close(STDOUT_FILENO) != 0 && errno != EBADF && errno != EINTR) {
+    return OutputFailure{errno == EPIPE, FailureReason(errno, "")};
+  }
+  return std::nullopt;
+}
+
 bool RemovePlainFile(const std::string& path) {
   struct stat info {};
   return ::lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && ::unlink(path.c_str()) == 0;

@@ -448,6 +448,45 @@ void SystemFile::Close() {
   }
 }
 
+// Windows ends no process for a pipe whose reader went away: the write fails.
+void LetStandardOutputFail() {}
+
+// Line ends as the C runtime's text mode writes them, as std::cout did.
+std::optional<OutputFailure> WriteStandardOutput(const char* bytes, size_t count) {
+  std::string text;
+  text.reserve(count + count / 16);
+  for (size_t i = 0; i < count; ++i) {
+    if (bytes[i] == '\n') {
+      text += '\r';
+    }
+    text += bytes[i];
+  }
+  const HANDLE out = StandardHandle(StandardStream::Output);
+  size_t done = 0;
+  while (done < text.size()) {
+    DWORD put = 0;
+    if (!WriteFile(out, text.data() + done, DWORD(std::min(text.size() - done, kLargestTransfer)),
+                   &put, nullptr) ||
+        put == 0) {
+      const DWORD err =
+          put == 0 && GetLastError() == ERROR_SUCCESS ? ERROR_DISK_FULL : GetLastError();
+      return OutputFailure{err == ERROR_NO_DATA || err == ERROR_BROKEN_PIPE, FailureReason(err)};
+    }
+    done += put;
+  }
+  return std::nullopt;
+}
+
+std::optional<OutputFailure> CloseStandardOutput() {
+  const HANDLE out = StandardHandle(StandardStream::Output);
+  if (out != nullptr && out != INVALID_HANDLE_VALUE && GetFileType(out) == FILE_TYPE_DISK &&
+      !FlushFileBuffers(out)) {
+    const DWORD err = GetLastError();
+    return OutputFailure{false, FailureReason(err)};
+  }
+  return std::nullopt;
+}
+
 bool RemovePlainFile(const std::string& path) {
   const auto wide = WideIfUsable(path);
   const DWORD attributes = wide ? GetFileAttributesW(wide->c_str()) : INVALID_FILE_ATTRIBUTES;

@@ -33,7 +33,7 @@ FrameList ListFromEntries(const std::vector<std::string>& entries) {
 }
 
 int UsageError(const std::string& text, std::ostream& err) {
-  err << "kelvane-cli: " << text << "\nTry 'kelvane-cli build --help'.\n";
+  err << "kelvane-cli: " << OneLineText(text) << "\nTry 'kelvane-cli build --help'.\n";
   return kExitUsage;
 }
 
@@ -49,13 +49,13 @@ struct BuildJob {
 // as a file shows as the / it was given as), then any hints.
 int Failure(const BuildJob& job, const std::string& message, const std::string& path) {
   std::ostream& err = job.err;
-  err << "kelvane-cli: " << message;
+  err << "kelvane-cli: " << OneLineText(message);
   if (!path.empty() && message.find(path) == std::string::npos) {
-    err << " (" << (IsGroupSeparator(path) ? "/" : path) << ")";
+    err << " (" << (IsGroupSeparator(path) ? "/" : OneLineText(path)) << ")";
   }
   err << "\n";
   for (const auto& hint : FailureHints(job.request, job.document, message, path)) {
-    err << "kelvane-cli: hint: " << hint << "\n";
+    err << "kelvane-cli: hint: " << OneLineText(hint) << "\n";
   }
   return kExitFailed;
 }
@@ -71,6 +71,7 @@ void GatherJob(BuildJob& job) {
   document.settings = request.SettingsOver(document.settings);
   document.colours = request.ColoursOver(document.colours);
   document.settings.outputName = OutputPathFor(request, document.settings);
+  document.settings.documentOutputName.clear();  // checked, or replaced by -o
   if (request.groupNumbers) {
     document.numbers = *request.groupNumbers;
   }
@@ -89,7 +90,7 @@ int ReportWritten(BuildJob& job, uint64_t bytes, std::ostream& out, bool outIsPr
   if (job.request.json) {
     WriteJsonSummary(report, path, groups, job.document.list, bytes);
   } else if (!job.request.quiet) {
-    report << WrittenLine(path, groups, bytes) << "\n";
+    report << OneLineText(WrittenLine(path, groups, bytes)) << "\n";
   }
   return kExitOk;
 }
@@ -97,7 +98,7 @@ int ReportWritten(BuildJob& job, uint64_t bytes, std::ostream& out, bool outIsPr
 // Temporary files of this output that a killed build left behind.
 void RemoveLeftovers(const BuildJob& job) {
   for (const auto& leftover : RemoveLeftoverParts(job.document.settings.outputName)) {
-    job.err << "kelvane-cli: removed " << leftover.path
+    job.err << "kelvane-cli: removed " << OneLineText(leftover.path)
             << ", an incomplete DEF left by a build that did not finish (process " << leftover.pid
             << ")\n";
   }
@@ -129,7 +130,9 @@ int Compile(BuildJob& job, const Console& console, const StopSignals& signals, s
     case CompileOutcome::Status::Interrupted: {
       const StopRequest stop = host.StopSignal().value_or(StopRequest{"a stop request", 130});
       err << "kelvane-cli: stopped by " << stop.name << ": nothing written"
-          << (hadOutput ? ", " + job.document.settings.outputName + " left as it was" : "") << "\n";
+          << (hadOutput ? ", " + OneLineText(job.document.settings.outputName) + " left as it was"
+                        : "")
+          << "\n";
       return stop.exitStatus;
     }
     case CompileOutcome::Status::Stopped:
@@ -177,7 +180,7 @@ int RunBuild(const std::vector<std::string>& args, std::ostream& rawOut, std::os
       return UsageError(*usage, err);
     }
     for (const auto& warning : BuildWarnings(request, job.document)) {
-      err << "kelvane-cli: warning: " << warning << "\n";
+      err << "kelvane-cli: warning: " << OneLineText(warning) << "\n";
     }
     RefuseOverwrittenInputs(request, job.document);
     if (request.saveListPath) {

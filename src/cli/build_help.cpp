@@ -138,19 +138,24 @@ DefList documents (*.h3l):
   --list DOC       build the frames and group numbers of the document DOC, with
                    its settings; the options above override them. Relative
                    paths in DOC are taken from DOC's folder; without -o the
-                   DEF goes to DOC's output name, taken from DOC's folder too
+                   DEF goes to DOC's output name, taken from DOC's folder too,
+                   which it may not leave (no absolute name, no ..). DOC may
+                   have 1,048,576 lines of at most 4096 bytes
   --list-type N    2 (default): DOC starts with its 15 settings lines;
                    1: DOC holds the list lines alone (settings as without DOC)
   --save-list DOC  also write the DefList for this command: its frames, group
-                   numbers and settings, with every path made absolute. A
-                   DefList keeps no check marks: --check is not saved
+                   numbers and settings, every path named from DOC's folder
+                   (relative under it, else absolute). A DefList
+                   keeps no check marks: --check is not saved
   --no-build       with --save-list: write the document only
 
 Exit status: 0 the DEF (or document) was written; 1 it was not (the reason is
 on stderr, and an earlier file at the output path is left as it was); 2 usage
 error; 3 the palette check found a difference and the answer was no; 130, 143
 or 129 stopped by SIGINT, SIGTERM or SIGHUP (on Windows 130, 149 or 129 by
-Ctrl+C, Ctrl+Break or closing the console): nothing written.
+Ctrl+C, Ctrl+Break or closing the console): nothing written. Standard output
+that cannot be written (a full disk) makes the status 1; a reader that stops
+reading it (| head) changes nothing: the DEF is written before stdout is.
 
 The DEF is written to a hidden file .NAME.PID.N.part beside the output,
 synced to disk and renamed over it once complete; an output that is a symbolic

@@ -29,6 +29,8 @@ const AdviceTerms& CommandLineTerms() {
     t.chooseOutput = "give -o a path in a folder that does";
     t.addFrame = "give it without --list";
     t.readWithoutSettings = "--list-type 1 reads a list without them";
+    t.outputOutsideDocument =
+        "give -o with the DEF's path to write it outside the document's folder";
     return t;
   }();
   return terms;

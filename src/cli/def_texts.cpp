@@ -6,6 +6,7 @@
 
 #include "base/errors.h"
 #include "cli/build_command.h"
+#include "cli/printable_text.h"
 
 namespace kelvane::cli {
 
@@ -22,9 +23,10 @@ std::string HexName(const DefFrameName& name) {
 namespace kelvane::cli {
 
 std::string ErrorLine(const Error& error) {
-  std::string line = std::string("kelvane-cli: ") + error.what();
-  if (!error.path().empty() && line.find(error.path()) == std::string::npos) {
-    line += " (" + error.path() + ")";
+  const std::string message = error.what();
+  std::string line = "kelvane-cli: " + OneLineText(message);
+  if (!error.path().empty() && message.find(error.path()) == std::string::npos) {
+    line += " (" + OneLineText(error.path()) + ")";
   }
   return line + "\n";
 }

@@ -1,13 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/extract_plan.h"
 
-#include <map>
+#include <algorithm>
 #include <set>
+#include <unordered_map>
 
+#include "base/bmp_output.h"
+#include "base/little_endian.h"
 #include "cli/def_texts.h"
+#include "cli/extract_folder.h"
 #include "cli/frame_file_names.h"
 #include "compiler/def_format.h"
 #include "compiler/group_numbering.h"
+#include "defread/frame_measures.h"
 #include "framelist/separators.h"
 #include "framelist/window_settings.h"
 
@@ -36,10 +41,6 @@ class Reasons {
   std::vector<std::string> list_;
 };
 
-bool SamePixels(const DefImage& a, const DefImage& b) {
-  return a.width == b.width && a.height == b.height && a.pixels == b.pixels;
-}
-
 // The Type entry whose encoder writes `format`.
 int TypeIndexFor(int32_t format) {
   for (size_t i = kFrameFormatByType.size(); i-- > 0;) {
@@ -52,7 +53,8 @@ int TypeIndexFor(int32_t format) {
 
 class Planner {
  public:
-  Planner(const DefFile& def, const std::string& defName, const std::string& listName) : def_(def) {
+  Planner(const DefFile& def, const std::string& defName, const std::string& listName)
+      : def_(def), measures_(def) {
     taken_[FileNameKey(defName)] = kReserved;
     taken_[FileNameKey(listName)] = kReserved;
   }
@@ -74,64 +76,104 @@ class Planner {
   static constexpr size_t kReserved = SIZE_MAX;
 
   void PlanFrame(size_t g, size_t f) {
-    const DefFrameName& name = def_.groups()[g].frames[f].name;
-    def_.DecodeFrame(g, f, image_);
-    if (image_.clippedPixels > 0) {
+    const FrameMeasure& measure = measures_.Of(g, f);
+    if (measure.clippedPixels > 0) {
       reasons_.Add("pixels lie outside their full frame and are lost",
-                   FrameText(g, f) + ": " + std::to_string(image_.clippedPixels));
+                   FrameText(g, f) + ": " + std::to_string(measure.clippedPixels));
     }
-    const DefFrameHeader h = def_.FrameHeaderOf(g, f);
+    const DefFrameHeader& h = measure.header;
     if (h.leftMargin < 0 || h.topMargin < 0) {
       reasons_.Add("a frame has a negative margin, as X and Y offsets give", FrameText(g, f));
     }
-    plan_.document.list.Append(FileFor(name, g, f));
+    plan_.document.list.Append(FileFor(g, f));
   }
 
-  // The first free or fitting name: one that gives the frame its name back if
-  // there is one, else a safe one.
-  std::string FileFor(const DefFrameName& name, size_t g, size_t f) {
-    bool givesName = true;
+  // Frames with one name and one block's bytes share a file, as a frame
+  // listed twice does; any other frame gets a file of its own.
+  std::string FileFor(size_t g, size_t f) {
+    const DefFrameName& name = def_.groups()[g].frames[f].name;
+    std::string key(name.begin(), name.end());
+    const uint32_t block = SameBytesAs(def_.groups()[g].frames[f].offset);
+    key.append(reinterpret_cast<const char*>(&block), sizeof block);
+    const auto [shared, isNew] = sharedFiles_.try_emplace(std::move(key), plan_.files.size());
+    if (!isNew) {
+      return plan_.files[shared->second].name;
+    }
+    const DefFrameHeader& h = measures_.Of(g, f).header;
+    std::string file = NewFileName(name, g, f);
+    taken_[FileNameKey(file)] = plan_.files.size();
+    plan_.files.push_back({file, g, f});
+    plan_.bmpBytes += Bmp8FileSize(h.fullWidth, h.fullHeight);
+    return file;
+  }
+
+  // The first free name that gives the frame its name back, else the first
+  // free safe one; names that differ in letter case alone are one name. Each
+  // kind of name counts its variants on from the last one taken, so that
+  // naming n frames takes time linear in n.
+  std::string NewFileName(const DefFrameName& name, size_t g, size_t f) {
+    int& giving = nextVariant_["giving:" + std::string(name.begin(), name.end())];
     bool caseOnly = false;  // a name taken by another frame's that differs in letter case alone
-    for (int variant = 0;; ++variant) {
-      std::optional<std::string> file =
-          givesName ? FileNameGivingName(name, variant) : std::nullopt;
+    for (;; ++giving) {
+      const std::optional<std::string> file = FileNameGivingName(name, giving);
       if (!file) {
-        if (givesName && variant == 0) {
-          reasons_.Add("a frame name comes from no safe file name",
-                       FrameText(g, f) + ": \"" + ReadableName(name) + "\"");
-        } else if (givesName && caseOnly) {
-          reasons_.Add(
-              "frame names differ only in letter case, which one folder cannot tell apart"
-              " on every system",
-              "\"" + ReadableName(name) + "\"");
-        } else if (givesName) {
-          reasons_.Add("frames share a name but not their pixels",
-                       "\"" + ReadableName(name) + "\"");
-        }
-        givesName = false;
-        file = FallbackFileName(name, variant);
+        break;
       }
       const auto found = taken_.find(FileNameKey(*file));
       if (found == taken_.end()) {
-        taken_[FileNameKey(*file)] = plan_.files.size();
-        plan_.files.push_back({*file, g, f});
         return *file;
-      }
-      if (found->second != kReserved && SharesFile(found->second, name)) {
-        return plan_.files[found->second].name;
       }
       caseOnly =
           caseOnly || (found->second != kReserved && plan_.files[found->second].name != *file);
     }
+    if (giving == 0) {
+      reasons_.Add("a frame name comes from no safe file name",
+                   FrameText(g, f) + ": \"" + ReadableName(name) + "\"");
+    } else if (caseOnly) {
+      reasons_.Add(
+          "frame names differ only in letter case, which one folder cannot tell apart"
+          " on every system",
+          "\"" + ReadableName(name) + "\"");
+    } else {
+      reasons_.Add("frames share a name but not their data", "\"" + ReadableName(name) + "\"");
+    }
+    int& fallback = nextVariant_["safe:" + FileNameKey(FallbackFileName(name, 0))];
+    for (fallback = std::max(fallback, giving);; ++fallback) {
+      std::string file = FallbackFileName(name, fallback);
+      if (taken_.count(FileNameKey(file)) == 0) {
+        return file;
+      }
+    }
   }
 
-  bool SharesFile(size_t file, const DefFrameName& name) {
-    const ExtractedFile& other = plan_.files[file];
-    if (def_.groups()[other.group].frames[other.frame].name != name) {
-      return false;
+  // The first block offset whose block has the same bytes as the block at
+  // `offset`. Distinct blocks do not overlap, so hashing each once stays
+  // within the file's size.
+  uint32_t SameBytesAs(uint32_t offset) {
+    const auto known = sameBytes_.find(offset);
+    if (known != sameBytes_.end()) {
+      return known->second;
     }
-    def_.DecodeFrame(other.group, other.frame, otherImage_);
-    return SamePixels(image_, otherImage_);
+    const uint8_t* block = def_.bytes().data() + offset;
+    const uint64_t size = BlockSize(offset);
+    std::vector<uint32_t>& alike = byHash_[HashBytes(block, size_t(size))];
+    uint32_t first = offset;
+    for (const uint32_t other : alike) {
+      if (BlockSize(other) == size &&
+          std::equal(block, block + size, def_.bytes().data() + other)) {
+        first = other;
+        break;
+      }
+    }
+    if (first == offset) {
+      alike.push_back(offset);
+    }
+    sameBytes_.emplace(offset, first);
+    return first;
+  }
+
+  uint64_t BlockSize(uint32_t offset) const {
+    return kFrameHeaderSize + LoadLe32(def_.bytes().data() + offset);
   }
 
   void ChooseSettings(const std::string& defName) {
@@ -227,11 +269,14 @@ class Planner {
   }
 
   const DefFile& def_;
+  const FrameMeasures measures_;
   ExtractPlan plan_;
   Reasons reasons_;
-  std::map<std::string, size_t> taken_;
-  DefImage image_;
-  DefImage otherImage_;
+  std::unordered_map<std::string, size_t> taken_;  // file names: the file's index, or reserved
+  std::unordered_map<std::string, size_t> sharedFiles_;  // name and block: the file's index
+  std::unordered_map<std::string, int> nextVariant_;
+  std::unordered_map<uint32_t, uint32_t> sameBytes_;  // block offset: first with its bytes
+  std::unordered_map<uint64_t, std::vector<uint32_t>> byHash_;
 };
 
 }  // namespace

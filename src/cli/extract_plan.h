@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "base/checked_size.h"
 #include "defread/def_file.h"
 #include "framelist/frame_document.h"
 
@@ -24,11 +25,15 @@ struct ExtractPlan {
   // Why the document cannot rebuild the DEF byte for byte, as far as the DEF
   // itself shows it; empty when nothing speaks against it.
   std::vector<std::string> reasons;
+  // The size of all BMP files together, kSizeOverflow when it does not fit
+  // in 64 bits.
+  SizeSum bmpBytes;
 };
 
-// Plans the extraction of every frame of `def`, already checked by decoding
-// each frame. Frames with one name and the same pixels share one file, as a
-// frame listed twice does; others get unique names. `defName` is the name the
+// Plans the extraction of every frame of `def`, checking each frame's data
+// on the way (an Error for a damaged one). Frames with one name and blocks of
+// the same bytes share one file, as a frame listed twice does; others get
+// unique names. Takes time linear in the file's size and its frames. `defName` is the name the
 // DefList builds to, `listName` the DefList's own; no frame takes either.
 ExtractPlan PlanExtraction(const DefFile& def, const std::string& defName,
                            const std::string& listName);

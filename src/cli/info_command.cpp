@@ -11,30 +11,11 @@
 #include "cli/json_text.h"
 #include "cli/printable_text.h"
 #include "defread/def_file.h"
+#include "defread/frame_measures.h"
 
 namespace kelvane::cli {
 
 namespace {
-
-struct FrameFacts {
-  const DefFrameRef* ref = nullptr;
-  DefFrameHeader header;
-  uint64_t clippedPixels = 0;
-};
-
-std::vector<std::vector<FrameFacts>> GatherFrames(const DefFile& def) {
-  std::vector<std::vector<FrameFacts>> groups;
-  DefImage image;
-  for (size_t g = 0; g < def.groups().size(); ++g) {
-    groups.emplace_back();
-    for (size_t f = 0; f < def.groups()[g].frames.size(); ++f) {
-      def.DecodeFrame(g, f, image);
-      groups.back().push_back(
-          {&def.groups()[g].frames[f], def.FrameHeaderOf(g, f), image.clippedPixels});
-    }
-  }
-  return groups;
-}
 
 std::string TypeCode(int32_t type) {
   std::ostringstream code;
@@ -42,24 +23,24 @@ std::string TypeCode(int32_t type) {
   return code.str();
 }
 
-void PrintText(const DefFile& def, const std::vector<std::vector<FrameFacts>>& frames,
-               std::ostream& out) {
+void PrintText(const DefFile& def, const FrameMeasures& frames, std::ostream& out) {
   const std::string formats = FormatsTextOf(def.type());
-  out << "File: " << def.name() << " (" << def.size() << " bytes)\n"
+  out << "File: " << OneLineText(def.name()) << " (" << def.size() << " bytes)\n"
       << "Type: "
       << (formats.empty() ? TypeCode(def.type()) + " (not a type of this tool)" : formats)
       << "\nSize: " << def.width() << " x " << def.height() << "\nGroups: " << def.groups().size()
       << ", frames: " << def.FrameCount() << "\n";
-  for (size_t g = 0; g < frames.size(); ++g) {
-    out << "Group " << g + 1 << ", number " << def.groups()[g].number << ": " << frames[g].size()
-        << " frame" << (frames[g].size() == 1 ? "" : "s") << "\n";
-    for (size_t f = 0; f < frames[g].size(); ++f) {
-      const FrameFacts& facts = frames[g][f];
+  for (size_t g = 0; g < def.groups().size(); ++g) {
+    const std::vector<DefFrameRef>& refs = def.groups()[g].frames;
+    out << "Group " << g + 1 << ", number " << def.groups()[g].number << ": " << refs.size()
+        << " frame" << (refs.size() == 1 ? "" : "s") << "\n";
+    for (size_t f = 0; f < refs.size(); ++f) {
+      const FrameMeasure& facts = frames.Of(g, f);
       const DefFrameHeader& h = facts.header;
-      out << "  " << f + 1 << " \"" << ReadableName(facts.ref->name) << "\" format " << h.format
+      out << "  " << f + 1 << " \"" << ReadableName(refs[f].name) << "\" format " << h.format
           << ", full " << h.fullWidth << " x " << h.fullHeight << ", image " << h.width << " x "
           << h.height << " at " << h.leftMargin << ", " << h.topMargin << ", " << h.dataSize
-          << " bytes at " << facts.ref->offset;
+          << " bytes at " << refs[f].offset;
       if (facts.clippedPixels > 0) {
         out << ", " << facts.clippedPixels << " pixels outside the full frame";
       }
@@ -68,30 +49,29 @@ void PrintText(const DefFile& def, const std::vector<std::vector<FrameFacts>>& f
   }
 }
 
-void PrintJson(const DefFile& def, const std::vector<std::vector<FrameFacts>>& frames,
-               std::ostream& out) {
+void PrintJson(const DefFile& def, const FrameMeasures& frames, std::ostream& out) {
   out << "{\n  \"file\": " << JsonString(def.name()) << ",\n  \"bytes\": " << def.size()
       << ",\n  \"type\": " << def.type()
       << ",\n  \"typeText\": " << JsonString(FormatsTextOf(def.type()))
       << ",\n  \"width\": " << def.width() << ",\n  \"height\": " << def.height()
       << ",\n  \"groups\": [";
-  for (size_t g = 0; g < frames.size(); ++g) {
+  for (size_t g = 0; g < def.groups().size(); ++g) {
+    const std::vector<DefFrameRef>& refs = def.groups()[g].frames;
     out << (g ? "," : "") << "\n    {\"number\": " << def.groups()[g].number << ", \"frames\": [";
-    for (size_t f = 0; f < frames[g].size(); ++f) {
-      const FrameFacts& facts = frames[g][f];
+    for (size_t f = 0; f < refs.size(); ++f) {
+      const FrameMeasure& facts = frames.Of(g, f);
       const DefFrameHeader& h = facts.header;
-      out << (f ? "," : "") << "\n      {\"name\": " << JsonString(ReadableName(facts.ref->name))
-          << ", \"nameBytes\": \"" << HexName(facts.ref->name)
-          << "\", \"offset\": " << facts.ref->offset << ", \"dataSize\": " << h.dataSize
-          << ", \"format\": " << h.format << ", \"fullWidth\": " << h.fullWidth
-          << ", \"fullHeight\": " << h.fullHeight << ", \"width\": " << h.width
-          << ", \"height\": " << h.height << ", \"leftMargin\": " << h.leftMargin
-          << ", \"topMargin\": " << h.topMargin << ", \"clippedPixels\": " << facts.clippedPixels
-          << "}";
+      out << (f ? "," : "") << "\n      {\"name\": " << JsonString(ReadableName(refs[f].name))
+          << ", \"nameBytes\": \"" << HexName(refs[f].name) << "\", \"offset\": " << refs[f].offset
+          << ", \"dataSize\": " << h.dataSize << ", \"format\": " << h.format
+          << ", \"fullWidth\": " << h.fullWidth << ", \"fullHeight\": " << h.fullHeight
+          << ", \"width\": " << h.width << ", \"height\": " << h.height
+          << ", \"leftMargin\": " << h.leftMargin << ", \"topMargin\": " << h.topMargin
+          << ", \"clippedPixels\": " << facts.clippedPixels << "}";
     }
-    out << (frames[g].empty() ? "" : "\n    ") << "]}";
+    out << (refs.empty() ? "" : "\n    ") << "]}";
   }
-  out << (frames.empty() ? "" : "\n  ") << "]\n}\n";
+  out << (def.groups().empty() ? "" : "\n  ") << "]\n}\n";
 }
 
 }  // namespace
@@ -117,7 +97,7 @@ int RunInfo(const std::vector<std::string>& args, std::ostream& rawOut, std::ost
   }
   return RunReportingErrors(err, [&] {
     const DefFile def = DefFile::Open(files[0]);
-    const auto frames = GatherFrames(def);
+    const FrameMeasures frames(def);
     json ? PrintJson(def, frames, out) : PrintText(def, frames, out);
     return kExitOk;
   });

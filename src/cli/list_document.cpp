@@ -7,6 +7,7 @@
 #include "framelist/deflist_header.h"
 #include "framelist/deflist_reader.h"
 #include "framelist/deflist_writer.h"
+#include "framelist/document_output.h"
 #include "framelist/document_paths.h"
 
 namespace kelvane::cli {
@@ -30,6 +31,9 @@ std::string OutputPathFor(const BuildRequest& request, const WindowSettings& set
     ThrowInputError("The document's output name \"" + settings.outputName +
                         "\" is not a path on this system; give -o",
                     *request.listPath);
+  }
+  if (const auto refusal = DocumentOutputRefusal(settings.outputName)) {
+    ThrowInputError(*refusal, *request.listPath);
   }
   return PathFrom(SplitPath(*request.listPath).folder, settings.outputName);
 }

@@ -18,14 +18,16 @@ namespace kelvane::cli {
 void ReadListDocument(const BuildRequest& request, FrameDocument& document);
 
 // Where the DEF goes: -o as given; else, for a document with settings lines,
-// its output name taken relative to the document's folder; else the output
-// name of the settings ("Temp.def" in the current folder).
+// its output name taken relative to the document's folder, refused when it
+// leaves that folder; else the output name of the settings ("Temp.def" in the
+// current folder).
 std::string OutputPathFor(const BuildRequest& request, const WindowSettings& settings);
 
 // Writes the document of --save-list for what the command describes, with
 // settings.outputName as the output name. Frame paths, the output name and
 // the reference palette are written as they name the same files from the
-// document's folder: relative when they lie under it, absolute otherwise.
+// document's folder: relative when they lie under it, absolute otherwise (an
+// output outside the folder then needs -o when the document is built).
 void WriteListDocument(const std::string& path, FrameDocument document);
 
 }  // namespace kelvane::cli

@@ -41,6 +41,18 @@ void RefuseSavedListOverFrame(const std::string& savePath, const FrameList& list
   }
 }
 
+// What stands at `path` that a command may not replace, or "" when nothing
+// does: only a regular file, or a link to one, is ever written over, never a
+// FIFO or a device that a planted link points at.
+std::string Obstacle(const std::string& path) {
+  const auto facts = FactsOfPath(path);
+  if (facts && facts->kind == FileKind::Regular) {
+    return {};
+  }
+  return IsSymbolicLink(path) ? "is a symbolic link to something that is not a regular file"
+                              : "exists and is not a regular file";
+}
+
 }  // namespace
 
 void RefuseOverwrittenInputs(const BuildRequest& request, const FrameDocument& document) {
@@ -78,7 +90,14 @@ void PrepareOutputFolder(const std::string& folder, const std::vector<std::strin
     ThrowInputError("\"" + folder + "\" is not a folder", folder);
   }
   for (const std::string& path : outputs) {
-    if (!force && (!NothingNamed(path) || IsSymbolicLink(path))) {
+    if (NothingNamed(path) && !IsSymbolicLink(path)) {
+      continue;
+    }
+    const std::string obstacle = Obstacle(path);
+    if (!obstacle.empty()) {
+      ThrowInputError("\"" + path + "\" " + obstacle + "; nothing was written", path);
+    }
+    if (!force) {
       ThrowInputError("\"" + path + "\" exists; give --force to overwrite it", path);
     }
   }

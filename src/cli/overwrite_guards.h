@@ -15,8 +15,9 @@ namespace kelvane::cli {
 void RefuseOverwrittenInputs(const BuildRequest& request, const FrameDocument& document);
 
 // The folder that a command writes files into: made when nothing has its
-// name yet; refused when it is not a folder, or, unless `force`, when a file
-// of `outputs` (paths in it) exists already.
+// name yet; refused when it is not a folder, when an entry of `outputs`
+// (paths in it) is anything but a regular file or a link to one, or, unless
+// `force`, when an entry of `outputs` exists already.
 void PrepareOutputFolder(const std::string& folder, const std::vector<std::string>& outputs,
                          bool force);
 

@@ -9,28 +9,22 @@ namespace kelvane::cli {
 namespace {
 
 // The bytes that show as they are: a character other than a control
-// character, or a line end.
-bool ShownAsItIs(std::string_view character) {
+// character, or a line end where line ends are kept.
+bool ShownAsItIs(std::string_view character, bool keepLineFeeds) {
   const auto first = static_cast<unsigned char>(character[0]);
   if (character.size() == 1) {
-    return character[0] == '\n' || (first >= 0x20 && first < 0x7F);
+    return (keepLineFeeds && character[0] == '\n') || (first >= 0x20 && first < 0x7F);
   }
   const bool c1Control = first == 0xC2 && static_cast<unsigned char>(character[1]) < 0xA0;
   return !c1Control;
 }
 
-}  // namespace
-
-size_t Utf8SequenceLength(std::string_view bytes) {
-  return bytes.empty() ? 0 : Utf8StartOf(bytes).length;
-}
-
-std::string PrintablePrefix(std::string_view text, size_t maxBytes) {
+std::string Shown(std::string_view text, size_t maxBytes, bool keepLineFeeds) {
   std::string shown;
   for (size_t at = 0; at < text.size();) {
     const std::string_view rest = text.substr(at);
     const size_t length = Utf8StartOf(rest).length;
-    const bool asItIs = length > 0 && ShownAsItIs(rest.substr(0, length));
+    const bool asItIs = length > 0 && ShownAsItIs(rest.substr(0, length), keepLineFeeds);
     const std::string escape =
         asItIs ? std::string() : "\\x" + HexByte(static_cast<unsigned char>(rest[0]));
     const std::string_view unit = asItIs ? rest.substr(0, length) : std::string_view(escape);
@@ -43,8 +37,22 @@ std::string PrintablePrefix(std::string_view text, size_t maxBytes) {
   return shown;
 }
 
+}  // namespace
+
+size_t Utf8SequenceLength(std::string_view bytes) {
+  return bytes.empty() ? 0 : Utf8StartOf(bytes).length;
+}
+
+std::string PrintablePrefix(std::string_view text, size_t maxBytes) {
+  return Shown(text, maxBytes, false);
+}
+
 std::string PrintableText(std::string_view text) {
-  return PrintablePrefix(text, std::string::npos);
+  return Shown(text, std::string::npos, true);
+}
+
+std::string OneLineText(std::string_view text) {
+  return Shown(text, std::string::npos, false);
 }
 
 PrintableStream::PrintableStream(std::ostream& target)

@@ -20,7 +20,12 @@ size_t Utf8SequenceLength(std::string_view bytes);
 // drive the terminal.
 std::string PrintableText(std::string_view text);
 
-// As PrintableText, cut to the whole characters and escapes that fit in
+// As PrintableText, with a line feed shown as \x0a too: for what must stay on
+// its line, such as a path, a name or a message that quotes one, so that a
+// name cannot fake further lines of output.
+std::string OneLineText(std::string_view text);
+
+// As OneLineText, cut to the whole characters and escapes that fit in
 // `maxBytes` bytes.
 std::string PrintablePrefix(std::string_view text, size_t maxBytes);
 

@@ -50,7 +50,7 @@ void TerminalHost::FrameProgress(size_t encoded, size_t total, const std::string
 
 void TerminalHost::ShowMessage(const std::string& text, const std::string& caption) {
   EndProgressLine();
-  err_ << PrintableText(caption + ": " + text) << "\n";
+  err_ << OneLineText(caption + ": " + text) << "\n";
 }
 
 void TerminalHost::ShowFrameMessage(const std::string& text, const std::string& caption,
@@ -60,7 +60,7 @@ void TerminalHost::ShowFrameMessage(const std::string& text, const std::string& 
 
 bool TerminalHost::AskOkCancel(const std::string& text, const std::string& caption) {
   EndProgressLine();
-  err_ << PrintableText(caption + ": " + text);
+  err_ << OneLineText(caption + ": " + text);
   if (options_.answerYes || !options_.askUser) {
     err_ << (options_.answerYes ? " OK (--yes)" : " Cancel (no --yes)") << "\n";
     return options_.answerYes;

@@ -21,18 +21,19 @@ struct AdviceTerms {
   std::string outline;
   std::string offsetX;
   std::string offsetY;
-  std::array<std::string, 4> types;  // each Type box entry, as a warning names it
-  std::string checkMarksIgnored;     // the check marks as a whole, and that they change nothing
-  std::string checkMarkAt;           // one check mark: {} is its 1-based list position
-  std::string giveCheckMarks;        // how to check the frames to outline
-  std::string mask;                  // the frame-name mask
-  std::string separators;            // the group separators of the list
-  std::string aSeparator;            // one of them, with its article
-  std::string separator;             // one separator, as the list shows it
-  std::string outputNamed;           // the output, {} its path
-  std::string chooseOutput;          // how to name an output in a folder that exists
-  std::string addFrame;              // how to add a BMP frame to the list instead
-  std::string readWithoutSettings;   // how to read a list without settings lines
+  std::array<std::string, 4> types;   // each Type box entry, as a warning names it
+  std::string checkMarksIgnored;      // the check marks as a whole, and that they change nothing
+  std::string checkMarkAt;            // one check mark: {} is its 1-based list position
+  std::string giveCheckMarks;         // how to check the frames to outline
+  std::string mask;                   // the frame-name mask
+  std::string separators;             // the group separators of the list
+  std::string aSeparator;             // one of them, with its article
+  std::string separator;              // one separator, as the list shows it
+  std::string outputNamed;            // the output, {} its path
+  std::string chooseOutput;           // how to name an output in a folder that exists
+  std::string addFrame;               // how to add a BMP frame to the list instead
+  std::string readWithoutSettings;    // how to read a list without settings lines
+  std::string outputOutsideDocument;  // how to name an output outside a document's folder
 };
 
 // Options the Type box may leave unused, as a warning names them.
@@ -50,7 +51,8 @@ std::vector<std::string> BuildWarnings(const FrameDocument& document, const Advi
 // The hints that may follow the failure `message` about `path` when the cause
 // is plain: a missing output folder, an output that is a folder, a folder or a
 // file too short for a BMP given as a frame, a list that starts with a
-// separator or holds nothing else, an empty frame entry. `documentPath`, when
+// separator or holds nothing else, an empty frame entry, a document's output
+// name that leaves its folder. `documentPath`, when
 // given, is the DefList the list was read from; a failure to read it as such
 // gets its own hint.
 std::vector<std::string> FailureHints(const FrameDocument& document, const std::string& message,

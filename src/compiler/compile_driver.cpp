@@ -13,6 +13,7 @@
 #include "compiler/def_groups.h"
 #include "compiler/frame_encoders.h"
 #include "compiler/group_numbering.h"
+#include "framelist/document_output.h"
 #include "framelist/separators.h"
 #include "prepare/def_palette.h"
 #include "prepare/palette_check.h"
@@ -261,6 +262,9 @@ CompileOutcome CreateDefFile(CompileState& state, FrameDocument& document, Compi
   if (document.list.IsEmpty()) {
     host.ShowMessage(text::kEnterFilesForCompile, text::kCompileCaption);
     return {Status::Stopped, {}, {}};
+  }
+  if (auto refusal = DocumentOutputRefusal(document.settings)) {
+    return {Status::Failed, *refusal, document.settings.outputName};
   }
   try {
     const WindowSettings& options = document.settings;

@@ -6,11 +6,13 @@
 
 #include "base/binary_file.h"
 #include "base/bmp_frame.h"
+#include "base/checked_size.h"
 #include "base/errors.h"
 #include "base/path_parts.h"
 #include "base/system_files.h"
 #include "base/verbatim_texts.h"
 #include "compiler/build_advice.h"
+#include "framelist/document_output.h"
 
 namespace kelvane {
 
@@ -77,6 +79,9 @@ std::optional<std::string> DocumentHint(const FrameList& list, const std::string
   if (documentPath.empty()) {
     return std::nullopt;
   }
+  if (path == documentPath && message.rfind(kDocumentOutputRefused, 0) == 0) {
+    return terms.outputOutsideDocument;
+  }
   if (path == documentPath && message == text::kInvalidNumericInput) {
     if (StartsWithBmpSignature(documentPath)) {
       return Quoted(documentPath) + " is a BMP frame, not a DefList: " + terms.addFrame;
@@ -113,14 +118,6 @@ std::optional<std::string> FrameFileHint(const std::string& message, const std::
   return std::nullopt;
 }
 
-std::string WithThousands(uint64_t value) {
-  std::string digits = std::to_string(value);
-  for (size_t at = digits.size(); at > 3; at -= 3) {
-    digits.insert(at - 3, ",");
-  }
-  return digits;
-}
-
 std::string Counted(size_t count, const std::string& what) {
   return std::to_string(count) + " " + what + (count == 1 ? "" : "s");
 }
@@ -153,7 +150,7 @@ std::string WrittenLine(const std::string& path, const std::vector<DefGroup>& gr
     frames += group.names.size();
   }
   return "wrote " + path + ": " + Counted(frames, "frame") + " in " +
-         Counted(groups.size(), "group") + ", " + WithThousands(bytes) + " bytes";
+         Counted(groups.size(), "group") + ", " + SizeText(bytes) + " bytes";
 }
 
 }  // namespace kelvane

@@ -58,7 +58,7 @@ void DecodeBlock(const FrameData& data, BlockPlace at, uint64_t pos, uint64_t en
 
 // Block offsets are 16-bit and count from the table's start; one closing entry
 // follows them and equals DataSize.
-void DecodeBlocks(const DefFrameHeader& header, const FrameData& data, DefImage& into) {
+void DecodeBlocks(const DefFrameHeader& header, const FrameData& data, FrameCanvas& canvas) {
   const uint64_t blocksPerRow = (uint64_t(header.width) + kBlockPixels - 1) / kBlockPixels;
   const uint64_t blocks = blocksPerRow * uint64_t(header.height);
   const uint64_t tableSize = kBlockOffsetSize * (blocks + 1);
@@ -71,7 +71,6 @@ void DecodeBlocks(const DefFrameHeader& header, const FrameData& data, DefImage&
     data.Fail(0, "the first block is said to start at " + std::to_string(pos) +
                      ", not right after the table at " + std::to_string(tableSize));
   }
-  FrameCanvas canvas(header, into);
   for (uint64_t b = 0; b < blocks; ++b) {
     const uint64_t nextAt = kBlockOffsetSize * (b + 1);
     const uint64_t end = LoadLe16(data.bytes + nextAt);

@@ -5,7 +5,10 @@
 #include <utility>
 
 #include "base/binary_file.h"
+#include "base/checked_size.h"
+#include "base/errors.h"
 #include "base/little_endian.h"
+#include "defread/frame_canvas.h"
 #include "defread/frame_decoding.h"
 #include "defread/read_failure.h"
 
@@ -45,7 +48,9 @@ DefFile DefFile::Open(const std::string& path, const DefReadLimits& limits) {
   }
   std::vector<uint8_t> bytes(file.size());
   file.ReadAt(0, bytes.data(), bytes.size());
-  return DefFile(std::move(bytes), path, limits);
+  DefFile def(std::move(bytes), path, limits);
+  def.source_ = file.identity();
+  return def;
 }
 
 DefFile::DefFile(std::vector<uint8_t> bytes, std::string name, const DefReadLimits& limits)
@@ -74,6 +79,11 @@ void DefFile::ReadGroups() {
     ThrowDamaged({name_, {}, 0, {}}, 12,
                  "GroupCount " + std::to_string(count) + " does not fit in the file's " +
                      std::to_string(room) + " bytes after the header");
+  }
+  if (uint64_t(count) > limits_.maxGroups) {
+    ThrowDamaged({name_, {}, 0, {}}, 12,
+                 "GroupCount " + SizeText(uint64_t(count)) + " is more than the " +
+                     SizeText(limits_.maxGroups) + " groups a DEF may have here");
   }
   groups_.reserve(size_t(count));
   uint64_t pos = kHeaderSize;
@@ -115,10 +125,35 @@ size_t DefFile::FrameCount() const {
   return count;
 }
 
+// Entries may share a block, but distinct blocks never overlap: so the data
+// of all distinct blocks together is no longer than the file, and the work of
+// reading each block once is bounded by the file's size.
 void DefFile::CheckFrameHeaders() const {
+  struct Block {
+    uint32_t offset;
+    uint32_t group;  // of the first entry that points at it
+    uint32_t frame;
+  };
+  std::vector<Block> blocks;
   for (size_t g = 0; g < groups_.size(); ++g) {
     for (size_t f = 0; f < groups_[g].frames.size(); ++f) {
       FrameHeaderOf(g, f);
+      blocks.push_back({groups_[g].frames[f].offset, uint32_t(g), uint32_t(f)});
+    }
+  }
+  const auto byOffset = [](const Block& a, const Block& b) { return a.offset < b.offset; };
+  std::stable_sort(blocks.begin(), blocks.end(), byOffset);
+  blocks.erase(std::unique(blocks.begin(), blocks.end(),
+                           [](const Block& a, const Block& b) { return a.offset == b.offset; }),
+               blocks.end());
+  for (size_t i = 1; i < blocks.size(); ++i) {
+    const Block& block = blocks[i - 1];
+    const int32_t dataSize = Le32At(bytes_, block.offset);
+    if (block.offset + kFrameHeaderSize + uint64_t(dataSize) > blocks[i].offset) {
+      ThrowDamaged({name_, block.group, groups_[block.group].number, block.frame}, block.offset,
+                   "DataSize " + std::to_string(dataSize) +
+                       " runs into the next frame's data block, at " +
+                       std::to_string(blocks[i].offset));
     }
   }
 }
@@ -157,28 +192,50 @@ DefFrameHeader DefFile::FrameHeaderOf(size_t group, size_t frame) const {
   return h;
 }
 
-void DefFile::DecodeFrame(size_t group, size_t frame, DefImage& into) const {
-  const DefFrameHeader header = FrameHeaderOf(group, frame);
+void DefFile::DecodeOnto(size_t group, size_t frame, const DefFrameHeader& header,
+                         FrameCanvas& canvas) const {
   const uint64_t at = groups_[group].frames[frame].offset + kFrameHeaderSize;
   const DefPlace place{name_, group, groups_[group].number, frame};
   const FrameData data{bytes_.data() + at, uint64_t(header.dataSize), at, &place};
   switch (header.format) {
     case 0:
-      DecodeRawPixels(header, data, into);
+      DecodeRawPixels(header, data, canvas);
       break;
     case 1:
-      DecodeRows(header, data, into);
+      DecodeRows(header, data, canvas);
       break;
     default:
-      DecodeBlocks(header, data, into);
+      DecodeBlocks(header, data, canvas);
       break;
   }
+}
+
+void DefFile::DecodeFrame(size_t group, size_t frame, DefImage& into) const {
+  const DefFrameHeader header = FrameHeaderOf(group, frame);
+  FrameCanvas canvas(header, &into);
+  DecodeOnto(group, frame, header, canvas);
+  into.clippedPixels = canvas.clippedPixels();
+}
+
+FrameMeasure DefFile::MeasureFrame(size_t group, size_t frame) const {
+  const DefFrameHeader header = FrameHeaderOf(group, frame);
+  FrameCanvas canvas(header, nullptr);
+  DecodeOnto(group, frame, header, canvas);
+  return {header, canvas.clippedPixels()};
 }
 
 DefImage DefFile::DecodeFrame(size_t group, size_t frame) const {
   DefImage image;
   DecodeFrame(group, frame, image);
   return image;
+}
+
+void RefuseWritingOverSource(const DefFile& def, const std::string& target) {
+  if (def.source() && IdentityOfPath(target) == def.source()) {
+    ThrowInputError("\"" + target + "\" is the DEF being read, \"" + def.name() +
+                        "\": nothing is written over it",
+                    target);
+  }
 }
 
 std::string NameText(const DefFrameName& name) {

@@ -4,9 +4,11 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "base/binary_file.h"
 #include "base/bmp_frame.h"
 #include "base/def_layout.h"
 
@@ -17,6 +19,11 @@ namespace kelvane {
 struct DefReadLimits {
   uint64_t maxFileBytes = uint64_t{512} << 20;
   uint64_t maxFramePixels = uint64_t{64} << 20;  // full width x full height
+  // Each group costs the reader a few times its 16 bytes, however empty: a
+  // file of nothing but groups would otherwise take gigabytes. A builder
+  // makes one group per separator of its list, and a list holds at most
+  // 1,048,576 lines, far more than any real DEF's groups.
+  uint64_t maxGroups = uint64_t{1} << 20;
 };
 
 constexpr size_t kDefNameBytes = kFrameNameSize;
@@ -51,11 +58,19 @@ struct DefImage {
   uint8_t At(int32_t x, int32_t y) const { return pixels[size_t(y) * size_t(width) + size_t(x)]; }
 };
 
+// What reading a frame's data tells without drawing it.
+struct FrameMeasure {
+  DefFrameHeader header;
+  uint64_t clippedPixels = 0;  // as DefImage counts them
+};
+
+class FrameCanvas;
+
 // A DEF file held in memory. Opening checks the container: the header, every
-// group entry, and every frame's header and that its data lies inside the
-// file. Decoding a frame checks its pixel data. Anything damaged ends with an
-// input Error that names the file, the group and frame (counted from 1, with
-// the group's number) and the byte offset in the file.
+// group entry, every frame's header, that its data lies inside the file and
+// that it overlaps no other frame's data (entries may share one block). Decoding a frame checks its
+// pixel data. Anything damaged ends with an input Error that names the file, the group and frame
+// (counted from 1, with the group's number) and the byte offset in the file.
 //
 // Frames are decoded one at a time on request, so a viewer can list the groups
 // at once and decode only the frame it shows.
@@ -66,6 +81,8 @@ class DefFile {
   DefFile(std::vector<uint8_t> bytes, std::string name, const DefReadLimits& limits = {});
 
   const std::string& name() const { return name_; }
+  // The file it was read from, when Open() read it from one.
+  const std::optional<FileIdentity>& source() const { return source_; }
   uint64_t size() const { return bytes_.size(); }
   const std::vector<uint8_t>& bytes() const { return bytes_; }
 
@@ -82,14 +99,20 @@ class DefFile {
   // Reuses the image's buffer from frame to frame.
   void DecodeFrame(size_t group, size_t frame, DefImage& into) const;
   DefImage DecodeFrame(size_t group, size_t frame) const;
+  // Checks the frame's data as DecodeFrame does, in time bounded by its
+  // DataSize, and allocates nothing for its area.
+  FrameMeasure MeasureFrame(size_t group, size_t frame) const;
 
  private:
   void ReadHeader();
   void ReadGroups();
   void CheckFrameHeaders() const;
+  void DecodeOnto(size_t group, size_t frame, const DefFrameHeader& header,
+                  FrameCanvas& canvas) const;
 
   std::vector<uint8_t> bytes_;
   std::string name_;
+  std::optional<FileIdentity> source_;
   DefReadLimits limits_;
   int32_t type_ = 0;
   int32_t width_ = 0;
@@ -98,6 +121,11 @@ class DefFile {
   std::vector<DefGroupEntry> groups_;
   uint64_t framesStart_ = 0;
 };
+
+// Refuses, with an input error, to write `target` when it names the file the
+// DEF was read from (by device and inode, so a link or another path to it
+// too): no command that reads a DEF writes over it.
+void RefuseWritingOverSource(const DefFile& def, const std::string& target);
 
 // The name bytes up to the first zero byte.
 std::string NameText(const DefFrameName& name);

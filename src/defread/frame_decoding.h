@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "defread/def_file.h"
+#include "defread/frame_canvas.h"
 #include "defread/read_failure.h"
 
 namespace kelvane {
@@ -21,10 +22,11 @@ struct FrameData {
   }
 };
 
-// Decodes the pixels of a frame whose header has been checked. Each checks
-// that its data covers exactly the stored image and ends exactly at DataSize.
-void DecodeRawPixels(const DefFrameHeader& header, const FrameData& data, DefImage& into);
-void DecodeRows(const DefFrameHeader& header, const FrameData& data, DefImage& into);
-void DecodeBlocks(const DefFrameHeader& header, const FrameData& data, DefImage& into);
+// Decodes the pixels of a frame whose header has been checked onto `canvas`.
+// Each checks that its data covers exactly the stored image and ends exactly
+// at DataSize; the work is bounded by DataSize.
+void DecodeRawPixels(const DefFrameHeader& header, const FrameData& data, FrameCanvas& canvas);
+void DecodeRows(const DefFrameHeader& header, const FrameData& data, FrameCanvas& canvas);
+void DecodeBlocks(const DefFrameHeader& header, const FrameData& data, FrameCanvas& canvas);
 
 }  // namespace kelvane

@@ -54,14 +54,13 @@ uint64_t DecodeRow(const DefFrameHeader& header, const FrameData& data, int64_t 
 
 }  // namespace
 
-void DecodeRawPixels(const DefFrameHeader& header, const FrameData& data, DefImage& into) {
+void DecodeRawPixels(const DefFrameHeader& header, const FrameData& data, FrameCanvas& canvas) {
   const uint64_t pixels = uint64_t(header.width) * uint64_t(header.height);
   if (pixels != data.size) {
     data.Fail(0, "DataSize " + std::to_string(data.size) + " does not hold the " +
                      std::to_string(header.width) + " x " + std::to_string(header.height) +
                      " raw pixels");
   }
-  FrameCanvas canvas(header, into);
   for (int64_t y = 0; header.width > 0 && y < header.height; ++y) {
     canvas.Literal(0, y, data.bytes + uint64_t(y) * uint64_t(header.width), header.width);
   }
@@ -69,13 +68,12 @@ void DecodeRawPixels(const DefFrameHeader& header, const FrameData& data, DefIma
 
 // Row offsets count from the table's start; rows follow the table and one
 // another with nothing between them, and the last one ends at DataSize.
-void DecodeRows(const DefFrameHeader& header, const FrameData& data, DefImage& into) {
+void DecodeRows(const DefFrameHeader& header, const FrameData& data, FrameCanvas& canvas) {
   const uint64_t tableSize = kRowOffsetSize * uint64_t(header.height);
   if (tableSize > data.size) {
     data.Fail(0, "a table of " + std::to_string(header.height) + " row offsets does not fit in " +
                      "DataSize " + std::to_string(data.size));
   }
-  FrameCanvas canvas(header, into);
   uint64_t pos = tableSize;
   for (int64_t y = 0; y < header.height; ++y) {
     const uint64_t entryAt = kRowOffsetSize * uint64_t(y);

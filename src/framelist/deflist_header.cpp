@@ -90,6 +90,9 @@ void ApplyHeaderLine(const HeaderLine& line, WindowSettings& settings) {
     settings.*place.index = place.select(line.index);
   } else if (place.text != nullptr) {
     settings.*place.text = line.text;
+    if (place.text == &WindowSettings::outputName) {
+      settings.documentOutputName = line.text;
+    }
   } else {
     settings = place.setCheck(settings, line.checked);
     settings.*place.flag = line.checked;

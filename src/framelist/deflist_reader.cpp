@@ -26,6 +26,12 @@ namespace {
 // Far more than any list of frames needs (a million lines of 256 characters).
 constexpr uint64_t kLargestDefListBytes = uint64_t{256} << 20;
 
+// Each line becomes an entry of the list, which costs tens of bytes however
+// short the line: a file of empty lines would otherwise take dozens of times
+// its size. A million entries is far beyond any DEF's frames; a path longer than PATH_MAX (4096
+// bytes on Linux, with its end) names no file that can be opened.
+constexpr TextLimits kDefListLimits{size_t{1} << 20, 4096};
+
 HeaderLine ReadHeaderLine(TextFileReader& in, HeaderField field) {
   HeaderLine line;
   line.field = field;
@@ -112,7 +118,7 @@ class ListLineReader {
 
 void ReadDefList(std::string bytes, DefListType type, FrameList& list, GroupNumbers& numbers,
                  const HeaderSink& applyHeader, const std::string& name) {
-  TextFileReader in(std::move(bytes), name);
+  TextFileReader in(std::move(bytes), name, kDefListLimits);
   if (type == DefListType::WithHeader) {
     for (const HeaderField field : kHeaderFields) {
       const HeaderLine line = ReadHeaderLine(in, field);
@@ -121,11 +127,19 @@ void ReadDefList(std::string bytes, DefListType type, FrameList& list, GroupNumb
       }
     }
   }
-  list.Clear();
-  ListLineReader lines(list, numbers);
-  do {
-    lines.Add(in.ReadLine());
-  } while (!in.AtEnd());
+  // Filled aside and handed over whole, even when a line fails: a view of
+  // `list` hears of one change, not of one per line.
+  FrameList read;
+  ListLineReader lines(read, numbers);
+  try {
+    do {
+      lines.Add(in.ReadLine());
+    } while (!in.AtEnd());
+  } catch (...) {
+    list = std::move(read);
+    throw;
+  }
+  list = std::move(read);
 }
 
 void LoadDefList(const std::string& path, DefListType type, FrameList& list, GroupNumbers& numbers,
@@ -200,6 +214,7 @@ DefListType OpenDefList(const std::string& path, DefListType ifUnsure, FrameDocu
 
 int FinishLoad(const FrameList& list, WindowSettings& settings, const std::string& folder) {
   settings.outputName = text::kDefaultOutputName;
+  settings.documentOutputName.clear();
   if (!list.IsEmpty()) {
     const FixedSizeTexts size = FirstFrameSizeRefresh(list, folder);
     settings.fixedWidth = size.width;

@@ -28,6 +28,8 @@ using HeaderSink = std::function<void(const HeaderLine&)>;
 // emptied (GroupNumbers are not cleared) and refilled from the list lines,
 // whose group numbers are stored slot by slot. An error ends the read there:
 // header lines already passed on, and entries and numbers already stored, stay.
+// A document of more than 1,048,576 lines, or with a line longer than 4096
+// bytes, is refused before anything changes, with the line's number.
 void ReadDefList(std::string bytes, DefListType type, FrameList& list, GroupNumbers& numbers,
                  const HeaderSink& applyHeader, const std::string& name = {});
 

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "framelist/text_file_reader.h"
 
+#include <algorithm>
 #include <utility>
 
+#include "base/checked_size.h"
 #include "base/errors.h"
 #include "base/int_text.h"
 
@@ -17,11 +19,35 @@ bool IsBlank(char c) {
 }
 }  // namespace
 
-TextFileReader::TextFileReader(std::string bytes, std::string name)
+TextFileReader::TextFileReader(std::string bytes, std::string name, const TextLimits& limits)
     : text_(std::move(bytes)), name_(std::move(name)) {
   const size_t end = text_.find(kEndOfFile);
   if (end != std::string::npos) {
     text_.resize(end);
+  }
+  CheckLimits(limits);
+}
+
+// Lines end as ReadLine ends them: at CR LF, at CR, or at LF.
+void TextFileReader::CheckLimits(const TextLimits& limits) const {
+  size_t lines = 0;
+  for (size_t start = 0; start < text_.size();) {
+    const size_t lineEnd = std::min(text_.find_first_of("\r\n", start), text_.size());
+    ++lines;
+    if (lineEnd - start > limits.longestLine) {
+      ThrowInputError("line " + SizeText(lines) + " of \"" + name_ + "\" is " +
+                          SizeText(lineEnd - start) + " bytes long, more than the " +
+                          SizeText(limits.longestLine) + " a line may have",
+                      name_);
+    }
+    const bool crlf =
+        lineEnd + 1 < text_.size() && text_[lineEnd] == '\r' && text_[lineEnd + 1] == '\n';
+    start = lineEnd + (crlf ? 2 : 1);
+  }
+  if (lines > limits.mostLines) {
+    ThrowInputError("\"" + name_ + "\" has " + SizeText(lines) + " lines, more than the " +
+                        SizeText(limits.mostLines) + " it may have",
+                    name_);
   }
 }
 

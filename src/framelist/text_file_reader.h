@@ -7,6 +7,12 @@
 
 namespace kelvane {
 
+// What a text document may hold, checked before anything is read from it.
+struct TextLimits {
+  size_t mostLines = SIZE_MAX;
+  size_t longestLine = SIZE_MAX;  // bytes, without the line end
+};
+
 // Reads a text document by the rules DefLists have always been read with, so
 // that every existing document keeps its meaning:
 // - a line's text runs up to its first CR or LF; a CR and one LF right after
@@ -16,8 +22,10 @@ namespace kelvane {
 // - reading at the end of the file gives an empty line, or 0 for an integer.
 class TextFileReader {
  public:
-  // `name` goes with the errors, so that they can say which file is meant.
-  TextFileReader(std::string bytes, std::string name);
+  // `name` goes with the errors, so that they can say which file is meant. A
+  // text with more lines, or a longer line, than `limits` allow ends the
+  // command with an input error that says which line and how long.
+  TextFileReader(std::string bytes, std::string name, const TextLimits& limits = TextLimits());
 
   bool AtEnd() const { return at_ >= text_.size(); }
 
@@ -31,6 +39,7 @@ class TextFileReader {
 
  private:
   void SkipRestOfLine();
+  void CheckLimits(const TextLimits& limits) const;
 
   std::string text_;
   std::string name_;

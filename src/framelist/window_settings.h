@@ -25,6 +25,9 @@ struct WindowSettings {
   std::string xText = "Auto";           // Edit5
   bool useY = false;                    // CB6 "Y:"
   std::string yText = "Auto";           // Edit6
+  // The output name the last document loaded gave; the build refuses it while
+  // it stands and leaves the document's folder (DocumentOutputRefusal).
+  std::string documentOutputName;
 
   // Enabled states the reactions switch. The offset fields are read-only
   // exactly while they are disabled.

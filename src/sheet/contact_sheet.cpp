@@ -3,7 +3,11 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
+#include <unordered_map>
+#include <utility>
 
+#include "base/checked_size.h"
 #include "base/errors.h"
 
 namespace kelvane {
@@ -11,6 +15,7 @@ namespace kelvane {
 namespace {
 
 constexpr int32_t kGap = 8;
+constexpr uint64_t kNarrowestSheet = 64;
 constexpr int32_t kLabelHeight = 14;  // digits of 5 rows drawn twice as tall, and room
 constexpr int32_t kChecker = 8;
 constexpr uint8_t kShadowIndex = 4;
@@ -38,7 +43,7 @@ class Canvas {
   explicit Canvas(ContactSheet& sheet) : sheet_(sheet) {}
 
   void Set(int64_t x, int64_t y, Rgb c) {
-    uint8_t* p = sheet_.rgba.data() + (size_t(y) * size_t(sheet_.width) + size_t(x)) * 4;
+    uint8_t* p = Pixel(x, y);
     p[0] = c.r;
     p[1] = c.g;
     p[2] = c.b;
@@ -89,7 +94,18 @@ class Canvas {
     }
   }
 
+  // The w x h pixels drawn at (fromX, fromY), again at (x, y).
+  void Copy(int64_t fromX, int64_t fromY, int64_t w, int64_t h, int64_t x, int64_t y) {
+    for (int64_t row = 0; row < h; ++row) {
+      std::memmove(Pixel(x, y + row), Pixel(fromX, fromY + row), size_t(w) * 4);
+    }
+  }
+
  private:
+  uint8_t* Pixel(int64_t x, int64_t y) {
+    return sheet_.rgba.data() + (size_t(y) * size_t(sheet_.width) + size_t(x)) * 4;
+  }
+
   void Fill(int64_t x, int64_t y, int w, int h) {
     for (int dy = 0; dy < h; ++dy) {
       for (int dx = 0; dx < w; ++dx) {
@@ -109,51 +125,70 @@ struct Layout {
   std::vector<uint64_t> rowHeights;
 };
 
-// Frame sizes come from checked headers, so their sums stay far below 2^63.
+// Sizes come from the file: summed without wrapping, so that a sheet too
+// large to draw is always seen as such.
 Layout LayOut(const DefFile& def) {
   Layout layout;
-  layout.height = kGap;
+  SizeSum height(kGap);
   for (size_t g = 0; g < def.groups().size(); ++g) {
-    uint64_t width = kGap;
-    uint64_t height = 0;
+    SizeSum width(kGap);
+    uint64_t rowHeight = 0;
     for (size_t f = 0; f < def.groups()[g].frames.size(); ++f) {
       const DefFrameHeader h = def.FrameHeaderOf(g, f);
-      width += uint64_t(h.fullWidth) + kGap;
-      height = std::max<uint64_t>(height, uint64_t(h.fullHeight));
+      width += AddSizes(uint64_t(h.fullWidth), kGap);
+      rowHeight = std::max<uint64_t>(rowHeight, uint64_t(h.fullHeight));
     }
-    layout.width = std::max(layout.width, width);
-    layout.rowHeights.push_back(height);
-    layout.height += kLabelHeight + height + kGap;
+    layout.width = std::max(layout.width, width.value());
+    layout.rowHeights.push_back(rowHeight);
+    height += AddSizes(kLabelHeight + kGap, rowHeight);
   }
-  layout.width = std::max<uint64_t>(layout.width, 64);
+  layout.width = std::max<uint64_t>(layout.width, kNarrowestSheet);
+  layout.height = height.value();
   return layout;
+}
+
+void RefuseOversized(const DefFile& def, const Layout& layout, uint64_t largestPixels) {
+  if (layout.width <= kWidestSheet && layout.height <= kWidestSheet &&
+      MultiplySizes(layout.width, layout.height) <= largestPixels) {
+    return;
+  }
+  ThrowInputError("\"" + def.name() + "\" would make a sheet of " + SizeText(layout.width) + " x " +
+                      SizeText(layout.height) + " pixels; a sheet has at most " +
+                      SizeText(kWidestSheet) + " pixels a side and " + SizeText(largestPixels) +
+                      " in all",
+                  def.name());
 }
 
 }  // namespace
 
-ContactSheet DrawContactSheet(const DefFile& def) {
+ContactSheet DrawContactSheet(const DefFile& def, uint64_t largestPixels) {
   const Layout layout = LayOut(def);
-  if (layout.width * layout.height > kLargestSheetPixels) {
-    ThrowInputError("\"" + def.name() + "\" would make a sheet of " + std::to_string(layout.width) +
-                        " x " + std::to_string(layout.height) + " pixels, more than the " +
-                        std::to_string(kLargestSheetPixels) + " drawn at most",
-                    def.name());
-  }
+  RefuseOversized(def, layout, largestPixels);
   ContactSheet sheet;
   sheet.width = int32_t(layout.width);
   sheet.height = int32_t(layout.height);
   sheet.rgba.assign(size_t(layout.width * layout.height) * 4, 255);
   Canvas canvas(sheet);
+  // A block that many entries point at is decoded once; its later places are
+  // copies of the first, so the work is bounded by the sheet and the file.
+  std::unordered_map<uint32_t, std::pair<int64_t, int64_t>> drawnAt;
   DefImage image;
   int64_t y = kGap;
   for (size_t g = 0; g < def.groups().size(); ++g) {
-    canvas.Number(kGap, y, def.groups()[g].number);
+    const DefGroupEntry& group = def.groups()[g];
+    canvas.Number(kGap, y, group.number);
     y += kLabelHeight;
     int64_t x = kGap;
-    for (size_t f = 0; f < def.groups()[g].frames.size(); ++f) {
-      def.DecodeFrame(g, f, image);
-      canvas.Frame(x, y, image, def.palette());
-      x += image.width + kGap;
+    for (size_t f = 0; f < group.frames.size(); ++f) {
+      const DefFrameHeader h = def.FrameHeaderOf(g, f);
+      const auto [first, isNew] = drawnAt.try_emplace(group.frames[f].offset, x, y);
+      if (isNew) {
+        def.DecodeFrame(g, f, image);
+        canvas.Frame(x, y, image, def.palette());
+      } else {
+        canvas.Copy(first->second.first, first->second.second, h.fullWidth, h.fullHeight, x, y);
+      }
+      x += int64_t(h.fullWidth) + kGap;
     }
     y += int64_t(layout.rowHeights[g]) + kGap;
   }

@@ -18,10 +18,16 @@ struct ContactSheet {
   std::vector<uint8_t> rgba;  // width * height * 4, top row first
 };
 
-// The largest sheet drawn, in pixels; a larger one is refused with an input error.
+// The largest sheet drawn, in pixels (256 MiB of RGBA); a larger one is
+// refused with an input error that says how large it would be.
 constexpr uint64_t kLargestSheetPixels = uint64_t{1} << 26;
+// The widest and highest sheet: what PNG readers built on libpng accept
+// without being told otherwise (its default user limits).
+constexpr uint64_t kWidestSheet = 1000000;
 
-ContactSheet DrawContactSheet(const DefFile& def);
+// Refuses, with an input error that says how large the sheet would be, a
+// sheet wider or higher than kWidestSheet or of more than `largestPixels`.
+ContactSheet DrawContactSheet(const DefFile& def, uint64_t largestPixels = kLargestSheetPixels);
 
 // Draws the sheet and writes it as a PNG file; the file at `path` is replaced
 // only once it is complete. Needs no display and no platform plugin.

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/viewer.h"
 
+#include <QAbstractListModel>
 #include <QBuffer>
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
@@ -17,9 +18,9 @@
 #include <initializer_list>
 
 #include "base/binary_file.h"
-#include "base/replacing_writer.h"
 #include "base/errors.h"
 #include "base/path_parts.h"
+#include "base/replacing_writer.h"
 #include "ui/user_dialogs.h"
 #include "ui/viewer_texts.h"
 
@@ -82,6 +83,31 @@ void Report(UserDialogs& dialogs, const Error& error, const std::string& path) {
 
 }  // namespace
 
+// The groups' captions, made as the list shows them: a file of millions of
+// groups costs no widget item per group.
+class GroupListModel : public QAbstractListModel {
+ public:
+  using QAbstractListModel::QAbstractListModel;
+
+  void Show(const DefFile* def) {
+    beginResetModel();
+    def_ = def;
+    endResetModel();
+  }
+  int rowCount(const QModelIndex& parent = QModelIndex()) const override {
+    return parent.isValid() || def_ == nullptr ? 0 : int(def_->groups().size());
+  }
+  QVariant data(const QModelIndex& index, int role) const override {
+    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount()) {
+      return {};
+    }
+    return QString::fromStdString(GroupCaption(def_->groups()[size_t(index.row())]));
+  }
+
+ private:
+  const DefFile* def_ = nullptr;
+};
+
 DefViewer::DefViewer(UserDialogs& dialogs, QWidget* parent)
     : QWidget(parent, Qt::Window), dialogs_(dialogs) {
   setObjectName("DefViewer");
@@ -92,9 +118,13 @@ DefViewer::DefViewer(UserDialogs& dialogs, QWidget* parent)
 }
 
 void DefViewer::CreateControls() {
-  groups_ = new QListWidget(this);
+  groups_ = new QListView(this);
   groups_->setObjectName("groups");
   groups_->setMaximumWidth(170);
+  groups_->setUniformItemSizes(true);
+  groups_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  groupList_ = new GroupListModel(this);
+  groups_->setModel(groupList_);
   picture_ = new QLabel(this);
   picture_->setObjectName("picture");
   picture_->setAlignment(Qt::AlignCenter);
@@ -145,7 +175,8 @@ void DefViewer::CreateControls() {
 void DefViewer::ConnectReactions() {
   connect(open_, &QPushButton::clicked, this, &DefViewer::OpenClick);
   connect(export_, &QPushButton::clicked, this, &DefViewer::ExportClick);
-  connect(groups_, &QListWidget::currentRowChanged, this, &DefViewer::GroupChosen);
+  connect(groups_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+          [this](const QModelIndex& current) { GroupChosen(current.row()); });
   connect(play_, &QPushButton::toggled, this, &DefViewer::PlayToggled);
   connect(previous_, &QPushButton::clicked, this, [this] {
     model_.PreviousFrame();
@@ -169,6 +200,8 @@ void DefViewer::ConnectReactions() {
 bool DefViewer::Open(const std::string& path) {
   try {
     DefFile def = DefFile::Open(path);
+    groupList_->Show(nullptr);
+    decoded_.Forget();
     def_ = std::move(def);
   } catch (const Error& error) {
     Report(dialogs_, error, path);
@@ -228,6 +261,7 @@ void DefViewer::ExportClick() {
   QBuffer buffer(&png);
   buffer.open(QIODevice::WriteOnly);
   try {
+    RefuseWritingOverSource(*def_, *path);
     if (!frame.save(&buffer, "PNG")) {
       ThrowInputError(viewer_text::kPngNotWritten, *path);
     }
@@ -252,12 +286,10 @@ void DefViewer::PlayToggled(bool play) {
 }
 
 void DefViewer::ShowGroups() {
-  const QSignalBlocker quiet(groups_);
-  groups_->clear();
-  for (const DefGroupEntry& group : def_->groups()) {
-    groups_->addItem(QString::fromStdString(GroupCaption(group)));
-  }
-  groups_->setCurrentRow(def_->groups().empty() ? -1 : int(model_.group()));
+  const QSignalBlocker quiet(groups_->selectionModel());
+  groupList_->Show(&*def_);
+  groups_->setCurrentIndex(def_->groups().empty() ? QModelIndex()
+                                                  : groupList_->index(int(model_.group())));
 }
 
 // A frame that cannot be decoded stops the animation and says why in place
@@ -275,8 +307,7 @@ void DefViewer::ShowFrame() {
     const size_t f = model_.frame();
     try {
       const DefFrameHeader header = def_->FrameHeaderOf(g, f);
-      def_->DecodeFrame(g, f, image_);
-      frame_ = FrameImage(image_, def_->palette());
+      frame_ = FrameImage(decoded_.Decode(*def_, g, f), def_->palette());
       facts_->setText(
           QString::fromStdString(FrameFacts(model_, def_->groups()[g].frames[f], header)));
     } catch (const Error& error) {

@@ -8,15 +8,17 @@
 
 #include "defread/def_file.h"
 #include "defread/def_viewer_model.h"
+#include "defread/frame_measures.h"
 
 class QLabel;
-class QListWidget;
+class QListView;
 class QPushButton;
 class QSpinBox;
 class QTimer;
 
 namespace kelvane::ui {
 
+class GroupListModel;
 class UserDialogs;
 
 // A window that shows the frames of a DEF file: its groups in a list, the
@@ -57,9 +59,10 @@ class DefViewer : public QWidget {
   std::optional<DefFile> def_;
   std::string path_;
   DefViewerModel model_;
-  DefImage image_;  // the frame shown, as decoded
-  QImage frame_;    // the same at its own size in the colours shown; null when none
-  QListWidget* groups_ = nullptr;
+  LastDecodedFrame decoded_;  // the frame shown, as decoded
+  QImage frame_;              // the same at its own size in the colours shown; null when none
+  QListView* groups_ = nullptr;
+  GroupListModel* groupList_ = nullptr;
   QLabel* picture_ = nullptr;
   QLabel* facts_ = nullptr;
   QPushButton* open_ = nullptr;

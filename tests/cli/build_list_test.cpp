@@ -146,8 +146,9 @@ TEST_F(BuildListTest, PathsInADocumentAreTakenFromItsFolder) {
   WriteText(dir.File("lists/win.h3l"), Header({{3, "C:\\out\\x.def"}}) + frames[0] + "\r\n");
   const auto windows = Build({"--list", dir.File("lists/win.h3l")});
   EXPECT_EQ(windows.status, 1);
-  // Where '\\' parts paths, the name is one of this system: its folder is missing.
-  EXPECT_NE(windows.err.find(IsPathSeparator('\\') ? "Invalid filename (C:\\out\\x.def)"
+  // Where '\\' parts paths, the name is one of this system, and absolute: a
+  // document's output stays in the document's folder.
+  EXPECT_NE(windows.err.find(IsPathSeparator('\\') ? "\"C:\\out\\x.def\" is an absolute path"
                                                    : "is not a path on this system; give -o"),
             std::string::npos)
       << windows.err;

@@ -148,7 +148,7 @@ TEST(PrintableOutput, BuildShowsNamesEscapedAndWritesTheirBytes) {
     EXPECT_EQ(RunOnTerminal({"--save-list", list, "--no-build", frame, missing}).err, "");
     // Named from the document's folder, as it lies there.
     EXPECT_NE(Text(ReadBytes(list)).find("\r\n" + c.name + ".bmp\r\n"), std::string::npos);
-    const Shown fromList = RunOnTerminal({"-q", "--list", list});
+    const Shown fromList = RunOnTerminal({"-q", "--list", list, "-o", def});
     EXPECT_EQ(fromList.status, kExitFailed);
     EXPECT_EQ(fromList.err, notFound);
   }

@@ -13,6 +13,7 @@ struct ChildSetup {
   std::string stdoutPath;
   std::string stderrPath;
   long fileSizeLimit = -1;  // bytes; -1: none
+  int stdoutFd = -1;        // when set, standard output is this descriptor, not stdoutPath
 };
 
 // A started program: its process id on POSIX, its process handle on Windows.

@@ -15,7 +15,9 @@ namespace {
   const auto nowhereIfEmpty = [](const std::string& path) {
     return path.empty() ? "/dev/null" : path.c_str();
   };
-  const int out = ::open(nowhereIfEmpty(setup.stdoutPath), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  const int out = setup.stdoutFd >= 0 ? setup.stdoutFd
+                                      : ::open(nowhereIfEmpty(setup.stdoutPath),
+                                               O_WRONLY | O_CREAT | O_TRUNC, 0644);
   const int err = ::open(nowhereIfEmpty(setup.stderrPath), O_WRONLY | O_CREAT | O_TRUNC, 0644);
   if (out < 0 || err < 0 || ::dup2(out, STDOUT_FILENO) < 0 || ::dup2(err, STDERR_FILENO) < 0) {
     ::_exit(126);

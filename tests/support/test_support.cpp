@@ -49,7 +49,11 @@ std::string TempDir::Folder(const std::string& name) const {
 }
 
 std::vector<std::string> TempDir::Names() const {
-  std::vector<std::string> names = kelvane::FolderEntryNames(path_ + "/");
+  return NamesIn(path_);
+}
+
+std::vector<std::string> NamesIn(const std::string& folder) {
+  std::vector<std::string> names = kelvane::FolderEntryNames(folder + "/");
   std::sort(names.begin(), names.end());
   return names;
 }

@@ -44,6 +44,8 @@ class TempDir {
   std::string path_;
 };
 
+// The names in `folder`, sorted.
+std::vector<std::string> NamesIn(const std::string& folder);
 std::vector<uint8_t> ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes);
 bool FileExists(const std::string& path);

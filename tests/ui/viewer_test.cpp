@@ -4,7 +4,7 @@
 #include <QAction>
 #include <QImage>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QSpinBox>
 
@@ -47,11 +47,11 @@ TEST_F(ViewerTest, TheListsMenuViewsTheBuiltDefWhileItExists) {
   Action("viewBuiltDef")->trigger();
   ASSERT_NE(Viewer(), nullptr);
   EXPECT_TRUE(Viewer()->isVisible());
-  const auto* groups = InViewer<QListWidget>("groups");
-  ASSERT_EQ(groups->count(), 2);
-  EXPECT_EQ(groups->item(0)->text().toStdString(), "Group 0: 3 frames");
-  EXPECT_EQ(groups->item(1)->text().toStdString(), "Group 1: 1 frame");
-  EXPECT_EQ(groups->currentRow(), 0);
+  const auto* groups = InViewer<QListView>("groups");
+  ASSERT_EQ(groups->model()->rowCount(), 2);
+  EXPECT_EQ(groups->model()->index(0, 0).data().toString().toStdString(), "Group 0: 3 frames");
+  EXPECT_EQ(groups->model()->index(1, 0).data().toString().toStdString(), "Group 1: 1 frame");
+  EXPECT_EQ(groups->currentIndex().row(), 0);
   EXPECT_EQ(Facts(),
             "Frame 1 of 3: \"\\xcd\\xcdframe1.pcx\", format 0\n"
             "Size 32 x 32 in a full frame of 32 x 32, margins 0 left, 0 top");
@@ -75,7 +75,7 @@ TEST_F(ViewerTest, CtrlDOpensADefChosenInADialogAndReportsADamagedOne) {
   EXPECT_EQ(dialogs.openRequests.back().filters.front().pattern, "*.def");
   ASSERT_NE(Viewer(), nullptr);
   EXPECT_EQ(Viewer()->path(), def);
-  EXPECT_EQ(InViewer<QListWidget>("groups")->count(), 2);
+  EXPECT_EQ(InViewer<QListView>("groups")->model()->rowCount(), 2);
 }
 
 // The timer's beats are the viewer's Tick: called here directly.
@@ -94,7 +94,8 @@ TEST_F(ViewerTest, StepsPlaysAndZoomsTheFramesOfAGroup) {
     if (std::string(step.press) == "tick") {
       Viewer()->Tick();
     } else if (std::string(step.press) == "group1") {
-      InViewer<QListWidget>("groups")->setCurrentRow(1);
+      auto* groups = InViewer<QListView>("groups");
+      groups->setCurrentIndex(groups->model()->index(1, 0));
     } else {
       Press(step.press);
     }
