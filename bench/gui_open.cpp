@@ -22,6 +22,10 @@ class StderrDialogs : public kelvane::ui::UserDialogs {
     return false;
   }
   void ShowError(const std::string& message, const std::string&) override { Say(message); }
+  kelvane::ui::SaveAnswer AskToSave(const std::string& text, const std::string&) override {
+    Say(text);
+    return kelvane::ui::SaveAnswer::Cancel;
+  }
   std::optional<kelvane::ui::OpenFilesAnswer> OpenFiles(
       const kelvane::ui::OpenFilesRequest&) override {
     return std::nullopt;

@@ -63,10 +63,16 @@ const std::vector<HelpNumber>& HelpNumbers() {
 }
 
 QPixmap HelpPicture(QWidget& mainWindow) {
-  QPixmap picture(kHelpPictureWidth, kHelpPictureHeight);
+  // As sharp as the screen shows it, at any scale factor.
+  const qreal scale = mainWindow.devicePixelRatioF();
+  QPixmap picture(QSize(kHelpPictureWidth, kHelpPictureHeight) * scale);
+  picture.setDevicePixelRatio(scale);
   picture.fill(Qt::white);
   QPainter painter(&picture);
-  const QPixmap shot = mainWindow.grab(QRect(0, 0, kShownWidth, mainWindow.height()));
+  // The controls the help explains: not the status line below them.
+  const auto* statusLine = mainWindow.findChild<QWidget*>("StatusLine");
+  const int shownHeight = statusLine != nullptr ? statusLine->y() : mainWindow.height();
+  const QPixmap shot = mainWindow.grab(QRect(0, 0, kShownWidth, shownHeight));
   painter.drawPixmap(kWindowAt, shot);
   painter.setPen(QPen(QColor(170, 170, 170), 1));
   painter.drawRect(QRect(kWindowAt, shot.size() / shot.devicePixelRatio()).adjusted(-1, -1, 0, 0));
