@@ -12,10 +12,16 @@
 //       the creature wizard at its second step, with the BMPs added there
 //   kelvane-screenshot --viewer OUT.png FILE.def [FRAME [ZOOM]]
 //       the DEF viewer on that file, at the 1-based FRAME of its first group
+//   kelvane-screenshot --build OUT.png LIST.h3l AFTER.png
+//       the main window with the DefList open, while "Create Def File" builds
+//       it (once its gauge passes 40 %), and AFTER.png once the build ended
+//   kelvane-screenshot --root OUT.png
+//       the whole display, whatever program shows it
 
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QListView>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QSpinBox>
@@ -38,6 +44,9 @@ class ScriptedDialogs : public kelvane::ui::UserDialogs {
   explicit ScriptedDialogs(std::vector<std::string> files) : files_(std::move(files)) {}
   void ShowMessage(const std::string&, const std::string&) override {}
   bool AskOkCancel(const std::string&, const std::string&) override { return true; }
+  kelvane::ui::SaveAnswer AskToSave(const std::string&, const std::string&) override {
+    return kelvane::ui::SaveAnswer::Discard;
+  }
   void ShowError(const std::string& message, const std::string& path) override {
     std::cerr << "kelvane-screenshot: " << message << " " << path << "\n";
   }
@@ -64,6 +73,33 @@ int Shoot(QApplication& application, QWidget& window, const QString& out) {
   return status;
 }
 
+// Grabs the window once the build is under way, and again once it has ended.
+int ShootBuild(QApplication& application, kelvane::ui::TForm1& window, const QString& during,
+               const QString& after) {
+  int status = 1;
+  bool shotDuring = false;
+  auto* gauge = window.findChild<QProgressBar*>("Gauge1");
+  QObject::connect(gauge, &QProgressBar::valueChanged, [&](int value) {
+    if (!shotDuring && value >= 40) {
+      shotDuring = true;
+      // Once the window has painted what it shows now.
+      QTimer::singleShot(100, [&] {
+        status = window.screen()->grabWindow(window.winId()).save(during) ? 0 : 1;
+      });
+    }
+  });
+  QObject::connect(&window, &kelvane::ui::TForm1::buildFinished, [&] {
+    QTimer::singleShot(300, [&] {
+      const bool saved = window.screen()->grabWindow(window.winId()).save(after);
+      status = shotDuring && saved ? status : 1;
+      application.quit();
+    });
+  });
+  QTimer::singleShot(500, [&] { window.findChild<QPushButton*>("Button1")->click(); });
+  application.exec();
+  return status;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -71,13 +107,19 @@ int main(int argc, char* argv[]) {
   QStringList arguments = QApplication::arguments();
   arguments.removeFirst();
   const QString mode = arguments.value(0).startsWith("--") ? arguments.takeFirst() : QString();
-  if (arguments.isEmpty() || (!mode.isEmpty() && mode != "--wizard" && mode != "--help-window" &&
-                              mode != "--viewer" && mode != "--menu")) {
-    std::cerr << "usage: kelvane-screenshot [--wizard | --help-window | --viewer | --menu] "
-                 "OUT.png [ARGUMENT...]\n";
+  const QStringList modes = {"--wizard", "--help-window", "--viewer", "--menu", "--build",
+                             "--root"};
+  if (arguments.isEmpty() || (!mode.isEmpty() && !modes.contains(mode)) ||
+      (mode == "--build" && arguments.size() != 3)) {
+    std::cerr << "usage: kelvane-screenshot [--wizard | --help-window | --viewer | --menu | "
+                 "--build | --root] OUT.png [ARGUMENT...]\n";
     return 2;
   }
   const QString out = arguments.takeFirst();
+
+  if (mode == "--root") {
+    return QApplication::primaryScreen()->grabWindow(0).save(out) ? 0 : 1;
+  }
 
   if (mode == "--wizard") {
     std::vector<std::string> files;
@@ -119,9 +161,12 @@ int main(int argc, char* argv[]) {
   if (!arguments.isEmpty()) {
     window.OpenDefList(arguments[0].toStdString());
   }
-  if (arguments.size() > 1) {
+  if (mode != "--build" && arguments.size() > 1) {
     auto* list = window.findChild<QListView*>("ListBox1");
     list->setCurrentIndex(list->model()->index(arguments[1].toInt() - 1, 0));
+  }
+  if (mode == "--build") {
+    return ShootBuild(application, window, out, arguments[1]);
   }
   if (mode == "--menu") {
     // The menu runs a loop of its own until the shot is taken and the

@@ -4,6 +4,8 @@
 # into a folder, by default docs/screenshots/:
 #   main-start.png    the window as the program starts
 #   main-terrain.png  with examples/terrain.h3l open and its second frame previewed
+#   main-building.png while it builds a DefList of 1,800 frames of 450 x 400
+#   main-built.png    once that build has ended, the status line telling it
 #   wizard.png        the creature wizard at its second step with frames added
 #   help.png          the help window, its picture taken from the window above
 #   main-png.png      with examples/orb.h3l open (RGBA PNG frames), its second
@@ -40,3 +42,16 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 "$PWD/$build/kelvane-cli" build -q --list examples/terrain.h3l -o "$scratch/terrain.def" >/dev/null
 shoot viewer --viewer "$scratch/terrain.def" 2 4
+
+# A build long enough to be seen under way: 1,800 frames in 90 groups.
+mkdir -p "$scratch/creature"
+"$PWD/$build/kelvane-bench-frames" "$scratch/creature" 1800 450 400 speckled >/dev/null
+list=() i=0
+for frame in "$scratch"/creature/frame*.bmp; do
+  list+=("$frame") i=$((i + 1))
+  [ $((i % 20)) -eq 0 ] && list+=(/)
+done
+"$PWD/$build/kelvane-cli" build -q --type 0 --shadow --save-list "$scratch/creature/walk.h3l" \
+  --no-build "${list[@]}" 2>/dev/null
+shoot main-building --build "$scratch/creature/walk.h3l" "$out/main-built.png"
+echo "wrote $out/main-built.png"

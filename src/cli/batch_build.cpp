@@ -14,6 +14,7 @@
 #include <sstream>
 #include <thread>
 
+#include "base/checked_size.h"
 #include "base/errors.h"
 #include "base/ordered_workers.h"
 #include "cli/batch_host.h"
@@ -151,8 +152,8 @@ class BatchBar {
     const size_t filled = frames_ == 0 ? kWidth * documentsDone / std::max<size_t>(documents_, 1)
                                        : kWidth * std::min(framesEncoded, frames_) / frames_;
     terminal_ << "\r[" << std::string(filled, '#') << std::string(kWidth - filled, ' ') << "] "
-              << documentsDone << "/" << documents_ << " DEFs, " << WithThousands(framesEncoded)
-              << "/" << WithThousands(frames_) << " frames\033[K" << std::flush;
+              << documentsDone << "/" << documents_ << " DEFs, " << SizeText(framesEncoded) << "/"
+              << SizeText(frames_) << " frames\033[K" << std::flush;
     drawn_ = true;
   }
   // Clears the bar's line, so that lines can be written where it was.

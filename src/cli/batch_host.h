@@ -22,7 +22,7 @@ struct BatchSignals {
 // its own stream (shown when it is done), each line starting with `label`;
 // questions are answered at once, OK with --yes and Cancel without, as nobody
 // can tell which of the builds asks; the bar counts the frames of all.
-class BatchHost : public CompileHost {
+class BatchHost : public WidthNotingHost {
  public:
   BatchHost(std::ostream& err, std::string label, bool answerYes, BatchSignals& shared)
       : err_(err), label_(std::move(label)), answerYes_(answerYes), shared_(shared) {}
@@ -34,11 +34,6 @@ class BatchHost : public CompileHost {
                         const std::string& framePath) override;
   bool AskOkCancel(const std::string& text, const std::string& caption) override;
   bool StopRequested() override { return shared_.stop.load(); }
-  void FrameRead(const std::string& bmpPath, int32_t width) override {
-    widths_.Note(bmpPath, width);
-  }
-
-  const std::vector<FrameWidth>& OddWidths() const { return widths_.frames(); }
 
  private:
   std::ostream& err_;
@@ -46,7 +41,6 @@ class BatchHost : public CompileHost {
   bool answerYes_;
   BatchSignals& shared_;
   size_t encoded_ = 0;
-  FrameWidthLog widths_;
 };
 
 }  // namespace kelvane::cli

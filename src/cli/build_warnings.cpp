@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/build_warnings.h"
 
+#include "compiler/advice_words.h"
 #include "compiler/build_advice.h"
 
 namespace kelvane::cli {
@@ -36,10 +37,6 @@ const AdviceTerms& CommandLineTerms() {
   return terms;
 }
 
-std::string Quoted(const std::string& path) {
-  return "\"" + path + "\"";
-}
-
 }  // namespace
 
 std::vector<std::string> BuildWarnings(const BuildRequest& request, const FrameDocument& document) {
@@ -62,7 +59,7 @@ std::vector<std::string> BuildWarnings(const BuildRequest& request, const FrameD
   std::vector<std::string> warnings =
       kelvane::BuildWarnings(document, terms, given, request.noBuild);
   if (request.saveListPath && !request.checkedPositions.empty()) {
-    warnings.push_back("a DefList keeps no check marks: " + Quoted(*request.saveListPath) +
+    warnings.push_back("a DefList keeps no check marks: " + advice::Quoted(*request.saveListPath) +
                        " is saved without those of --check");
   }
   return warnings;

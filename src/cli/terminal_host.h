@@ -24,7 +24,7 @@ struct TerminalOptions {
 // when nobody can answer), progress is a bar of frames encoded, and the stop
 // signals held back by `signals` (if any) end the compilation. `err` takes the
 // bar's control sequences as they are; every text on it is PrintableText.
-class TerminalHost : public CompileHost {
+class TerminalHost : public WidthNotingHost {
  public:
   TerminalHost(std::ostream& err, std::istream& in, const TerminalOptions& options,
                const StopSignals* signals);
@@ -38,12 +38,7 @@ class TerminalHost : public CompileHost {
                         const std::string& framePath) override;
   bool AskOkCancel(const std::string& text, const std::string& caption) override;
   bool StopRequested() override;
-  void FrameRead(const std::string& bmpPath, int32_t width) override {
-    widths_.Note(bmpPath, width);
-  }
 
-  // The frames read whose width a map object warning may be about.
-  const std::vector<FrameWidth>& OddWidths() const { return widths_.frames(); }
   // The signal that stopped the compilation, once StopRequested() said so.
   const std::optional<StopRequest>& StopSignal() const { return stopSignal_; }
   // Ends a drawn bar's line, so that what follows starts on a line of its own.
@@ -58,7 +53,6 @@ class TerminalHost : public CompileHost {
   static constexpr std::chrono::milliseconds kSignalLook{2};
   std::chrono::steady_clock::time_point lastLook_{};
   bool barShown_ = false;
-  FrameWidthLog widths_;
 };
 
 }  // namespace kelvane::cli

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "compiler/compile_host.h"
 #include "compiler/def_groups.h"
 #include "framelist/frame_document.h"
 
@@ -57,15 +58,15 @@ struct FrameWidth {
   int32_t width = 0;
 };
 
-// Keeps, of the frames a build reads (CompileHost::FrameRead), those that a
-// map object width warning may be about.
-class FrameWidthLog {
+// A host that keeps, of the frames a build reads, those that a map object
+// width warning may be about, for FrameWidthWarnings after the build.
+class WidthNotingHost : public CompileHost {
  public:
-  void Note(const std::string& bmpPath, int32_t width);
-  const std::vector<FrameWidth>& frames() const { return frames_; }
+  void FrameRead(const std::string& bmpPath, int32_t width) override;
+  const std::vector<FrameWidth>& OddWidths() const { return oddWidths_; }
 
  private:
-  std::vector<FrameWidth> frames_;
+  std::vector<FrameWidth> oddWidths_;
 };
 
 // The map object warnings about `frames` whose width is not a whole number of
@@ -84,9 +85,6 @@ std::vector<std::string> FrameWidthWarnings(const FrameDocument& document,
 std::vector<std::string> FailureHints(const FrameDocument& document, const std::string& message,
                                       const std::string& path, const AdviceTerms& terms,
                                       const std::string& documentPath = {});
-
-// "48,211": a count with its thousands marked.
-std::string WithThousands(uint64_t value);
 
 // "wrote out.def: 12 frames in 3 groups, 48,211 bytes".
 std::string WrittenLine(const std::string& path, const std::vector<DefGroup>& groups,

@@ -9,6 +9,7 @@
 #include "base/frame_file.h"
 #include "base/errors.h"
 #include "base/int_text.h"
+#include "compiler/advice_words.h"
 #include "compiler/build_advice.h"
 #include "compiler/def_format.h"
 #include "compiler/frame_naming.h"
@@ -17,21 +18,14 @@ namespace kelvane {
 
 namespace {
 
+using advice::Fill;
+using advice::Quoted;
+
 // A long list of numbered frames can collide on every frame: name a few.
 constexpr size_t kCollisionsNamed = 5;
 // Map object rows are coded as whole blocks of this many pixels.
 constexpr int32_t kBlockWidth = 32;
 constexpr int kMapObjectType = 2;
-
-std::string Fill(const std::string& term, const std::string& value) {
-  std::string text = term;
-  const size_t at = text.find("{}");
-  return at == std::string::npos ? text : text.replace(at, 2, value);
-}
-
-std::string Quoted(const std::string& path) {
-  return "\"" + path + "\"";
-}
 
 // The options each frame format reads.
 struct FormatUse {
@@ -193,9 +187,9 @@ std::vector<std::string> BuildWarnings(const FrameDocument& document, const Advi
   return warnings;
 }
 
-void FrameWidthLog::Note(const std::string& bmpPath, int32_t width) {
+void WidthNotingHost::FrameRead(const std::string& bmpPath, int32_t width) {
   if (width % kBlockWidth != 0) {
-    frames_.push_back({bmpPath, width});
+    oddWidths_.push_back({bmpPath, width});
   }
 }
 

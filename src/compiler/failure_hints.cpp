@@ -11,6 +11,7 @@
 #include "base/path_parts.h"
 #include "base/system_files.h"
 #include "base/verbatim_texts.h"
+#include "compiler/advice_words.h"
 #include "compiler/build_advice.h"
 #include "framelist/document_output.h"
 
@@ -18,15 +19,8 @@ namespace kelvane {
 
 namespace {
 
-std::string Fill(const std::string& term, const std::string& value) {
-  std::string text = term;
-  const size_t at = text.find("{}");
-  return at == std::string::npos ? text : text.replace(at, 2, value);
-}
-
-std::string Quoted(const std::string& path) {
-  return "\"" + path + "\"";
-}
+using advice::Fill;
+using advice::Quoted;
 
 bool StartsWithBmpSignature(const std::string& path) {
   try {
@@ -118,10 +112,6 @@ std::optional<std::string> FrameFileHint(const std::string& message, const std::
   return std::nullopt;
 }
 
-std::string Counted(size_t count, const std::string& what) {
-  return std::to_string(count) + " " + what + (count == 1 ? "" : "s");
-}
-
 }  // namespace
 
 std::vector<std::string> FailureHints(const FrameDocument& document, const std::string& message,
@@ -143,22 +133,14 @@ std::vector<std::string> FailureHints(const FrameDocument& document, const std::
   return hints;
 }
 
-std::string WithThousands(uint64_t value) {
-  std::string digits = std::to_string(value);
-  for (size_t at = digits.size(); at > 3; at -= 3) {
-    digits.insert(at - 3, ",");
-  }
-  return digits;
-}
-
 std::string WrittenLine(const std::string& path, const std::vector<DefGroup>& groups,
                         uint64_t bytes) {
   size_t frames = 0;
   for (const DefGroup& group : groups) {
     frames += group.names.size();
   }
-  return "wrote " + path + ": " + Counted(frames, "frame") + " in " +
-         Counted(groups.size(), "group") + ", " + SizeText(bytes) + " bytes";
+  return "wrote " + path + ": " + CountText(frames, "frame") + " in " +
+         CountText(groups.size(), "group") + ", " + SizeText(bytes) + " bytes";
 }
 
 }  // namespace kelvane

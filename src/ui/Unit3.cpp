@@ -13,6 +13,7 @@
 #include "ui/help_picture.h"
 #include "ui/help_text.h"
 #include "ui/pictures.h"
+#include "ui/screen_fit.h"
 #include "ui/ui_texts.h"
 #include "ui/user_dialogs.h"
 
@@ -27,10 +28,11 @@ TForm3::TForm3(TForm1& explained, UserDialogs& dialogs, QWidget* parent)
   setWindowTitle(text::kHelpCaption);
   setWindowIcon(ProgramIcon());
   setFixedSize(827, 579);
-  move(192, 107);
-  Image1 = Place(new QLabel(this), "Image1", {0, 0, kHelpPictureWidth, kHelpPictureHeight});
+  PlaceOnScreen(*this, {192, 107});
+  QWidget* client = MakeScrollingClient(*this, {827, 579});
+  Image1 = Place(new QLabel(client), "Image1", {0, 0, kHelpPictureWidth, kHelpPictureHeight});
   Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  Memo1 = Place(new QPlainTextEdit(this), "Memo1",
+  Memo1 = Place(new QPlainTextEdit(client), "Memo1",
                 {kHelpPictureWidth, 0, 827 - kHelpPictureWidth, 579});
   Memo1->setReadOnly(true);
   Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -3,7 +3,6 @@
 // the event loop, in that order; or, with --view, the DEF viewer alone.
 
 #include <QApplication>
-#include <QStringList>
 #include <iostream>
 
 #include "base/program_licence.h"
@@ -16,14 +15,6 @@
 #include "ui/viewer.h"
 
 namespace {
-
-std::vector<std::string> ProgramArgumentsOf(const QStringList& arguments) {
-  std::vector<std::string> kept;
-  for (qsizetype i = 1; i < arguments.size(); ++i) {
-    kept.push_back(arguments[i].toStdString());
-  }
-  return kept;
-}
 
 // The viewer as the only window: the program ends when it closes.
 int ViewAlone(QApplication& application, const std::string& path) {
@@ -40,15 +31,9 @@ int ViewAlone(QApplication& application, const std::string& path) {
 int main(int argc, char* argv[]) {
   using kelvane::ui::ProgramArguments;
   namespace ui_text = kelvane::ui::ui_text;
-  QApplication application(argc, argv);
-  application.setApplicationName(ui_text::kProgramName);
-  application.setApplicationVersion(KELVANE_VERSION);
-  application.setWindowIcon(kelvane::ui::ProgramIcon());
-  // Wayland shells find the menu entry, and so the icon, by this name.
-  application.setDesktopFileName("org.kelvane.Kelvane");
-
-  const ProgramArguments arguments =
-      kelvane::ui::ParseProgramArguments(ProgramArgumentsOf(QApplication::arguments()));
+  // Read before Qt starts, so that the answers on the terminal need no display.
+  const ProgramArguments arguments = kelvane::ui::ParseProgramArguments(
+      kelvane::ui::WithoutToolkitOptions(std::vector<std::string>(argv + 1, argv + argc)));
   switch (arguments.action) {
     case ProgramArguments::Action::ShowHelp:
       std::cout << ui_text::kUsage;
@@ -62,9 +47,19 @@ int main(int argc, char* argv[]) {
                 << "\nTry 'kelvane --help'.\n";
       return 2;
     case ProgramArguments::Action::OpenViewer:
-      return ViewAlone(application, arguments.viewDef);
     case ProgramArguments::Action::OpenWindow:
       break;
+  }
+
+  QApplication application(argc, argv);
+  application.setApplicationName(ui_text::kProgramName);
+  application.setOrganizationName(ui_text::kProgramName);
+  application.setApplicationVersion(KELVANE_VERSION);
+  application.setWindowIcon(kelvane::ui::ProgramIcon());
+  // Wayland shells find the menu entry, and so the icon, by this name.
+  application.setDesktopFileName("org.kelvane.Kelvane");
+  if (arguments.action == ProgramArguments::Action::OpenViewer) {
+    return ViewAlone(application, arguments.viewDef);
   }
 
   kelvane::ui::QtDialogs dialogs;

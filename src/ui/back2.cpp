@@ -1,25 +1,43 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/back2.h"
 
+#include <QAction>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListView>
 #include <QMimeData>
 #include <QPushButton>
+#include <QSettings>
 #include <QUrl>
 
 #include "base/errors.h"
 #include "base/verbatim_texts.h"
+#include "compiler/build_advice.h"
+#include "framelist/document_paths.h"
+#include "ui/advice_terms.h"
+#include "ui/build_runner.h"
 #include "ui/dropped_files.h"
 #include "ui/frame_list_model.h"
 #include "ui/pictures.h"
+#include "ui/screen_fit.h"
+#include "ui/status_line.h"
+#include "ui/ui_texts.h"
 #include "ui/user_dialogs.h"
 
 namespace kelvane::ui {
+
+namespace {
+
+// Where the window was when it last closed, kept across starts.
+const char* const kWindowPlaceKey = "window/main";
+
+}  // namespace
 
 TForm1::TForm1(UserDialogs& dialogs, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -28,14 +46,33 @@ TForm1::TForm1(UserDialogs& dialogs, QWidget* parent)
   setObjectName("Form1");
   setWindowTitle(text::kMainCaption);
   setWindowIcon(ProgramIcon());
-  setFixedSize(658, 469);
-  move(255, 307);
+  // The specified client area, and the status line under it.
+  setFixedSize(658, 469 + kStatusLineHeight);
   setAcceptDrops(true);
+  runner_ = new BuildRunner(dialogs_, WindowAdviceTerms(), this);
   CreateControls();
   ConnectReactions();
   CreateViewerCommands();
+  CreateShortcuts();
   CreateColourCommands();
+  layout()->activate();
   FormCreate();
+  RestoreWindowPlace();
+  MarkSaved();
+}
+
+void TForm1::RestoreWindowPlace() {
+  const QSettings settings;
+  PlaceOnScreen(*this, settings.value(kWindowPlaceKey, QPoint(255, 307)).toPoint());
+}
+
+void TForm1::RememberWindowPlace() const {
+  QSettings settings;
+  settings.setValue(kWindowPlaceKey, pos());
+}
+
+bool TForm1::IsBuilding() const {
+  return runner_->Running();
 }
 
 void TForm1::ConnectReactions() {
@@ -60,6 +97,7 @@ void TForm1::ConnectReactions() {
     connect(flag.box, &QCheckBox::toggled, this, [this, value = flag.value](bool checked) {
       if (!showingSettings_) {
         document_.settings.*value = checked;
+        ScheduleTitleRefresh();
       }
     });
   }
@@ -74,6 +112,7 @@ void TForm1::ConnectReactions() {
             [this, text = field.text](const QString& now) {
               if (!showingSettings_) {
                 document_.settings.*text = now.toStdString();
+                ScheduleTitleRefresh();
               }
             });
   }
@@ -90,6 +129,23 @@ void TForm1::ConnectReactions() {
   connect(c.BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
 
   connect(listModel_, &FrameListModel::checkToggled, this, &TForm1::ListBox1ClickCheck);
+  // The title's unsaved-changes mark follows every change of the list.
+  connect(listModel_, &QAbstractItemModel::rowsInserted, this, &TForm1::ScheduleTitleRefresh);
+  connect(listModel_, &QAbstractItemModel::rowsRemoved, this, &TForm1::ScheduleTitleRefresh);
+  connect(listModel_, &QAbstractItemModel::modelReset, this, &TForm1::ScheduleTitleRefresh);
+  connect(listModel_, &QAbstractItemModel::dataChanged, this, &TForm1::ScheduleTitleRefresh);
+  connect(runner_, &BuildRunner::framesEncoded, this, &TForm1::ShowFramesEncoded);
+  connect(runner_, &BuildRunner::finished, this, &TForm1::BuildFinished);
+  connect(statusLine_, &StatusLine::detailsAsked, this, [this] {
+    dialogs_.ShowMessage(statusLine_->details().join("\n").toStdString(),
+                         ui_text::kWarningsCaption);
+  });
+  stopBuild_ = new QAction(this);
+  stopBuild_->setObjectName("stopBuild");
+  stopBuild_->setShortcut(Qt::Key_Escape);
+  stopBuild_->setEnabled(false);
+  connect(stopBuild_, &QAction::triggered, this, &TForm1::AskToStop);
+  addAction(stopBuild_);
   // The preview runs when the user moves the selection, by mouse or keys, and
   // when the user clicks the entry already selected (to apply a new stretch
   // mode); selection changes made by the window's commands run none.
@@ -113,17 +169,35 @@ void TForm1::ConnectReactions() {
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
   if (watched == controls_.ListBox1 && event->type() == QEvent::KeyPress &&
       static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
-    Button3Click();
+    if (!IsBuilding()) {
+      Button3Click();
+    }
     return true;
   }
   if (watched == controls_.Button1 && event->type() == QEvent::ToolTip) {
-    controls_.Button1->setToolTip(QString::fromStdString(PaletteDescription()));
+    // Its keys, then the palette the build will use, as things are now.
+    controls_.Button1->setToolTip(controls_.Button1->property(kShortcutTipProperty).toString() +
+                                  "\n" + QString::fromStdString(PaletteDescription()));
   }
   return QWidget::eventFilter(watched, event);
 }
 
+void TForm1::closeEvent(QCloseEvent* event) {
+  if (IsBuilding()) {
+    event->ignore();
+    closeWhenBuilt_ = AskToStop() || closeWhenBuilt_;
+    return;
+  }
+  if (!MayThrowAwayChanges()) {
+    event->ignore();
+    return;
+  }
+  RememberWindowPlace();
+  event->accept();
+}
+
 void TForm1::dragEnterEvent(QDragEnterEvent* event) {
-  if (!LocalFiles(*event->mimeData()).empty()) {
+  if (!IsBuilding() && !LocalFiles(*event->mimeData()).empty()) {
     event->acceptProposedAction();
   }
 }
@@ -131,11 +205,17 @@ void TForm1::dragEnterEvent(QDragEnterEvent* event) {
 // A DefList dropped anywhere is opened as type 2; BMP and PNG frames dropped
 // on the list are added as ADD File adds them.
 void TForm1::dropEvent(QDropEvent* event) {
+  if (IsBuilding()) {
+    return;
+  }
   const DroppedFiles dropped = SortDroppedFiles(LocalFiles(*event->mimeData()));
-  const bool onList = controls_.ListBox1->geometry().contains(event->position().toPoint());
+  QListView* list = controls_.ListBox1;
+  const bool onList = list->rect().contains(list->mapFrom(this, event->position().toPoint()));
   if (dropped.defList) {
     event->acceptProposedAction();
-    OpenDefList(*dropped.defList);
+    if (MayThrowAwayChanges()) {
+      OpenDefList(*dropped.defList);
+    }
   } else if (onList && !dropped.frames.empty()) {
     event->acceptProposedAction();
     AddFiles(dropped.frames);
@@ -143,12 +223,19 @@ void TForm1::dropEvent(QDropEvent* event) {
 }
 
 void TForm1::ShowError(const Error& error) {
-  ReportError(error.what(), error.path());
+  ShowError(error, documentPath_);
 }
 
-void TForm1::ReportError(const std::string& message, const std::string& path) {
+void TForm1::ShowError(const Error& error, const std::string& documentPath) {
+  ReportError(error.what(), error.path(), documentPath);
+}
+
+void TForm1::ReportError(const std::string& message, const std::string& path,
+                         const std::string& documentPath) {
   const bool named = path.empty() || message.find(path) != std::string::npos;
-  dialogs_.ShowError(message, named ? std::string() : path);
+  const std::vector<std::string> hints =
+      FailureHints(ResolvedForBuild(document_), message, path, WindowAdviceTerms(), documentPath);
+  dialogs_.ShowFailure(message, named ? std::string() : path, hints);
 }
 
 }  // namespace kelvane::ui

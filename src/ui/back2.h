@@ -3,6 +3,7 @@
 
 #include <QWidget>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,7 @@ class QLineEdit;
 class QListView;
 class QProgressBar;
 class QPushButton;
+class QTimer;
 
 namespace kelvane {
 class Error;
@@ -27,9 +29,12 @@ class Error;
 
 namespace kelvane::ui {
 
+class BuildRunner;
 class DefViewer;
 class FrameListModel;
+class StatusLine;
 class UserDialogs;
+struct BuildResult;
 
 // The main window, TForm1: the frame list, the preview, the option controls
 // and the commands. Every rule comes from the core; this class reads the
@@ -38,6 +43,12 @@ class TForm1 : public QWidget {
   Q_OBJECT
 
  public:
+  // The status line's height, under the controls' specified client area.
+  static constexpr int kStatusLineHeight = 20;
+  // The property that keeps a control's tooltip of its keys, for a tooltip
+  // that adds more when it is shown.
+  static constexpr const char* kShortcutTipProperty = "shortcutTip";
+
   explicit TForm1(UserDialogs& dialogs, QWidget* parent = nullptr);
   ~TForm1() override;
 
@@ -52,9 +63,16 @@ class TForm1 : public QWidget {
 
   const FrameDocument& document() const { return document_; }
   const std::string& startDirectory() const { return startDirectory_; }
+  // A build runs off the GUI thread; the controls that change the list, the
+  // settings or the output wait for it.
+  bool IsBuilding() const;
+
+ signals:
+  void buildFinished();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
 
@@ -122,7 +140,11 @@ class TForm1 : public QWidget {
   void helpClick();                 // shows the help window
   void WizardButtonClick();         // runs the creature wizard on this window's list
   void ShowDocument();              // shows what the wizard changed: options and group count
-  void Button1Click();              // "Create Def File": the compilation
+  void Button1Click();              // "Create Def File": the compilation, started
+  void ShowFramesEncoded(size_t encoded, size_t total);
+  void BuildFinished(const std::shared_ptr<BuildResult>& result);
+  bool AskToStop();  // Esc, or closing the window, while a build runs: true to stop
+  void ShowBuilding();
   void ShowSettings();
   void ShowProgress(int value);
 
@@ -133,7 +155,9 @@ class TForm1 : public QWidget {
   void Button6Click();                             // New
   void ListBox1ClickCheck(int row, bool checked);  // a check mark toggled: selection moves down
   void BitBtn1Click();                             // Save As DefList
-  void Button4Click();                             // Load DefList
+  bool SaveAs();                                   // false when cancelled or failed
+  bool SaveTo(const std::string& path);
+  void Button4Click();  // Load DefList
   void AddFiles(const std::vector<std::string>& paths);
   void LoadList(const std::string& path, DefListType ifUnsure);
   void ShowGroupCount(int count);
@@ -154,6 +178,20 @@ class TForm1 : public QWidget {
     bool& flag_;
     bool was_;
   };
+
+  // back2_document.cpp: the document as a whole, its title and its changes.
+  bool HasUnsavedChanges() const;
+  void MarkSaved();  // what the window holds now is what its document holds
+  void ScheduleTitleRefresh();
+  void RefreshTitle();
+  // Asks Save, Discard or Cancel when unsaved changes would be thrown away;
+  // true when the command may go on.
+  bool MayThrowAwayChanges();
+  // back2_shortcuts.cpp
+  void CreateShortcuts();
+  // The window's place on the screen: the last one kept, fitted to the screen.
+  void RestoreWindowPlace();
+  void RememberWindowPlace() const;
 
   // back2_viewer.cpp: the DEF viewer, reached without a control of its own.
   void CreateViewerCommands();  // Ctrl+D and the list's "View the built DEF"
@@ -176,9 +214,13 @@ class TForm1 : public QWidget {
   void TogglePreviewColours();  // O: the original or the frame as it will be built
   void ShowPreviewPicture();
 
+  // An error box; the path is added when the message does not name it
+  // already, and the hints the core has for the failure, the list being read
+  // from `documentPath` (by default the document open).
   void ShowError(const Error& error);
-  // An error box; the path is added when the message does not name it already.
-  void ReportError(const std::string& message, const std::string& path);
+  void ShowError(const Error& error, const std::string& documentPath);
+  void ReportError(const std::string& message, const std::string& path,
+                   const std::string& documentPath = {});
 
   UserDialogs& dialogs_;
   Controls controls_{};
@@ -193,6 +235,14 @@ class TForm1 : public QWidget {
   QWidget* helpWindow_ = nullptr;
   DefViewer* viewer_ = nullptr;  // made when first asked for, then reused
   QAction* viewBuiltDef_ = nullptr;
+  BuildRunner* runner_ = nullptr;
+  StatusLine* statusLine_ = nullptr;
+  QAction* stopBuild_ = nullptr;          // Esc while a build runs
+  std::vector<QAction*> idleOnly_;        // commands that change the document: not while building
+  bool closeWhenBuilt_ = false;           // closing asked to stop the build first
+  std::string documentPath_;              // the DefList last opened or saved
+  std::optional<std::string> savedText_;  // the document as saved or opened, if it was
+  QTimer* titleRefresh_ = nullptr;
   QAction* clearPalette_ = nullptr;
   QAction* dither_ = nullptr;
   QAction* paletteLine_ = nullptr;

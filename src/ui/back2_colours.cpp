@@ -24,6 +24,7 @@
 #include "prepare/def_palette.h"
 #include "prepare/palette_file.h"
 #include "ui/back2.h"
+#include "ui/build_runner.h"
 #include "ui/file_filters.h"
 #include "ui/frame_list_model.h"
 #include "ui/preview_picture.h"
@@ -109,12 +110,13 @@ void TForm1::CreateColourCommands() {
     list->addAction(action);
     return action;
   };
-  connect(add("referencePalette", ui_text::kReferencePalette), &QAction::triggered, this,
-          &TForm1::ReferencePaletteClick);
+  QAction* reference = add("referencePalette", ui_text::kReferencePalette);
+  connect(reference, &QAction::triggered, this, &TForm1::ReferencePaletteClick);
   clearPalette_ = add("clearReferencePalette", ui_text::kClearReferencePalette);
   connect(clearPalette_, &QAction::triggered, this, &TForm1::ClearReferencePaletteClick);
   dither_ = add("dither", ui_text::kDither);
   dither_->setCheckable(true);
+  idleOnly_.insert(idleOnly_.end(), {reference, dither_});  // a build reads the colours
   connect(dither_, &QAction::toggled, this,
           [this](bool checked) { document_.colours.dither = checked; });
   paletteLine_ = add("paletteLine", "");
@@ -131,8 +133,10 @@ void TForm1::PreviewDeleter::operator()(TrueColourPreview* preview) const {
   delete preview;
 }
 
-// The list view and its model go before the document they show.
+// A build still running is stopped first; the list view and its model go
+// before the document they show.
 TForm1::~TForm1() {
+  delete runner_;
   listModel_->Detach();
 }
 
@@ -142,7 +146,7 @@ std::string TForm1::PaletteDescription() const {
 }
 
 void TForm1::RefreshColourCommands() {
-  clearPalette_->setEnabled(!document_.colours.referencePalette.empty());
+  clearPalette_->setEnabled(!document_.colours.referencePalette.empty() && !IsBuilding());
   const QSignalBlocker quiet(dither_);
   dither_->setChecked(document_.colours.dither);
   const QFontMetrics metrics(controls_.ListBox1->font());

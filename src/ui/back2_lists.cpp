@@ -7,6 +7,7 @@
 #include <QListView>
 #include <optional>
 
+#include "base/checked_size.h"
 #include "base/errors.h"
 #include "base/path_parts.h"
 #include "base/verbatim_texts.h"
@@ -20,6 +21,8 @@
 #include "ui/controls.h"
 #include "ui/file_filters.h"
 #include "ui/frame_list_model.h"
+#include "ui/status_line.h"
+#include "ui/ui_texts.h"
 #include "ui/user_dialogs.h"
 
 namespace kelvane::ui {
@@ -90,7 +93,8 @@ void TForm1::Button5Click() {
 
 void TForm1::Button6Click() {
   const auto question = NewListQuestion(document_.list);
-  if (!question || !dialogs_.AskOkCancel(question->text, question->caption)) {
+  if (!question || !MayThrowAwayChanges() ||
+      !dialogs_.AskOkCancel(question->text, question->caption)) {
     return;
   }
   {
@@ -99,6 +103,8 @@ void TForm1::Button6Click() {
   }
   ShowGroupCount(0);
   ListBox1Click();
+  documentPath_.clear();
+  MarkSaved();
 }
 
 void TForm1::ListBox1ClickCheck(int row, bool checked) {
@@ -108,14 +114,18 @@ void TForm1::ListBox1ClickCheck(int row, bool checked) {
 }
 
 void TForm1::BitBtn1Click() {
+  SaveAs();
+}
+
+bool TForm1::SaveAs() {
   if (document_.list.IsEmpty()) {
-    return;
+    return false;
   }
   const auto chosen = dialogs_.SaveFile(SaveDefListRequest());
-  if (!chosen) {
-    return;
-  }
-  const std::string path = DefListSaveName(FullPath(*chosen));
+  return chosen && SaveTo(DefListSaveName(FullPath(*chosen)));
+}
+
+bool TForm1::SaveTo(const std::string& path) {
   // Saved where it is read from: its frame paths name the same files from its
   // folder, which becomes the window's folder for relative names.
   FrameDocument saved = MovedTo(document_, FolderOf(path), false);
@@ -123,7 +133,7 @@ void TForm1::BitBtn1Click() {
     SaveDefList(path, saved);
   } catch (const Error& error) {
     ShowError(error);
-    return;
+    return false;
   }
   {
     const QuietSelection quiet(*this);
@@ -132,9 +142,16 @@ void TForm1::BitBtn1Click() {
     }
   }
   document_.folder = saved.folder;
+  documentPath_ = path;
+  MarkSaved();
+  statusLine_->Show(QString(ui_text::kSaved).arg(QString::fromStdString(path)));
+  return true;
 }
 
 void TForm1::Button4Click() {
+  if (!MayThrowAwayChanges()) {
+    return;
+  }
   if (const auto answer = dialogs_.OpenFiles(LoadDefListRequest())) {
     LoadList(FullPath(answer->paths.front()),
              answer->filterIndex == 1 ? DefListType::WithHeader : DefListType::ListOnly);
@@ -150,9 +167,16 @@ void TForm1::LoadList(const std::string& path, DefListType ifUnsure) {
     const QuietSelection quiet(*this);
     kelvane::OpenDefList(path, ifUnsure, document_);
   } catch (const Error& error) {
-    ShowError(error);
+    ShowError(error, path);
     return;
   }
+  documentPath_ = path;
+  const FrameList& list = document_.list;
+  statusLine_->Show(
+      QString(ui_text::kOpened)
+          .arg(QString::fromStdString(path))
+          .arg(QString::fromStdString(CountText(list.Count() - list.SeparatorCount(), "frame")))
+          .arg(QString::fromStdString(CountText(list.SeparatorCount(), "group"))));
   std::optional<Error> failure;
   try {
     ShowGroupCount(FinishLoad(document_));
@@ -160,6 +184,7 @@ void TForm1::LoadList(const std::string& path, DefListType ifUnsure) {
     failure = error;
   }
   ShowSettings();
+  MarkSaved();
   if (failure) {
     ShowError(*failure);
   }

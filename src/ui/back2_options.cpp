@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QPushButton>
 #include <algorithm>
 
 #include "base/verbatim_texts.h"
@@ -17,9 +18,12 @@
 #include "framelist/preview_rule.h"
 #include "framelist/separators.h"
 #include "ui/back2.h"
-#include "ui/dialog_compile_host.h"
+#include "ui/build_runner.h"
 #include "ui/file_filters.h"
+#include "ui/frame_list_model.h"
 #include "ui/preview_picture.h"
+#include "ui/status_line.h"
+#include "ui/ui_texts.h"
 #include "ui/user_dialogs.h"
 #include "ui/wizard.h"
 
@@ -126,7 +130,8 @@ void TForm1::helpClick() {
 
 void TForm1::WizardButtonClick() {
   const auto question = NewListQuestion(document_.list);
-  if (question && !dialogs_.AskOkCancel(question->text, question->caption)) {
+  if (question &&
+      (!MayThrowAwayChanges() || !dialogs_.AskOkCancel(question->text, question->caption))) {
     return;
   }
   {
@@ -138,6 +143,9 @@ void TForm1::WizardButtonClick() {
   }
   ShowDocument();
   ListBox1Click();
+  documentPath_.clear();  // a new list, saved nowhere yet
+  savedText_.reset();
+  ScheduleTitleRefresh();
 }
 
 void TForm1::ShowDocument() {
@@ -146,24 +154,80 @@ void TForm1::ShowDocument() {
 }
 
 void TForm1::Button1Click() {
-  DialogCompileHost host(dialogs_, [this](int value) { ShowProgress(value); });
+  if (IsBuilding()) {
+    return;
+  }
   FrameDocument job = ResolvedForBuild(document_);
-  const CompileOutcome outcome = CreateDefFile(state_, job, host);
-  if (job.list.Count() > document_.list.Count()) {
+  statusLine_->Show(BuildingSummary(job.settings.outputName, 0, 0));
+  runner_->Start(state_, std::move(job));
+  ShowBuilding();
+}
+
+void TForm1::ShowFramesEncoded(size_t encoded, size_t total) {
+  if (!IsBuilding()) {
+    return;  // a notice that came after the end
+  }
+  ShowProgress(total == 0 ? 100 : int(encoded * 100 / total));
+  statusLine_->Show(
+      BuildingSummary(FileOf(document_, document_.settings.outputName), encoded, total));
+}
+
+void TForm1::BuildFinished(const std::shared_ptr<BuildResult>& result) {
+  if (result->job.list.Count() > document_.list.Count()) {
     const QuietSelection quiet(*this);  // the separator it appended moves no selection
     AddSeparator(document_.list);
   }
   ShowGroupCount(SeparatorRefresh(document_.list));
-  if (outcome.status == CompileOutcome::Status::Failed) {
-    ReportError(outcome.message, outcome.path);
-  }
   // Whatever ended the compilation, the gauge is ready for the next one.
   ShowProgress(0);
+  ShowBuilding();
+  RefreshViewBuiltDef();
+  statusLine_->Show(FinishedSummary(*result), FinishedDetails(*result));
+  const CompileOutcome& outcome = result->outcome;
+  if (outcome.status == CompileOutcome::Status::Failed) {
+    const bool named =
+        outcome.path.empty() || outcome.message.find(outcome.path) != std::string::npos;
+    dialogs_.ShowFailure(outcome.message, named ? std::string() : outcome.path, result->hints);
+  }
+  emit buildFinished();
+  if (closeWhenBuilt_) {
+    closeWhenBuilt_ = false;
+    close();
+  }
+}
+
+bool TForm1::AskToStop() {
+  const std::string output = FileOf(document_, document_.settings.outputName);
+  if (!IsBuilding() ||
+      !dialogs_.AskOkCancel(QString(ui_text::kStopQuestion).arg(Q(output)).toStdString(),
+                            ui_text::kErrorCaption)) {
+    return false;
+  }
+  runner_->RequestStop();  // harmless when the build ended while the question was open
+  return IsBuilding();
+}
+
+void TForm1::ShowBuilding() {
+  const bool idle = !IsBuilding();
+  Controls& c = controls_;
+  QWidget* const changing[] = {c.ComboBox2, c.ComboBox1,   c.Button6, c.Button5,   c.Button2,
+                               c.Button3,   c.Button4,     c.BitBtn1, c.Button1,   c.BitBtn2,
+                               c.CB2,       c.CB3,         c.CB4,     c.CheckBox2, c.CB5,
+                               c.CB6,       c.WizardButton};
+  for (QWidget* control : changing) {
+    control->setEnabled(idle);
+  }
+  for (QAction* command : idleOnly_) {
+    command->setEnabled(idle);
+  }
+  listModel_->SetLocked(!idle);
+  stopBuild_->setEnabled(!idle);
+  RefreshColourCommands();
+  ShowSettings();  // the fields whose state the settings decide
 }
 
 void TForm1::ShowProgress(int value) {
   controls_.Gauge1->setValue(std::clamp(value, 0, 100));
-  controls_.Gauge1->repaint();
 }
 
 void TForm1::ShowSettings() {
@@ -174,22 +238,24 @@ void TForm1::ShowSettings() {
   ShowSelection(c.ComboBox2, s.typeIndex, text::kTypeBoxText);
   ShowSelection(c.ComboBox1, s.formatsIndex, text::kFormatsBoxText);
   ShowSelection(c.ComboBox3, s.monsterIndex, text::kMonsterBoxText);
-  c.ComboBox3->setEnabled(s.monsterBoxEnabled);
-  ShowField(c.Edit3, s.outputName, true);
-  ShowField(c.Edit4, s.nameMask, true);
+  const bool idle = !IsBuilding();
+  c.ComboBox3->setEnabled(s.monsterBoxEnabled && idle);
+  ShowField(c.Edit3, s.outputName, idle);
+  ShowField(c.Edit4, s.nameMask, idle);
   c.CheckBox2->setChecked(s.checkPalette);
   c.CB2->setChecked(s.shadow);
   c.CB3->setChecked(s.outline);
   c.CB4->setChecked(s.fixedSize);
-  ShowField(c.Edit1, s.fixedWidth, s.fixedFieldsEnabled);
-  ShowField(c.Edit2, s.fixedHeight, s.fixedFieldsEnabled);
+  ShowField(c.Edit1, s.fixedWidth, s.fixedFieldsEnabled && idle);
+  ShowField(c.Edit2, s.fixedHeight, s.fixedFieldsEnabled && idle);
   c.CB5->setChecked(s.useX);
-  ShowField(c.Edit5, s.xText, s.xFieldEnabled);
+  ShowField(c.Edit5, s.xText, s.xFieldEnabled && idle);
   c.Edit5->setReadOnly(!s.xFieldEnabled);
   c.CB6->setChecked(s.useY);
-  ShowField(c.Edit6, s.yText, s.yFieldEnabled);
+  ShowField(c.Edit6, s.yText, s.yFieldEnabled && idle);
   c.Edit6->setReadOnly(!s.yFieldEnabled);
   showingSettings_ = wasShowing;
+  ScheduleTitleRefresh();
 }
 
 }  // namespace kelvane::ui

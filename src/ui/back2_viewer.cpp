@@ -1,44 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's ways into the DEF viewer: a keyboard shortcut and the
-// list's context menu, so that no control of the window moves or is added.
+// list's context menu (which looks at the built DEF again as it opens), so
+// that no control of the window moves or is added.
 
 #include <QAction>
-#include <QEvent>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QListView>
-#include <QPushButton>
-#include <functional>
 
 #include "defread/def_viewer_model.h"
 #include "framelist/document_paths.h"
 #include "ui/back2.h"
+#include "ui/file_filters.h"
 #include "ui/user_dialogs.h"
 #include "ui/viewer.h"
 #include "ui/viewer_texts.h"
 
 namespace kelvane::ui {
-
-namespace {
-
-// Runs `beforeMenu` as a context menu is asked for, before it shows.
-class ContextMenuWatch : public QObject {
- public:
-  ContextMenuWatch(QObject* parent, std::function<void()> beforeMenu)
-      : QObject(parent), beforeMenu_(std::move(beforeMenu)) {}
-
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::ContextMenu) {
-      beforeMenu_();
-    }
-    return QObject::eventFilter(watched, event);
-  }
-
- private:
-  std::function<void()> beforeMenu_;
-};
-
-}  // namespace
 
 void TForm1::CreateViewerCommands() {
   Controls& c = controls_;
@@ -57,19 +35,13 @@ void TForm1::CreateViewerCommands() {
   connect(viewBuiltDef_, &QAction::triggered, this, &TForm1::ViewBuiltDefClick);
   c.ListBox1->addAction(viewBuiltDef_);
 
-  // The file may come and go outside the window: looked at again as the menu opens.
-  c.ListBox1->viewport()->installEventFilter(
-      new ContextMenuWatch(this, [this] {
-        RefreshViewBuiltDef();
-        RefreshColourCommands();
-      }));
   connect(c.Edit3, &QLineEdit::textChanged, this, &TForm1::RefreshViewBuiltDef);
-  connect(c.Button1, &QPushButton::clicked, this, &TForm1::RefreshViewBuiltDef);
   RefreshViewBuiltDef();
 }
 
 void TForm1::ViewDefClick() {
   OpenFilesRequest request;
+  request.place = kDefsPlace;
   request.filters = {{viewer_text::kDefFilesLabel, viewer_text::kDefFilesPattern}};
   const auto answer = dialogs_.OpenFiles(request);
   if (answer && !answer->paths.empty()) {

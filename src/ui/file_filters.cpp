@@ -24,6 +24,7 @@ std::vector<FileFilter> ParseFilters(const std::string& pairs) {
 
 OpenFilesRequest AddFilesRequest(int filterIndex) {
   OpenFilesRequest request;
+  request.place = kFramesPlace;
   request.filters = ParseFilters(text::kAddFileFilter);
   for (const FileFilter& frames : ParseFilters(ui_text::kFrameFilters)) {
     request.filters.push_back(frames);
@@ -36,6 +37,7 @@ OpenFilesRequest AddFilesRequest(int filterIndex) {
 
 OpenFilesRequest LoadDefListRequest() {
   OpenFilesRequest request;
+  request.place = kListsPlace;
   // The stored filter puts the labels where the patterns belong, so that its
   // "patterns" list no file at all; each entry lists the documents instead.
   for (const FileFilter& entry : ParseFilters(text::kLoadListFilter)) {
@@ -53,6 +55,7 @@ OpenFilesRequest ReferencePaletteRequest() {
 
 SaveFileRequest OutputFileRequest() {
   SaveFileRequest request;
+  request.place = kOutputPlace;
   request.filters = ParseFilters(text::kOutputFilter);
   request.initialName = text::kOutputInitialName;
   request.askBeforeCreating = true;
@@ -61,6 +64,7 @@ SaveFileRequest OutputFileRequest() {
 
 SaveFileRequest SaveDefListRequest() {
   SaveFileRequest request;
+  request.place = kListsPlace;
   request.filters = ParseFilters(text::kSaveListFilter);
   request.initialName = text::kSaveListInitialName;
   request.askBeforeCreating = true;

@@ -24,6 +24,15 @@ void FrameListModel::Detach() {
   }
 }
 
+void FrameListModel::SetLocked(bool locked) {
+  if (locked_ != locked) {
+    locked_ = locked;
+    if (rowCount() > 0) {
+      emit dataChanged(index(0), index(rowCount() - 1), {Qt::CheckStateRole});
+    }
+  }
+}
+
 int FrameListModel::rowCount(const QModelIndex& parent) const {
   return parent.isValid() || list_ == nullptr ? 0 : int(list_->Count());
 }
@@ -52,11 +61,12 @@ Qt::ItemFlags FrameListModel::flags(const QModelIndex& index) const {
     return Qt::NoItemFlags;
   }
   const Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-  return checkMarks_ ? flags | Qt::ItemIsUserCheckable : flags;
+  return checkMarks_ && !locked_ ? flags | Qt::ItemIsUserCheckable : flags;
 }
 
 bool FrameListModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-  if (!checkMarks_ || role != Qt::CheckStateRole || !index.isValid() || index.row() >= rowCount()) {
+  if (!checkMarks_ || locked_ || role != Qt::CheckStateRole || !index.isValid() ||
+      index.row() >= rowCount()) {
     return false;
   }
   emit checkToggled(index.row(), static_cast<Qt::CheckState>(value.toInt()) == Qt::Checked);

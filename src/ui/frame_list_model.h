@@ -22,6 +22,8 @@ class FrameListModel : public QAbstractListModel, private FrameListListener {
   FrameListModel(const FrameList& list, std::function<void(FrameListListener*)> listen,
                  QObject* parent = nullptr);
   void Detach();
+  // While locked, check marks show but cannot be toggled (a build reads them).
+  void SetLocked(bool locked);
 
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   QVariant data(const QModelIndex& index, int role) const override;
@@ -41,6 +43,7 @@ class FrameListModel : public QAbstractListModel, private FrameListListener {
   const FrameList* list_;
   std::function<void(FrameListListener*)> listen_;
   bool checkMarks_;
+  bool locked_ = false;
 };
 
 }  // namespace kelvane::ui

@@ -5,6 +5,8 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "ui/screen_fit.h"
+
 namespace kelvane::ui {
 
 namespace {
@@ -63,10 +65,17 @@ const std::vector<HelpNumber>& HelpNumbers() {
 }
 
 QPixmap HelpPicture(QWidget& mainWindow) {
-  QPixmap picture(kHelpPictureWidth, kHelpPictureHeight);
+  // As sharp as the screen shows it, at any scale factor.
+  const qreal scale = mainWindow.devicePixelRatioF();
+  QPixmap picture(QSize(kHelpPictureWidth, kHelpPictureHeight) * scale);
+  picture.setDevicePixelRatio(scale);
   picture.fill(Qt::white);
   QPainter painter(&picture);
-  const QPixmap shot = mainWindow.grab(QRect(0, 0, kShownWidth, mainWindow.height()));
+  // The controls the help explains, whole however the window scrolls them:
+  // not its scroll bars, nor the status line below them.
+  auto* client = mainWindow.findChild<QWidget*>(kScrolledClientName);
+  QWidget& shown = client != nullptr ? *client : mainWindow;
+  const QPixmap shot = shown.grab(QRect(0, 0, kShownWidth, shown.height()));
   painter.drawPixmap(kWindowAt, shot);
   painter.setPen(QPen(QColor(170, 170, 170), 1));
   painter.drawRect(QRect(kWindowAt, shot.size() / shot.devicePixelRatio()).adjusted(-1, -1, 0, 0));
@@ -77,7 +86,7 @@ QPixmap HelpPicture(QWidget& mainWindow) {
   painter.setFont(font);
   painter.setRenderHint(QPainter::Antialiasing);
   for (const HelpNumber& item : HelpNumbers()) {
-    const QRect control = ControlRect(mainWindow, item.control).translated(kWindowAt);
+    const QRect control = ControlRect(shown, item.control).translated(kWindowAt);
     const QPoint at = item.at + kWindowAt;
     const QString label = QString::number(item.number);
     QRectF box = painter.fontMetrics().boundingRect(label);

@@ -19,4 +19,9 @@ struct ProgramArguments {
 // takes for itself (-platform, -style, ...) have been removed before.
 ProgramArguments ParseProgramArguments(const std::vector<std::string>& arguments);
 
+// The arguments without those Qt takes for itself (-platform NAME, -style=NAME,
+// -reverse, ... with one dash or two), so that they can be read before Qt
+// starts: an answer on the terminal needs no display.
+std::vector<std::string> WithoutToolkitOptions(const std::vector<std::string>& arguments);
+
 }  // namespace kelvane::ui

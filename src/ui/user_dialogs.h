@@ -15,6 +15,8 @@ struct FileFilter {
 };
 
 struct OpenFilesRequest {
+  // Dialogs of one place share the folder they open in, kept across starts.
+  std::string place;
   std::vector<FileFilter> filters;
   int filterIndex = 0;  // the entry chosen when the dialog opens
   std::string initialName;
@@ -27,10 +29,14 @@ struct OpenFilesAnswer {
 };
 
 struct SaveFileRequest {
+  std::string place;  // as for OpenFilesRequest
   std::vector<FileFilter> filters;
   std::string initialName;
   bool askBeforeCreating = false;  // naming a file that does not exist asks first
 };
+
+// The answer to the question before unsaved changes are thrown away.
+enum class SaveAnswer { Save, Discard, Cancel };
 
 // Every modal box and file dialog of the program, so that tests answer them
 // directly. An answer of nullopt is a cancelled dialog.
@@ -45,6 +51,15 @@ class UserDialogs {
   // The error box that ends a command; `path` names the file involved, when
   // there is one and the message does not already say it.
   virtual void ShowError(const std::string& message, const std::string& path) = 0;
+  // The same with hints that say what to do, when the cause is plain.
+  virtual void ShowFailure(const std::string& message, const std::string& path,
+                           const std::vector<std::string>& hints) {
+    (void)hints;
+    ShowError(message, path);
+  }
+
+  // A message box with Save, Discard and Cancel.
+  virtual SaveAnswer AskToSave(const std::string& text, const std::string& caption) = 0;
 
   virtual std::optional<OpenFilesAnswer> OpenFiles(const OpenFilesRequest& request) = 0;
   virtual std::optional<std::string> SaveFile(const SaveFileRequest& request) = 0;

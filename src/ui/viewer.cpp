@@ -21,6 +21,7 @@
 #include "base/errors.h"
 #include "base/path_parts.h"
 #include "base/replacing_writer.h"
+#include "ui/file_filters.h"
 #include "ui/user_dialogs.h"
 #include "ui/viewer_texts.h"
 
@@ -234,6 +235,7 @@ void DefViewer::hideEvent(QHideEvent* event) {
 
 void DefViewer::OpenClick() {
   OpenFilesRequest request;
+  request.place = kDefsPlace;
   request.filters = {{viewer_text::kDefFilesLabel, viewer_text::kDefFilesPattern}};
   const auto answer = dialogs_.OpenFiles(request);
   if (answer && !answer->paths.empty()) {
@@ -250,6 +252,7 @@ void DefViewer::ExportClick() {
   const QImage frame = frame_;
   const DefGroupEntry& group = def_->groups()[model_.group()];
   SaveFileRequest request;
+  request.place = kPngPlace;
   request.filters = {{viewer_text::kPngFilesLabel, viewer_text::kPngFilesPattern}};
   request.initialName = SplitPath(path_).folder + PngNameFor(group.frames[model_.frame()].name,
                                                              path_, group.number, model_.frame());

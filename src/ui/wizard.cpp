@@ -4,6 +4,8 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QListView>
 #include <QMimeData>
@@ -17,6 +19,8 @@
 #include "ui/file_filters.h"
 #include "ui/frame_list_model.h"
 #include "ui/pictures.h"
+#include "ui/screen_fit.h"
+#include "ui/ui_texts.h"
 #include "ui/user_dialogs.h"
 
 namespace kelvane::ui {
@@ -41,7 +45,7 @@ TForm2::TForm2(FrameDocument& document, UserDialogs& dialogs, std::function<void
   setWindowIcon(ProgramIcon());
   setModal(true);
   setFixedSize(502, 433);
-  move(349, 250);
+  PlaceOnScreen(*this, {349, 250});
   setAcceptDrops(true);
   CreateControls();
   ConnectReactions();
@@ -55,26 +59,33 @@ TForm2::~TForm2() {
 
 void TForm2::CreateControls() {
   Controls& c = controls_;
-  c.ListBox1 = Place(new QListView(this), "ListBox1", {0, 0, 502, 339});
+  QWidget* client = MakeScrollingClient(*this, {502, 433});
+  c.ListBox1 = Place(new QListView(client), "ListBox1", {0, 0, 502, 339});
   c.ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
   c.ListBox1->setEditTriggers(QAbstractItemView::NoEditTriggers);
   c.ListBox1->setUniformItemSizes(true);
-  c.Panel1 = Panel(this, "Panel1", QFrame::Sunken, {0, 341, 305, 92});
+  c.Panel1 = Panel(client, "Panel1", QFrame::Sunken, {0, 341, 305, 92});
   c.Label2 = Label(c.Panel1, "Label2", text::kWizardAddHeading, {8, 7, 289, 16});
   c.General = Label(c.Panel1, "General", text::kWizardPlaceholder, {8, 28, 289, 16});
   c.label1 = Label(c.Panel1, "label1", text::kWizardHintHeading, {8, 48, 289, 16});
   c.General2 = Label(c.Panel1, "General2", text::kWizardPlaceholder, {8, 65, 289, 16});
   SetBold(c.Label2);
   SetBold(c.label1);
-  c.Button4 = Button(this, "Button4", text::kWizardDeleteCaption, {315, 346, 88, 25});
-  c.Button3 = Button(this, "Button3", text::kWizardAddCaption, {414, 346, 88, 25});
-  c.Button2 = Button(this, "Button2", text::kWizardPreviousCaption, {414, 377, 88, 26});
-  c.Button6 = Button(this, "Button6", text::kWizardAbortCaption, {325, 396, 71, 15});
+  c.Button4 = Button(client, "Button4", text::kWizardDeleteCaption, {315, 346, 88, 25});
+  c.Button4->setToolTip(QString(ui_text::kShortcutTip)
+                            .arg(ui_text::kWizardDeleteTip,
+                                 QKeySequence(Qt::Key_Delete).toString(QKeySequence::NativeText)));
+  c.ListBox1->installEventFilter(this);  // Delete in the list deletes as Button4 does
+  c.Button3 = Button(client, "Button3", text::kWizardAddCaption, {414, 346, 88, 25});
+  c.Button2 = Button(client, "Button2", text::kWizardPreviousCaption, {414, 377, 88, 26});
+  c.Button6 = Button(client, "Button6", text::kWizardAbortCaption, {325, 396, 71, 15});
   SetBold(c.Button6);
   QPalette red = c.Button6->palette();
-  red.setColor(QPalette::ButtonText, Qt::red);
+  for (auto group : {QPalette::Active, QPalette::Inactive}) {
+    red.setColor(group, QPalette::ButtonText, Qt::red);
+  }
   c.Button6->setPalette(red);
-  c.Button1 = Button(this, "Button1", text::kWizardNextCaption, {414, 408, 88, 25});
+  c.Button1 = Button(client, "Button1", text::kWizardNextCaption, {414, 408, 88, 25});
   FitFontToCaptions(*this);
 }
 
@@ -201,6 +212,15 @@ void TForm2::showEvent(QShowEvent* event) {
   FormShow();
 }
 
+bool TForm2::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == controls_.ListBox1 && event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+    Button4Click();
+    return true;
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
 void TForm2::dragEnterEvent(QDragEnterEvent* event) {
   if (!LocalFiles(*event->mimeData()).empty()) {
     event->acceptProposedAction();
@@ -210,7 +230,8 @@ void TForm2::dragEnterEvent(QDragEnterEvent* event) {
 // BMP and PNG frames dropped on the list join the current step as "Add BMP file" adds them.
 void TForm2::dropEvent(QDropEvent* event) {
   const DroppedFiles dropped = SortDroppedFiles(LocalFiles(*event->mimeData()));
-  const bool onList = controls_.ListBox1->geometry().contains(event->position().toPoint());
+  QListView* list = controls_.ListBox1;
+  const bool onList = list->rect().contains(list->mapFrom(this, event->position().toPoint()));
   if (onList && !dropped.frames.empty()) {
     event->acceptProposedAction();
     AddFiles(dropped.frames);

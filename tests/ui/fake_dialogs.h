@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,18 +17,39 @@ class FakeDialogs : public kelvane::ui::UserDialogs {
     std::string kind;  // "message", "question" or "error"
     std::string caption;
     std::string text;
-    std::string path;  // errors only
+    std::string path;                // errors only
+    std::vector<std::string> hints;  // errors only
   };
 
   void ShowMessage(const std::string& text, const std::string& caption) override {
-    shown.push_back({"message", caption, text, {}});
+    shown.push_back({"message", caption, text, {}, {}});
   }
   bool AskOkCancel(const std::string& text, const std::string& caption) override {
-    shown.push_back({"question", caption, text, {}});
+    shown.push_back({"question", caption, text, {}, {}});
+    if (whileAsking) {
+      // Once: what the user does while the question is open.
+      auto act = std::move(whileAsking);
+      whileAsking = nullptr;
+      act();
+    }
     return Next(answers, "question");
   }
+  // Kept apart from `shown`; Discard unless a test scripts another answer.
+  kelvane::ui::SaveAnswer AskToSave(const std::string& text, const std::string& caption) override {
+    saveQuestions.push_back({"save?", caption, text, {}, {}});
+    if (keepAnswers.empty()) {
+      return kelvane::ui::SaveAnswer::Discard;
+    }
+    const auto answer = keepAnswers.front();
+    keepAnswers.pop_front();
+    return answer;
+  }
   void ShowError(const std::string& message, const std::string& path) override {
-    shown.push_back({"error", {}, message, path});
+    shown.push_back({"error", {}, message, path, {}});
+  }
+  void ShowFailure(const std::string& message, const std::string& path,
+                   const std::vector<std::string>& hints) override {
+    shown.push_back({"error", {}, message, path, hints});
   }
   std::optional<kelvane::ui::OpenFilesAnswer> OpenFiles(
       const kelvane::ui::OpenFilesRequest& request) override {
@@ -42,10 +64,14 @@ class FakeDialogs : public kelvane::ui::UserDialogs {
   // Scripted answers, taken in order; a box or dialog with no answer left
   // fails the test and is answered Cancel.
   std::deque<bool> answers;
+  std::deque<kelvane::ui::SaveAnswer> keepAnswers;  // Save, Discard or Cancel
   std::deque<std::optional<kelvane::ui::OpenFilesAnswer>> openAnswers;
   std::deque<std::optional<std::string>> saveAnswers;
 
+  std::function<void()> whileAsking;
+
   std::vector<Shown> shown;
+  std::vector<Shown> saveQuestions;
   std::vector<kelvane::ui::OpenFilesRequest> openRequests;
   std::vector<kelvane::ui::SaveFileRequest> saveRequests;
 

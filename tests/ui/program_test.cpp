@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 #include <stdio.h>
+#include <sys/wait.h>
 
 #include <string>
 
@@ -41,9 +42,26 @@ TEST(ProgramArguments, AreADefListADefToViewOrAnAnswer) {
   }
 }
 
-std::string Output(const std::string& arguments) {
-  const std::string command =
-      std::string("QT_QPA_PLATFORM=offscreen '") + KELVANE_UI_PATH + "' " + arguments;
+TEST(ProgramArguments, QtsOwnOptionsAreLeftToQt) {
+  const struct {
+    std::vector<std::string> arguments;
+    std::vector<std::string> kept;
+  } cases[] = {
+      {{"-platform", "xcb", "a.h3l"}, {"a.h3l"}},
+      {{"--style=fusion", "-reverse", "--version"}, {"--version"}},
+      {{"-display", ":1", "--frobnicate"}, {"--frobnicate"}},
+      {{"--", "-platform"}, {"--", "-platform"}},
+      {{"-v"}, {"-v"}},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(kelvane::ui::WithoutToolkitOptions(c.arguments), c.kept);
+  }
+}
+
+// The program run without any display at all: an X11 platform and no server.
+std::string Output(const std::string& arguments, int* status = nullptr) {
+  const std::string command = std::string("env -u WAYLAND_DISPLAY DISPLAY= QT_QPA_PLATFORM=xcb '") +
+                              KELVANE_UI_PATH + "' " + arguments + " 2>&1";
   FILE* pipe = ::popen(command.c_str(), "r");
   std::string out;
   char buffer[256];
@@ -51,14 +69,23 @@ std::string Output(const std::string& arguments) {
     out += buffer;
   }
   if (pipe != nullptr) {
-    ::pclose(pipe);
+    const int ended = ::pclose(pipe);
+    if (status != nullptr) {
+      *status = WIFEXITED(ended) ? WEXITSTATUS(ended) : -1;
+    }
   }
   return out;
 }
 
-TEST(ProgramArguments, HelpAndVersionAnswerOnStandardOutput) {
-  EXPECT_EQ(Output("--version"), std::string("kelvane 8.5\n") + kelvane::kLicenceLines);
+TEST(ProgramArguments, AnswersOnTheTerminalNeedNoDisplay) {
+  int status = -1;
+  EXPECT_EQ(Output("--version -platform xcb", &status),
+            std::string("kelvane 8.5\n") + kelvane::kLicenceLines);
+  EXPECT_EQ(status, 0);
   EXPECT_EQ(Output("--help").rfind("Usage: kelvane [LIST.h3l]\n", 0), 0u);
+  EXPECT_EQ(Output("--frobnicate", &status),
+            "kelvane: unknown option --frobnicate\nTry 'kelvane --help'.\n");
+  EXPECT_EQ(status, 2);
 }
 
 }  // namespace

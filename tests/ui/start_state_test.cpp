@@ -64,7 +64,10 @@ const StartControl kStartControls[] = {
 
 TEST_F(WindowTest, StartsWithEveryControlInPlaceWithItsCaptionAndState) {
   EXPECT_EQ(window->windowTitle().toStdString(), "Kelvane v. 8.5              ");
-  EXPECT_EQ(window->size(), QSize(658, 469));
+  // The specified client area, and the status line below it.
+  EXPECT_EQ(window->size(), QSize(658, 469 + kelvane::ui::TForm1::kStatusLineHeight));
+  EXPECT_EQ(Get<QWidget>("StatusLine")->geometry(),
+            QRect(0, 469, 658, kelvane::ui::TForm1::kStatusLineHeight));
   EXPECT_EQ(window->minimumSize(), window->maximumSize());
   EXPECT_FALSE(window->windowFlags() &
                (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));

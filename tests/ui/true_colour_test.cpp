@@ -84,7 +84,8 @@ TEST_F(TrueColourWindowTest, ReferencePaletteIsPickedShownAndCleared) {
   auto* create = Get<QPushButton>("Button1");
   QHelpEvent hover(QEvent::ToolTip, {5, 5}, create->mapToGlobal(QPoint(5, 5)));
   QApplication::sendEvent(create, &hover);
-  EXPECT_EQ(create->toolTip().toStdString(), "palette: the reference " + pal);
+  EXPECT_EQ(create->toolTip().toStdString(),
+            "Builds the DEF file (Ctrl+B, F5)\npalette: the reference " + pal);
 
   Action(list, "dither")->trigger();
   EXPECT_TRUE(window->document().colours.dither);

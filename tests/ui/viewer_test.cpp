@@ -25,7 +25,7 @@ class ViewerTest : public WindowTest {
     SetEntries({frames[0], frames[1], frames[2], Separator(), frames[3], Separator()});
     const std::string def = folder.File("built.def");
     Get<QLineEdit>("Edit3")->setText(QString::fromStdString(def));
-    Click("Button1");
+    BuildAndWait();
     EXPECT_TRUE(testing_support::FileExists(def));
     return def;
   }

@@ -3,7 +3,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDir>
+#include <QDeadlineTimer>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QUrl>
@@ -40,6 +40,15 @@ void WindowTest::Click(const char* button) {
 
 void WindowTest::BuildAndWait() {
   Click("Button1");
+  WaitForBuild();
+}
+
+void WindowTest::WaitForBuild() {
+  QDeadlineTimer deadline(60000);
+  while (window->IsBuilding() && !deadline.hasExpired()) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+  }
+  ASSERT_FALSE(window->IsBuilding()) << "the build did not end within a minute";
 }
 
 void WindowTest::Pick(const char* comboBox, int index) {

@@ -35,6 +35,7 @@ class WindowTest : public ::testing::Test {
   void Click(const char* button);
   // "Create Def File", then waits until the build has ended.
   void BuildAndWait();
+  void WaitForBuild();
   void Pick(const char* comboBox, int index);  // as the user picks an item
   void SelectRow(int row);                     // as the user clicks an entry, -1 for none
   int SelectedRow() const;

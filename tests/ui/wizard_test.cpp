@@ -6,7 +6,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
-#include <QDir>
+#include <QKeyEvent>
 #include <QTimer>
 #include <functional>
 
@@ -254,6 +254,17 @@ TEST_F(WizardTest, AddingAndDeletingFilesSetsTheFixedSize) {
   EXPECT_TRUE(dialogs.openRequests[0].multiple);
 }
 
+TEST_F(WizardTest, TheDeleteKeyDeletesTheSelectedFile) {
+  RunWizard([&] {
+    AddToStep({"a", "b"});
+    SelectStepRow(0);
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
+    QApplication::sendEvent(In<QWidget>("ListBox1"), &press);
+    EXPECT_EQ(StepEntries(), (std::vector<std::string>{"b"}));
+    EXPECT_TRUE(In<QWidget>("Button4")->toolTip().endsWith("(Del)"));
+  });
+}
+
 TEST_F(WizardTest, BitmapsDroppedOnTheListJoinTheCurrentStep) {
   const auto frames = Frames(2);
   RunWizard([&] {
@@ -271,7 +282,7 @@ TEST_F(WizardTest, TheWizardsListBuildsTheSameDefAsTheCommandLine) {
   const std::string fromCli = folder.File("cli.def");
   Get<QLineEdit>("Edit3")->setText(QString::fromStdString(fromWindow));
   dialogs.shown.clear();
-  Click("Button1");
+  BuildAndWait();
   ASSERT_TRUE(dialogs.shown.empty()) << dialogs.shown[0].text;
   const auto cli = testing_support::Build(
       {"--type",   "0",         "--format", "7", "--monster", "14",      "--groups", "0,2,5",
