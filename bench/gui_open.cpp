@@ -8,37 +8,9 @@
 #include <cstdio>
 #include <string>
 
+#include "stderr_dialogs.h"
 #include "ui/back2.h"
-#include "ui/user_dialogs.h"
 #include "ui/viewer.h"
-
-namespace {
-
-class StderrDialogs : public kelvane::ui::UserDialogs {
- public:
-  void ShowMessage(const std::string& text, const std::string&) override { Say(text); }
-  bool AskOkCancel(const std::string& text, const std::string&) override {
-    Say(text);
-    return false;
-  }
-  void ShowError(const std::string& message, const std::string&) override { Say(message); }
-  kelvane::ui::SaveAnswer AskToSave(const std::string& text, const std::string&) override {
-    Say(text);
-    return kelvane::ui::SaveAnswer::Cancel;
-  }
-  std::optional<kelvane::ui::OpenFilesAnswer> OpenFiles(
-      const kelvane::ui::OpenFilesRequest&) override {
-    return std::nullopt;
-  }
-  std::optional<std::string> SaveFile(const kelvane::ui::SaveFileRequest&) override {
-    return std::nullopt;
-  }
-
- private:
-  static void Say(const std::string& text) { std::fprintf(stderr, "%s\n", text.c_str()); }
-};
-
-}  // namespace
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
@@ -48,7 +20,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   const std::string path = args[2].toStdString();
-  StderrDialogs dialogs;
+  kelvane::bench::StderrDialogs dialogs;
   if (args[1] == "--view") {
     kelvane::ui::DefViewer viewer(dialogs);
     viewer.show();

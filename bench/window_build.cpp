@@ -22,36 +22,15 @@
 #include <string>
 #include <vector>
 
+#include "stderr_dialogs.h"
 #include "ui/back2.h"
-#include "ui/user_dialogs.h"
 
 namespace {
-
-// Answers nothing: a bench list shows no box; an error is printed.
-class SilentDialogs : public kelvane::ui::UserDialogs {
- public:
-  void ShowMessage(const std::string& text, const std::string&) override {
-    std::fprintf(stderr, "message: %s\n", text.c_str());
-  }
-  bool AskOkCancel(const std::string&, const std::string&) override { return true; }
-  void ShowError(const std::string& message, const std::string& path) override {
-    std::fprintf(stderr, "error: %s %s\n", message.c_str(), path.c_str());
-  }
-  kelvane::ui::SaveAnswer AskToSave(const std::string&, const std::string&) override {
-    return kelvane::ui::SaveAnswer::Discard;
-  }
-  std::optional<kelvane::ui::OpenFilesAnswer> OpenFiles(
-      const kelvane::ui::OpenFilesRequest&) override {
-    return std::nullopt;
-  }
-  std::optional<std::string> SaveFile(const kelvane::ui::SaveFileRequest&) override {
-    return std::nullopt;
-  }
-};
 
 struct Times {
   double wallMs;
   double cpuMs;
+  long peakKb = 0;  // kelvane-cli's peak resident memory
 };
 
 double CpuMs(const rusage& usage) {
@@ -75,7 +54,7 @@ Times RunCli(const char* cli, const std::string& list, const std::string& out) {
   if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
     std::fprintf(stderr, "kelvane-bench-window: %s failed\n", cli);
   }
-  return {wall.count(), CpuMs(usage)};
+  return {wall.count(), CpuMs(usage), usage.ru_maxrss};
 }
 
 Times RunWindow(kelvane::ui::TForm1& window) {
@@ -110,15 +89,17 @@ int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   const std::string list = argv[2];
   const std::string folder = list.substr(0, list.find_last_of('/') + 1);
-  SilentDialogs dialogs;
+  kelvane::bench::StderrDialogs dialogs;
   kelvane::ui::TForm1 window(dialogs);
   window.OpenDefList(list);
   RunCli(argv[1], list, folder + "cli.def");  // warm the page cache
   RunWindow(window);
   std::vector<double> walls, cpus, wallRatios, cpuRatios;
+  long cliPeakKb = 0;
   for (int pair = 0; pair < std::max(1, std::atoi(argv[3])); ++pair) {
     const Times cli = RunCli(argv[1], list, folder + "cli.def");
     const Times shown = RunWindow(window);
+    cliPeakKb = std::max(cliPeakKb, cli.peakKb);
     walls.push_back(shown.wallMs);
     cpus.push_back(shown.cpuMs);
     wallRatios.push_back(shown.wallMs / cli.wallMs);
@@ -126,5 +107,9 @@ int main(int argc, char* argv[]) {
   }
   std::printf("window build: wall %.0f ms, CPU %.0f ms; over kelvane-cli: wall %.2fx, CPU %.2fx\n",
               Median(walls), Median(cpus), Median(wallRatios), Median(cpuRatios));
+  rusage self{};
+  ::getrusage(RUSAGE_SELF, &self);
+  std::printf("peak memory: window process %ld MiB (Qt included), kelvane-cli %ld MiB\n",
+              self.ru_maxrss / 1024, cliPeakKb / 1024);
   return 0;
 }

@@ -12,4 +12,8 @@ std::string SizeText(uint64_t size) {
   return overflowed ? "more than " + digits : digits;
 }
 
+std::string CountText(uint64_t count, const std::string& thing) {
+  return SizeText(count) + " " + thing + (count == 1 ? "" : "s");
+}
+
 }  // namespace kelvane

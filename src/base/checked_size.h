@@ -48,4 +48,7 @@ constexpr bool FitsInMemory(uint64_t size) {
 // than 18,446,744,073,709,551,614" for one that overflowed.
 std::string SizeText(uint64_t size);
 
+// A count of things for a message: "1 frame", "1,800 frames".
+std::string CountText(uint64_t count, const std::string& thing);
+
 }  // namespace kelvane

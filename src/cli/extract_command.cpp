@@ -99,10 +99,6 @@ std::string Stem(const std::string& fileName) {
   return dot == std::string::npos || dot == 0 ? fileName : fileName.substr(0, dot);
 }
 
-std::string Counted(size_t count, const std::string& what) {
-  return std::to_string(count) + " " + what + (count == 1 ? "" : "s");
-}
-
 // The DefList rebuilds into its own folder; beside the DEF itself it takes
 // another name, so that a rebuild never replaces the DEF it came from.
 std::string RebuildName(const ExtractRequest& request, const std::string& defName) {
@@ -122,7 +118,7 @@ void RefuseTooLarge(const ExtractRequest& request, const ExtractPlan& plan,
     return;
   }
   ThrowInputError("Extracting \"" + request.defPath + "\" would write " + SizeText(total) +
-                      " bytes (" + Counted(plan.files.size(), "BMP file") + " and " + listName +
+                      " bytes (" + CountText(plan.files.size(), "BMP file") + " and " + listName +
                       "), more than the " + SizeText(request.maxSize) +
                       " allowed; nothing was written (give --max-size to allow more)",
                   request.defPath);
@@ -146,9 +142,9 @@ std::vector<FolderFile> WriteFiles(const ExtractFolder& folder, const DefFile& d
 
 void Report(const ExtractRequest& request, const DefFile& def, const ExtractPlan& plan,
             const std::string& listName, const RebuildCheck& check, std::ostream& out) {
-  out << "Extracted " << Counted(def.FrameCount(), "frame") << " of "
-      << Counted(def.groups().size(), "group") << " into " << OneLineText(request.folder) << ": "
-      << Counted(plan.files.size(), "BMP file") << " and " << OneLineText(listName) << "\n";
+  out << "Extracted " << CountText(def.FrameCount(), "frame") << " of "
+      << CountText(def.groups().size(), "group") << " into " << OneLineText(request.folder) << ": "
+      << CountText(plan.files.size(), "BMP file") << " and " << OneLineText(listName) << "\n";
   const std::string build =
       OneLineText("'kelvane-cli build --list " + JoinPath(request.folder, listName) +
                   "' (writing " + plan.document.settings.outputName + " there)");

@@ -59,9 +59,6 @@ std::vector<std::string> FailureHints(const FrameDocument& document, const std::
                                       const std::string& path, const AdviceTerms& terms,
                                       const std::string& documentPath = {});
 
-// 48211 as "48,211".
-std::string WithThousands(uint64_t value);
-
 // "wrote out.def: 12 frames in 3 groups, 48,211 bytes".
 std::string WrittenLine(const std::string& path, const std::vector<DefGroup>& groups,
                         uint64_t bytes);

@@ -112,10 +112,6 @@ std::optional<std::string> FrameFileHint(const std::string& message, const std::
   return std::nullopt;
 }
 
-std::string Counted(size_t count, const std::string& what) {
-  return std::to_string(count) + " " + what + (count == 1 ? "" : "s");
-}
-
 }  // namespace
 
 std::vector<std::string> FailureHints(const FrameDocument& document, const std::string& message,
@@ -137,22 +133,14 @@ std::vector<std::string> FailureHints(const FrameDocument& document, const std::
   return hints;
 }
 
-std::string WithThousands(uint64_t value) {
-  std::string digits = std::to_string(value);
-  for (size_t at = digits.size(); at > 3; at -= 3) {
-    digits.insert(at - 3, ",");
-  }
-  return digits;
-}
-
 std::string WrittenLine(const std::string& path, const std::vector<DefGroup>& groups,
                         uint64_t bytes) {
   size_t frames = 0;
   for (const DefGroup& group : groups) {
     frames += group.names.size();
   }
-  return "wrote " + path + ": " + Counted(frames, "frame") + " in " +
-         Counted(groups.size(), "group") + ", " + SizeText(bytes) + " bytes";
+  return "wrote " + path + ": " + CountText(frames, "frame") + " in " +
+         CountText(groups.size(), "group") + ", " + SizeText(bytes) + " bytes";
 }
 
 }  // namespace kelvane

@@ -7,6 +7,7 @@
 #include <QListView>
 #include <optional>
 
+#include "base/checked_size.h"
 #include "base/errors.h"
 #include "base/path_parts.h"
 #include "base/verbatim_texts.h"
@@ -171,10 +172,11 @@ void TForm1::LoadList(const std::string& path, DefListType ifUnsure) {
   }
   documentPath_ = path;
   const FrameList& list = document_.list;
-  statusLine_->Show(QString(ui_text::kOpened)
-                        .arg(QString::fromStdString(path))
-                        .arg(list.Count() - list.SeparatorCount())
-                        .arg(list.SeparatorCount()));
+  statusLine_->Show(
+      QString(ui_text::kOpened)
+          .arg(QString::fromStdString(path))
+          .arg(QString::fromStdString(CountText(list.Count() - list.SeparatorCount(), "frame")))
+          .arg(QString::fromStdString(CountText(list.SeparatorCount(), "group"))));
   std::optional<Error> failure;
   try {
     ShowGroupCount(FinishLoad(document_));

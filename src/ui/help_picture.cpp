@@ -5,6 +5,8 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "ui/screen_fit.h"
+
 namespace kelvane::ui {
 
 namespace {
@@ -69,10 +71,11 @@ QPixmap HelpPicture(QWidget& mainWindow) {
   picture.setDevicePixelRatio(scale);
   picture.fill(Qt::white);
   QPainter painter(&picture);
-  // The controls the help explains: not the status line below them.
-  const auto* statusLine = mainWindow.findChild<QWidget*>("StatusLine");
-  const int shownHeight = statusLine != nullptr ? statusLine->y() : mainWindow.height();
-  const QPixmap shot = mainWindow.grab(QRect(0, 0, kShownWidth, shownHeight));
+  // The controls the help explains, whole however the window scrolls them:
+  // not its scroll bars, nor the status line below them.
+  auto* client = mainWindow.findChild<QWidget*>(kScrolledClientName);
+  QWidget& shown = client != nullptr ? *client : mainWindow;
+  const QPixmap shot = shown.grab(QRect(0, 0, kShownWidth, shown.height()));
   painter.drawPixmap(kWindowAt, shot);
   painter.setPen(QPen(QColor(170, 170, 170), 1));
   painter.drawRect(QRect(kWindowAt, shot.size() / shot.devicePixelRatio()).adjusted(-1, -1, 0, 0));
@@ -83,7 +86,7 @@ QPixmap HelpPicture(QWidget& mainWindow) {
   painter.setFont(font);
   painter.setRenderHint(QPainter::Antialiasing);
   for (const HelpNumber& item : HelpNumbers()) {
-    const QRect control = ControlRect(mainWindow, item.control).translated(kWindowAt);
+    const QRect control = ControlRect(shown, item.control).translated(kWindowAt);
     const QPoint at = item.at + kWindowAt;
     const QString label = QString::number(item.number);
     QRectF box = painter.fontMetrics().boundingRect(label);

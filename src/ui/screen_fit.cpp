@@ -70,6 +70,7 @@ QPoint FittedFramePosition(const QRect& frame, const QRect& available) {
 
 QWidget* MakeScrollingClient(QWidget& window, QSize clientSize) {
   auto* client = new QWidget;
+  client->setObjectName(kScrolledClientName);
   client->setFixedSize(clientSize);
   auto* scroll = new QScrollArea;
   scroll->setFrameShape(QFrame::NoFrame);

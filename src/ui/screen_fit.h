@@ -24,7 +24,9 @@ void PlaceOnScreen(QWidget& window, QPoint wanted);
 // Lays a scroll area over the whole of `window` (above anything added to the
 // window's layout later) showing a client of `clientSize`, which is to hold
 // the window's fixed layout: whole where the screen has room, scrolled where
-// it has not. Returns the client, the parent of the window's controls.
+// it has not. Returns the client, the parent of the window's controls, named
+// kScrolledClientName.
+inline constexpr const char* kScrolledClientName = "scrolledClient";
 QWidget* MakeScrollingClient(QWidget& window, QSize clientSize);
 
 }  // namespace kelvane::ui

@@ -3,6 +3,7 @@
 
 #include <QFontMetrics>
 
+#include "base/checked_size.h"
 #include "compiler/build_advice.h"
 #include "compiler/def_groups.h"
 #include "ui/build_runner.h"
@@ -61,8 +62,7 @@ void StatusLine::Render() {
 }
 
 QString BuildingSummary(const std::string& output, size_t encoded, size_t total) {
-  return QString(ui_text::kBuilding)
-      .arg(Q(output), Q(WithThousands(encoded)), Q(WithThousands(total)));
+  return QString(ui_text::kBuilding).arg(Q(output), Q(SizeText(encoded)), Q(SizeText(total)));
 }
 
 QString FinishedSummary(const BuildResult& result) {

@@ -46,7 +46,7 @@ inline constexpr const char* kNoTypes = "Not built: no Type or no Formats entry 
 inline constexpr const char* kOneWarning = "1 warning";
 inline constexpr const char* kWarnings = "%1 warnings";  // %1: how many
 inline constexpr const char* kWarningsCaption = "Warnings";
-inline constexpr const char* kOpened = "Opened %1: %2 frames in %3 groups";
+inline constexpr const char* kOpened = "Opened %1: %2 in %3";
 inline constexpr const char* kSaved = "Saved %1";
 
 // The title: %1 the document's file name (or kUntitled), %2 the window's own

@@ -9,7 +9,7 @@
 #include <QKeyEvent>
 #include <QProgressBar>
 
-#include "compiler/build_advice.h"
+#include "base/checked_size.h"
 #include "support/cli_run.h"
 #include "ui/status_line.h"
 #include "window_fixture.h"
@@ -73,7 +73,7 @@ TEST_F(BuildTest, BuildsTheSameBytesAsTheCommandLineAndSaysWhatItWrote) {
     ASSERT_EQ(cli.status, 0) << cli.err;
     EXPECT_EQ(testing_support::ReadBytes(fromWindow), testing_support::ReadBytes(fromCli));
     EXPECT_EQ(Summary(), "Wrote " + fromWindow + ": 3 frames in 1 group, " +
-                             kelvane::WithThousands(testing_support::ReadBytes(fromCli).size()) +
+                             kelvane::SizeText(testing_support::ReadBytes(fromCli).size()) +
                              " bytes");
     dialogs.answers.push_back(true);
     Click("Button6");
