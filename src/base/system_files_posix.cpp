@@ -74,8 +74,7 @@ void SyncFolder(const std::string& folder) {
 }
 
 std::string FailureReason(int err, const std::string& path) {
-  return err == EPIPE ? "the program reading it stopped reading"
-                      : SystemErrorMessage(err, path);
+  return err == EPIPE ? "the program reading it stopped reading" : SystemErrorMessage(err, path);
 }
 
 }  // namespace

@@ -186,9 +186,8 @@ OVERLAPPED At(uint64_t offset) {
 }
 
 std::string FailureReason(DWORD err) {
-  return err == ERROR_NO_DATA || err == ERROR_BROKEN_PIPE
-             ? "the program reading it stopped reading"
-             : SystemErrorMessage(int(err), "");
+  return err == ERROR_NO_DATA || err == ERROR_BROKEN_PIPE ? "the program reading it stopped reading"
+                                                          : SystemErrorMessage(int(err), "");
 }
 
 // A target that a reader holds open (letting others delete it) cannot be
