@@ -38,8 +38,16 @@ void ThrowIoError(int code, const std::string& path) {
   throw Error(ErrorKind::Io, code, IoErrorMessage(code), path);
 }
 
+std::string SystemErrorMessage(int err, const std::string& path) {
+  const std::optional<int> code = IoCodeFromSystemError(err, path);
+  return code ? IoErrorMessage(*code) : SystemErrorText(err);
+}
+
 void ThrowSystemError(int err, const std::string& path) {
-  ThrowIoError(IoCodeFromSystemError(err, path), path);
+  if (const std::optional<int> code = IoCodeFromSystemError(err, path)) {
+    ThrowIoError(*code, path);
+  }
+  throw Error(ErrorKind::System, err, SystemErrorText(err), path);
 }
 
 void ThrowConversionError(const std::string& field) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -19,6 +20,8 @@ constexpr int kInvalidNumericInput = 106;
 
 enum class ErrorKind {
   Io,          // a file operation failed; code() is the I/O error code
+  System,      // a file operation failed in a way no I/O error code names;
+               // code() is the system's own number (errno, or GetLastError())
   Conversion,  // a text that should hold an integer does not
   ListIndex,   // a read past the end of the frame list
   Input,       // input the tool refuses (bad BMP, value the DEF cannot hold, ...)
@@ -43,10 +46,18 @@ class Error : public std::runtime_error {
 std::string IoErrorMessage(int code);
 
 // Maps the system's error code (errno, or GetLastError() on Windows) from an
-// operation on `path` onto the user's I/O error codes.
-int IoCodeFromSystemError(int err, const std::string& path);
+// operation on `path` onto the user's I/O error codes; none when no code
+// describes it (a disk's read error is not "File access denied").
+std::optional<int> IoCodeFromSystemError(int err, const std::string& path);
+// The system's own words for its error `err`, in English whatever the
+// language of the session, e.g. "Input/output error".
+std::string SystemErrorText(int err);
+// The message for the system's error `err` on `path`: the user's I/O error
+// message when a code describes it, else the system's own words.
+std::string SystemErrorMessage(int err, const std::string& path);
 
 [[noreturn]] void ThrowIoError(int code, const std::string& path = {});
+// An Io error when a code describes `err`, else a System error.
 [[noreturn]] void ThrowSystemError(int err, const std::string& path);
 [[noreturn]] void ThrowConversionError(const std::string& text);
 [[noreturn]] void ThrowListIndexError(int index);

@@ -2,6 +2,7 @@
 // The system calls behind system_files.h on Linux and other POSIX systems.
 #include <dirent.h>
 #include <fcntl.h>
+#include <locale.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <sys/uio.h>
@@ -9,6 +10,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <utility>
 
 #include "base/binary_file.h"
@@ -73,13 +75,12 @@ void SyncFolder(const std::string& folder) {
 }
 
 std::string FailureReason(int err, const std::string& path) {
-  return err == EPIPE ? "the program reading it stopped reading"
-                      : IoErrorMessage(IoCodeFromSystemError(err, path));
+  return err == EPIPE ? "the program reading it stopped reading" : SystemErrorMessage(err, path);
 }
 
 }  // namespace
 
-int IoCodeFromSystemError(int err, const std::string& path) {
+std::optional<int> IoCodeFromSystemError(int err, const std::string& path) {
   switch (err) {
     case ENOENT:
       // A missing folder on the way is a bad name, a missing file in an existing folder is not.
@@ -105,8 +106,22 @@ int IoCodeFromSystemError(int err, const std::string& path) {
     case EFBIG:
       return io_code::kDiskFull;
     default:
-      return err;
+      // Other numbers mean other things here: 4 and 5 are an interrupted
+      // call and a disk's read error, not the codes of the same numbers.
+      return std::nullopt;
   }
+}
+
+// The C library's words in its own "C" locale, not the session's language;
+// strerror_l, unlike strerror, may be called from any thread.
+std::string SystemErrorText(int err) {
+  const locale_t english = ::newlocale(LC_ALL_MASK, "C", locale_t(0));
+  if (english == locale_t(0)) {
+    return "System error " + std::to_string(err);
+  }
+  std::string text = ::strerror_l(err, english);
+  ::freelocale(english);
+  return text;
 }
 
 PathStyle NativePathStyle() {

@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cwchar>
+#include <cwctype>
+#include <iterator>
 #include <utility>
 #include <vector>
 
@@ -35,10 +37,12 @@ constexpr DWORD kMoveRetryMs = 50;
 
 }  // namespace
 
-// The user's first I/O error codes are the system's own numbers, so most stay
-// as they are.
-int IoCodeFromSystemError(int err, const std::string&) {
+// The user's first I/O error codes are the system's own numbers; the rest
+// of the system's numbers mean other things.
+std::optional<int> IoCodeFromSystemError(int err, const std::string&) {
   switch (DWORD(err)) {
+    case ERROR_FILE_NOT_FOUND:
+      return io_code::kFileNotFound;
     case ERROR_PATH_NOT_FOUND:
     case ERROR_INVALID_NAME:
     case ERROR_BAD_PATHNAME:
@@ -49,6 +53,8 @@ int IoCodeFromSystemError(int err, const std::string&) {
     case ERROR_BAD_NET_NAME:
     case ERROR_NO_UNICODE_TRANSLATION:
       return io_code::kInvalidFilename;
+    case ERROR_TOO_MANY_OPEN_FILES:
+      return io_code::kTooManyOpenFiles;
     case ERROR_ACCESS_DENIED:
     case ERROR_SHARING_VIOLATION:
     case ERROR_LOCK_VIOLATION:
@@ -60,7 +66,7 @@ int IoCodeFromSystemError(int err, const std::string&) {
     case ERROR_HANDLE_EOF:
       return io_code::kReadBeyondEnd;
     default:
-      return int(err);
+      return std::nullopt;
   }
 }
 
@@ -94,6 +100,22 @@ std::string Utf8(const wchar_t* wide, size_t length) {
   std::string utf8(size_t(size > 0 ? size : 0), '\0');
   WideCharToMultiByte(CP_UTF8, 0, wide, int(length), utf8.data(), size, nullptr, nullptr);
   return utf8;
+}
+
+// The system's own sentence, in English where the system has it, without the
+// line end and full stop it ends with.
+std::string SystemText(DWORD err) {
+  constexpr DWORD kFlags = FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS;
+  wchar_t text[512] = {};
+  DWORD length = FormatMessageW(kFlags, nullptr, err, MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US),
+                                text, DWORD(std::size(text)), nullptr);
+  if (length == 0) {
+    length = FormatMessageW(kFlags, nullptr, err, 0, text, DWORD(std::size(text)), nullptr);
+  }
+  while (length > 0 && (std::iswspace(text[length - 1]) || text[length - 1] == L'.')) {
+    --length;
+  }
+  return length > 0 ? Utf8(text, length) : "System error " + std::to_string(err);
 }
 
 // The wide form of `path` when it can name a file, else none.
@@ -164,9 +186,8 @@ OVERLAPPED At(uint64_t offset) {
 }
 
 std::string FailureReason(DWORD err) {
-  return err == ERROR_NO_DATA || err == ERROR_BROKEN_PIPE
-             ? "the program reading it stopped reading"
-             : IoErrorMessage(IoCodeFromSystemError(int(err), ""));
+  return err == ERROR_NO_DATA || err == ERROR_BROKEN_PIPE ? "the program reading it stopped reading"
+                                                          : SystemErrorMessage(int(err), "");
 }
 
 // A target that a reader holds open (letting others delete it) cannot be
@@ -204,6 +225,10 @@ void PrepareConsole() {
 }
 
 }  // namespace
+
+std::string SystemErrorText(int err) {
+  return SystemText(DWORD(err));
+}
 
 PathStyle NativePathStyle() {
   return PathStyle::Windows;

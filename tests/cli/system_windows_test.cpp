@@ -48,10 +48,14 @@ TEST(WindowsFilesTest, SystemErrorsBecomeTheUsersCodes) {
                                      {ERROR_INVALID_NAME, 3},
                                      {ERROR_TOO_MANY_OPEN_FILES, 4},
                                      {ERROR_SHARING_VIOLATION, 5},
-                                     {ERROR_DISK_FULL, 101},
-                                     {ERROR_IO_DEVICE, ERROR_IO_DEVICE}}) {
+                                     {ERROR_DISK_FULL, 101}}) {
     EXPECT_EQ(IoCodeFromSystemError(int(system), "a"), int(user)) << system;
   }
+  // A device's error is no code of the user's: the system's own words.
+  EXPECT_EQ(IoCodeFromSystemError(int(ERROR_IO_DEVICE), "a"), std::nullopt);
+  const std::string words = SystemErrorMessage(int(ERROR_IO_DEVICE), "a");
+  EXPECT_FALSE(words.empty());
+  EXPECT_EQ(words.find("I/O error 1117"), std::string::npos) << words;
 }
 
 // A reader that lets others replace the file (as the program's own inputs do)

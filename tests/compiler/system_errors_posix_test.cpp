@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cstdint>
 
+#include "base/binary_file.h"
 #include "base/errors.h"
 #include "support/test_support.h"
 
@@ -18,7 +20,30 @@ TEST(IoCodeFromSystemError, MapsSystemErrors) {
   EXPECT_EQ(IoCodeFromSystemError(EACCES, "a"), 5);
   EXPECT_EQ(IoCodeFromSystemError(EROFS, "a"), 5);
   EXPECT_EQ(IoCodeFromSystemError(ENOSPC, "a"), 101);
-  EXPECT_EQ(IoCodeFromSystemError(EIO, "a"), EIO);
+  // Numbers that are codes of their own in the user's set mean other things here.
+  for (const int err : {EINTR, EIO, ENXIO, ENOMEM, EOVERFLOW}) {
+    EXPECT_EQ(IoCodeFromSystemError(err, "a"), std::nullopt) << err;
+  }
+}
+
+// Reading where the system has no bytes to give fails with EIO: an address
+// of this process that nothing is mapped at, read through its memory file.
+TEST(SystemErrors, AReadErrorIsTheSystemsOwnWithThePath) {
+  const std::string path = "/proc/self/mem";
+  if (!FactsOfPath(path)) {
+    GTEST_SKIP() << "no " << path << " here";
+  }
+  const InputFile file(path);
+  uint8_t byte = 0;
+  try {
+    file.ReadAt(0, &byte, 1);
+    FAIL() << "a read at address 0 succeeded";
+  } catch (const Error& error) {
+    EXPECT_EQ(error.kind(), ErrorKind::System);
+    EXPECT_EQ(error.code(), EIO);
+    EXPECT_STREQ(error.what(), "Input/output error");
+    EXPECT_EQ(error.path(), path);
+  }
 }
 
 }  // namespace
