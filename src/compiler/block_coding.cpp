@@ -5,13 +5,6 @@ namespace kelvane {
 
 namespace {
 
-constexpr uint8_t kLiteralKind = 7;
-constexpr uint8_t kHighestRunIndex = 6;
-
-uint8_t Code(uint8_t kind, int length) {
-  return uint8_t(kind << 5 | (length - 1));
-}
-
 int RunLength(const uint8_t* pixels, int from, uint8_t index) {
   int end = from;
   while (end < kBlockPixels && pixels[end] == index) {
@@ -21,7 +14,7 @@ int RunLength(const uint8_t* pixels, int from, uint8_t index) {
 }
 
 bool IsLiteral(uint8_t pixel, LiteralRule rule) {
-  return rule == LiteralRule::AnyNonZero ? pixel != 0 : pixel > kHighestRunIndex;
+  return rule == LiteralRule::AnyNonZero ? pixel != kTransparentIndex : pixel > kBlockLastRunIndex;
 }
 
 }  // namespace
@@ -30,10 +23,10 @@ void EncodeBlock(const uint8_t* pixels, LiteralRule rule, std::vector<uint8_t>& 
   int j = 0;
   while (j < kBlockPixels) {
     // One pass: a run of 0, then runs of 1 to 6 in that order, then a literal.
-    for (uint8_t index = 0; index <= kHighestRunIndex; ++index) {
+    for (uint8_t index = 0; index <= kBlockLastRunIndex; ++index) {
       if (j < kBlockPixels && pixels[j] == index) {
         const int run = RunLength(pixels, j, index);
-        out.push_back(Code(index, run));
+        out.push_back(BlockSegmentCode(index, run));
         j += run;
       }
     }
@@ -42,7 +35,7 @@ void EncodeBlock(const uint8_t* pixels, LiteralRule rule, std::vector<uint8_t>& 
       while (j < kBlockPixels && IsLiteral(pixels[j], rule)) {
         ++j;
       }
-      out.push_back(Code(kLiteralKind, j - from));
+      out.push_back(BlockSegmentCode(kBlockLiteralKind, j - from));
       out.insert(out.end(), pixels + from, pixels + j);
     }
   }

@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <vector>
 
-namespace kelvane {
+#include "base/def_layout.h"
 
-constexpr int kBlockPixels = 32;
+namespace kelvane {
 
 // Which pixels a literal segment takes once the colour runs of a pass are done.
 enum class LiteralRule {
@@ -14,9 +14,8 @@ enum class LiteralRule {
   AnyNonZero,  // every index but 0, so 1 to 6 may sit inside a literal
 };
 
-// Codes one block of 32 pixels: a code byte per segment, kind in the top three
-// bits (0 to 6 a run of that index, 7 a literal followed by its bytes) and the
-// length minus one in the low five. Appends to `out`.
+// Codes one block of kBlockPixels pixels, a segment code byte (base/def_layout.h)
+// per run or literal, the literal's bytes after its code. Appends to `out`.
 void EncodeBlock(const uint8_t* pixels, LiteralRule rule, std::vector<uint8_t>& out);
 
 }  // namespace kelvane

@@ -5,8 +5,8 @@
 #include <map>
 #include <set>
 
-#include "base/frame_file.h"
 #include "base/errors.h"
+#include "base/frame_file.h"
 #include "base/int_text.h"
 #include "compiler/advice_words.h"
 #include "compiler/build_advice.h"
@@ -22,9 +22,6 @@ using advice::Quoted;
 
 // A long list of numbered frames can collide on every frame: name a few.
 constexpr size_t kCollisionsNamed = 5;
-// Map object rows are coded as whole blocks of this many pixels.
-constexpr int32_t kBlockWidth = 32;
-constexpr int kMapObjectType = 2;
 
 // The options each frame format reads.
 struct FormatUse {
@@ -54,7 +51,7 @@ std::string Displayed(const FrameName& name) {
     if (byte == 0) {
       break;
     }
-    if (byte != 0xCD) {  // the filler in front of 9 to 11 character names
+    if (byte != kNameFiller) {
       text += char(byte);
     }
   }
@@ -144,7 +141,7 @@ void MapObjectWidthWarnings(const FrameDocument& document, std::vector<std::stri
   }
   if (settings.fixedSize) {
     const auto width = TryParseInt(settings.fixedWidth);
-    if (width && *width % kBlockWidth != 0) {
+    if (width && *width % kBlockPixels != 0) {
       warnings.push_back("the fixed width is " + std::to_string(*width) + why);
     }
     return;
@@ -158,7 +155,7 @@ void MapObjectWidthWarnings(const FrameDocument& document, std::vector<std::stri
     }
     try {
       const int32_t width = ReadFrameInfo(entry).width;
-      if (width % kBlockWidth != 0) {
+      if (width % kBlockPixels != 0) {
         warnings.push_back(Quoted(entry) + " is " + std::to_string(width) + " pixels wide" + why);
       }
     } catch (const Error&) {

@@ -25,7 +25,7 @@ namespace {
 
 bool TypesChosen(const WindowSettings& options) {
   return options.typeIndex >= 0 && options.typeIndex < int(kFrameFormatByType.size()) &&
-         options.formatsIndex >= 0 && options.formatsIndex < int(kDefTypeTable.size());
+         options.formatsIndex >= 0 && options.formatsIndex < kDefTypeCount;
 }
 
 // Thrown when the host asks the compilation to stop; the replacing writer's
@@ -208,7 +208,7 @@ uint64_t Compile(CompileState& state, FrameDocument& document, Progress& progres
   if (!list.IsSeparator(list.Count() - 1)) {
     AddSeparator(list);
   }
-  state.defTypeCode = kDefTypeTable[size_t(options.formatsIndex)];
+  state.defTypeCode = DefTypeAtPosition(options.formatsIndex);
   state.groupCount = SeparatorRefresh(list);
   RefuseCustomNumbersBeyondTable(state, options);
   // The first group's end is looked for from the second entry on: a list that
