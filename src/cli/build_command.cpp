@@ -47,14 +47,15 @@ struct BuildJob {
 
 // The system's message as it is, with the file it concerns (a separator read
 // as a file shows as the / it was given as), then any hints.
-int Failure(const BuildJob& job, const std::string& message, const std::string& path) {
+int Failure(const BuildJob& job, const Error& failure) {
   std::ostream& err = job.err;
-  err << "kelvane-cli: " << OneLineText(message);
-  if (!path.empty() && message.find(path) == std::string::npos) {
+  const std::string path = PathToAdd(failure.what(), failure.path());
+  err << "kelvane-cli: " << OneLineText(failure.what());
+  if (!path.empty()) {
     err << " (" << (IsGroupSeparator(path) ? "/" : OneLineText(path)) << ")";
   }
   err << "\n";
-  for (const auto& hint : FailureHints(job.request, job.document, message, path)) {
+  for (const auto& hint : FailureHints(job.request, job.document, failure)) {
     err << "kelvane-cli: hint: " << OneLineText(hint) << "\n";
   }
   return kExitFailed;
@@ -126,7 +127,7 @@ int Compile(BuildJob& job, const Console& console, const StopSignals& signals, s
     case CompileOutcome::Status::Cancelled:
       return kExitPaletteRefused;
     case CompileOutcome::Status::Failed:
-      return Failure(job, outcome.message, outcome.path);
+      return Failure(job, outcome.Failure());
     case CompileOutcome::Status::Interrupted: {
       const StopRequest stop = host.StopSignal().value_or(StopRequest{"a stop request", 130});
       err << "kelvane-cli: stopped by " << stop.name << ": nothing written"
@@ -187,7 +188,7 @@ int RunBuild(const std::vector<std::string>& args, std::ostream& rawOut, std::os
       WriteListDocument(*request.saveListPath, job.document);
     }
   } catch (const Error& error) {
-    return Failure(job, error.what(), error.path());
+    return Failure(job, error);
   }
   return request.noBuild ? kExitOk : Compile(job, console, signals, out, rawErr);
 }

@@ -271,7 +271,12 @@ CompileOutcome CreateDefFile(CompileState& state, FrameDocument& document, Compi
     return {Status::Stopped, {}, {}};
   }
   if (auto refusal = DocumentOutputRefusal(document.settings)) {
-    return {Status::Failed, *refusal, document.settings.outputName};
+    return {Status::Failed,
+            *refusal,
+            document.settings.outputName,
+            0,
+            ErrorKind::Input,
+            input_code::kDocumentOutputRefused};
   }
   try {
     const WindowSettings& options = document.settings;
@@ -288,9 +293,9 @@ CompileOutcome CreateDefFile(CompileState& state, FrameDocument& document, Compi
   } catch (const StopRequested&) {
     return {Status::Interrupted, {}, {}};
   } catch (const Error& error) {
-    return {Status::Failed, error.what(), error.path()};
+    return {Status::Failed, error.what(), error.path(), 0, error.kind(), error.code()};
   } catch (const std::bad_alloc&) {
-    return {Status::Failed, "Out of memory", {}};
+    return {Status::Failed, "Out of memory", {}, 0, ErrorKind::OutOfMemory};
   }
 }
 

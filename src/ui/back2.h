@@ -219,8 +219,6 @@ class TForm1 : public QWidget {
   // from `documentPath` (by default the document open).
   void ShowError(const Error& error);
   void ShowError(const Error& error, const std::string& documentPath);
-  void ReportError(const std::string& message, const std::string& path,
-                   const std::string& documentPath = {});
 
   UserDialogs& dialogs_;
   Controls controls_{};
