@@ -7,6 +7,7 @@
 
 #include <cstdlib>
 
+#include "base/def_layout.h"
 #include "base/errors.h"
 #include "base/little_endian.h"
 #include "compiler/block_coding.h"
@@ -93,9 +94,8 @@ void Encode(const std::string& path, const fuzz::FrameCase& c) {
       ConverFileBMPtoPCX3(scratch, c.settings, entry, block);
       break;
   }
-  constexpr size_t kFrameHeaderSize = 32;
-  Require(block.size() >= kFrameHeaderSize);
-  Require(LoadLe32(block.data()) == block.size() - kFrameHeaderSize);
+  Require(block.size() >= kelvane::kFrameHeaderSize);
+  Require(LoadLe32(block.data()) == block.size() - kelvane::kFrameHeaderSize);
   Require(LoadLe32(block.data() + 4) == uint32_t(c.format));
 }
 

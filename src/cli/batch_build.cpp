@@ -76,7 +76,7 @@ void Prepare(DocumentBuild& doc) {
       return;
     }
   } catch (const Error& error) {
-    Failure(doc.job, error.what(), error.path());
+    Failure(doc.job, error);
     doc.message = error.what();
     return;
   }
@@ -124,7 +124,7 @@ void Build(DocumentBuild& doc, BatchSignals& shared) {
       doc.message = "the palette check found a difference and the answer was no";
       return;
     case CompileOutcome::Status::Failed:
-      Failure(job, outcome.message, outcome.path);
+      Failure(job, outcome.Failure());
       doc.message = outcome.message;
       return;
     case CompileOutcome::Status::Interrupted:

@@ -47,7 +47,7 @@ int Compile(BuildJob& job, const Console& console, const StopSignals& signals, s
     case CompileOutcome::Status::Cancelled:
       return kExitPaletteRefused;
     case CompileOutcome::Status::Failed:
-      return Failure(job, outcome.message, outcome.path);
+      return Failure(job, outcome.Failure());
     case CompileOutcome::Status::Interrupted: {
       const StopRequest stop = host.StopSignal().value_or(StopRequest{"a stop request", 130});
       err << job.label << "stopped by " << stop.name << ": nothing written"
@@ -105,7 +105,7 @@ int RunBuild(const std::vector<std::string>& args, std::ostream& rawOut, std::os
       return UsageError(*usage, err);
     }
   } catch (const Error& error) {
-    return Failure(job, error.what(), error.path());
+    return Failure(job, error);
   }
   return request.noBuild ? kExitOk : Compile(job, console, signals, out, rawErr);
 }

@@ -64,15 +64,16 @@ std::optional<std::string> PrepareJob(BuildJob& job) {
   return std::nullopt;
 }
 
-int Failure(const BuildJob& job, const std::string& message, const std::string& path) {
+int Failure(const BuildJob& job, const Error& failure) {
   std::ostream& err = job.err;
-  err << job.label << OneLineText(message);
+  const std::string path = PathToAdd(failure.what(), failure.path());
+  err << job.label << OneLineText(failure.what());
   // A separator read as a file shows as the / it was given as.
-  if (!path.empty() && message.find(path) == std::string::npos) {
+  if (!path.empty()) {
     err << " (" << (IsGroupSeparator(path) ? "/" : OneLineText(path)) << ")";
   }
   err << "\n";
-  for (const auto& hint : FailureHints(job.request, job.document, message, path)) {
+  for (const auto& hint : FailureHints(job.request, job.document, failure)) {
     err << job.label << "hint: " << OneLineText(hint) << "\n";
   }
   return kExitFailed;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "base/errors.h"
 #include "cli/build_request.h"
 #include "compiler/build_advice.h"
 #include "compiler/compile_state.h"
@@ -33,7 +34,7 @@ std::optional<std::string> PrepareJob(BuildJob& job);
 
 // The system's message as it is, with the file it concerns, then any hints.
 // Returns kExitFailed.
-int Failure(const BuildJob& job, const std::string& message, const std::string& path);
+int Failure(const BuildJob& job, const Error& failure);
 
 // Removes, and says so, the temporary files of the job's output that a
 // killed build left behind.

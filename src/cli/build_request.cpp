@@ -15,7 +15,8 @@ namespace kelvane::cli {
 
 namespace {
 
-using Error = std::optional<std::string>;
+// Why an option's text is refused; none when it is taken.
+using Refusal = std::optional<std::string>;
 
 std::vector<std::string> SplitCommas(const std::string& text) {
   std::vector<std::string> parts;
@@ -28,7 +29,7 @@ std::vector<std::string> SplitCommas(const std::string& text) {
 }
 
 // The system's conversion message, named after the option that gave the text.
-Error ParseInteger(const std::string& option, const std::string& text, int& into) {
+Refusal ParseInteger(const std::string& option, const std::string& text, int& into) {
   const auto value = TryParseInt(text);
   if (!value) {
     return option + ": " + text::kNotAnIntegerBefore + text + text::kNotAnIntegerAfter;
@@ -37,8 +38,8 @@ Error ParseInteger(const std::string& option, const std::string& text, int& into
   return std::nullopt;
 }
 
-Error ParseRanged(const std::string& option, const std::string& text, int low, int high,
-                  int& into) {
+Refusal ParseRanged(const std::string& option, const std::string& text, int low, int high,
+                    int& into) {
   int value = 0;
   if (auto error = ParseInteger(option, text, value)) {
     return error;
@@ -51,7 +52,7 @@ Error ParseRanged(const std::string& option, const std::string& text, int low, i
   return std::nullopt;
 }
 
-Error ParseGroups(const std::string& text, BuildRequest& request) {
+Refusal ParseGroups(const std::string& text, BuildRequest& request) {
   const auto parts = SplitCommas(text);
   if (parts.size() > kGroupNumberSlots) {
     return "--groups takes at most " + std::to_string(kGroupNumberSlots) + " numbers";
@@ -68,7 +69,7 @@ Error ParseGroups(const std::string& text, BuildRequest& request) {
   return std::nullopt;
 }
 
-Error ParseChecks(const std::string& text, BuildRequest& request) {
+Refusal ParseChecks(const std::string& text, BuildRequest& request) {
   for (const auto& part : SplitCommas(text)) {
     int position = 0;
     if (auto error = ParseRanged("--check", part, 1, INT32_MAX, position)) {
@@ -79,7 +80,7 @@ Error ParseChecks(const std::string& text, BuildRequest& request) {
   return std::nullopt;
 }
 
-Error ParseFixed(const std::string& text, WindowSettings& options) {
+Refusal ParseFixed(const std::string& text, WindowSettings& options) {
   const auto cross = text.find_first_of("xX");
   if (cross == std::string::npos) {
     return "--fixed takes WIDTHxHEIGHT, not '" + text + "'";
@@ -94,7 +95,7 @@ Error ParseFixed(const std::string& text, WindowSettings& options) {
   }
   try {
     CheckFixedSize(width, height);
-  } catch (const kelvane::Error& error) {
+  } catch (const Error& error) {
     return std::string("--fixed: ") + error.what();
   }
   options.fixedSize = true;
@@ -104,7 +105,7 @@ Error ParseFixed(const std::string& text, WindowSettings& options) {
 }
 
 // -j N: the most threads make sense up to the cores; more are allowed, not useful.
-Error ParseJobs(const std::string& text, BuildRequest& request) {
+Refusal ParseJobs(const std::string& text, BuildRequest& request) {
   int jobs = 0;
   if (auto error = ParseRanged("-j", text, 1, 1024, jobs)) {
     return error;
@@ -113,7 +114,7 @@ Error ParseJobs(const std::string& text, BuildRequest& request) {
   return std::nullopt;
 }
 
-Error ParseListType(const std::string& text, BuildRequest& request) {
+Refusal ParseListType(const std::string& text, BuildRequest& request) {
   int type = 0;
   if (auto error = ParseRanged("--list-type", text, 1, 2, type)) {
     return error;
@@ -125,12 +126,12 @@ Error ParseListType(const std::string& text, BuildRequest& request) {
 template <typename Target>
 struct Handler {
   bool takesValue;
-  std::function<Error(const std::string&, Target&)> apply;
+  std::function<Refusal(const std::string&, Target&)> apply;
 };
 
 template <typename Target>
 Handler<Target> Flag(std::function<void(Target&)> set) {
-  return {false, [set](const std::string&, Target& target) -> Error {
+  return {false, [set](const std::string&, Target& target) -> Refusal {
             set(target);
             return std::nullopt;
           }};
@@ -139,7 +140,7 @@ Handler<Target> Flag(std::function<void(Target&)> set) {
 // --x and --y: checked here even when the chosen Type will not use the offset.
 Handler<WindowSettings> Offset(const std::string& option, bool WindowSettings::*use,
                                std::string WindowSettings::*field) {
-  return {true, [=](const std::string& value, WindowSettings& o) -> Error {
+  return {true, [=](const std::string& value, WindowSettings& o) -> Refusal {
             int checked = 0;
             if (auto error = ParseInteger(option, value, checked)) {
               return error;
@@ -152,7 +153,7 @@ Handler<WindowSettings> Offset(const std::string& option, bool WindowSettings::*
 
 // --no-x and --no-y: the box unchecked, as its reaction leaves the field.
 Handler<WindowSettings> NoOffset(bool WindowSettings::*use, std::string WindowSettings::*field) {
-  return {false, [=](const std::string&, WindowSettings& o) -> Error {
+  return {false, [=](const std::string&, WindowSettings& o) -> Refusal {
             o.*use = false;
             o.*field = text::kOffsetOff;
             return std::nullopt;
@@ -161,7 +162,7 @@ Handler<WindowSettings> NoOffset(bool WindowSettings::*use, std::string WindowSe
 
 template <typename Target>
 Handler<Target> Text(std::function<void(const std::string&, Target&)> set) {
-  return {true, [set](const std::string& value, Target& target) -> Error {
+  return {true, [set](const std::string& value, Target& target) -> Refusal {
             set(value, target);
             return std::nullopt;
           }};
@@ -210,7 +211,7 @@ const std::map<std::string, Handler<BuildRequest>>& CommandOptions() {
       {"--save-list", Text<R>([](const std::string& v, R& r) { r.saveListPath = v; })},
       {"--palette",
        {true,
-        [](const std::string& v, R& r) -> Error {
+        [](const std::string& v, R& r) -> Refusal {
           if (v.empty()) {
             return std::string("--palette needs a file");
           }
@@ -243,7 +244,7 @@ void AddEntry(const std::string& arg, BuildRequest& request) {
 template <typename Target>
 bool TakeOption(const std::map<std::string, Handler<Target>>& handlers,
                 const std::vector<std::string>& args, size_t& i, Target& target, std::string& value,
-                Error& error) {
+                Refusal& error) {
   const auto found = handlers.find(args[i]);
   if (found == handlers.end()) {
     return false;
@@ -260,7 +261,7 @@ bool TakeOption(const std::map<std::string, Handler<Target>>& handlers,
 }
 
 // With --list the ENTRY arguments are more documents: no separator among them.
-Error TakeDocuments(BuildRequest& request) {
+Refusal TakeDocuments(BuildRequest& request) {
   if (request.lists.empty()) {
     return std::nullopt;
   }
@@ -275,7 +276,7 @@ Error TakeDocuments(BuildRequest& request) {
   return std::nullopt;
 }
 
-Error CheckCombinations(const BuildRequest& request) {
+Refusal CheckCombinations(const BuildRequest& request) {
   if (!request.listPath && request.entries.empty()) {
     return "no ENTRY given: list BMP files, and / for a group separator, or give --list";
   }
@@ -335,7 +336,7 @@ std::optional<std::string> ParseBuildArguments(const std::vector<std::string>& a
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string arg = args[i];
     std::string value;
-    Error error;
+    Refusal error;
     if (optionsEnded || arg == "/" || arg.empty() || arg[0] != '-') {
       AddEntry(arg, request);
     } else if (arg == "--") {

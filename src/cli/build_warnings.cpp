@@ -66,8 +66,8 @@ std::vector<std::string> BuildWarnings(const BuildRequest& request, const FrameD
 }
 
 std::vector<std::string> FailureHints(const BuildRequest& request, const FrameDocument& document,
-                                      const std::string& message, const std::string& path) {
-  return kelvane::FailureHints(document, message, path, CommandLineTerms(),
+                                      const Error& failure) {
+  return kelvane::FailureHints(document, failure, CommandLineTerms(),
                                request.listPath.value_or(std::string()));
 }
 

@@ -9,8 +9,6 @@ namespace kelvane {
 
 namespace {
 
-constexpr uint8_t kLiteralKind = 7;
-constexpr uint8_t kHighestRunIndex = 6;
 // Past the block: every search for the next pixel of a kind ends there.
 constexpr uint64_t kBlockEnd = uint64_t{1} << kBlockPixels;
 
@@ -36,7 +34,7 @@ BlockMasks MasksOf(const uint8_t* pixels) {
     const uint64_t shifted = word << 8 | before;
     const int at = 8 * w;
     masks.zero |= GatherHighBits(~NonZeroBytes(word) & kHighBits) << at;
-    masks.runs |= GatherHighBits(~BytesFrom(word, kHighestRunIndex + 1) & kHighBits) << at;
+    masks.runs |= GatherHighBits(~BytesFrom(word, kBlockLastRunIndex + 1) & kHighBits) << at;
     masks.starts |= GatherHighBits(NonZeroBytes(word ^ shifted)) << at;
     before = word >> 56;
   }
@@ -53,10 +51,6 @@ int NextFrom(uint64_t mask, int from) {
   return __builtin_ctzll((mask | kBlockEnd) >> from << from);
 }
 
-uint8_t Code(int kind, int length) {
-  return uint8_t(kind << 5 | (length - 1));
-}
-
 }  // namespace
 
 // Segment by segment, each found from the masks at once: a pass's colour runs
@@ -66,11 +60,11 @@ size_t EncodeBlock(const uint8_t* pixels, LiteralRule rule, uint8_t* out) {
   const BlockMasks masks = MasksOf(pixels);
   // The blocks most frames are made of: all transparent, or all literal.
   if (masks.zero == kBlockEnd - 1) {
-    *out = Code(0, kBlockPixels);
+    *out = BlockSegmentCode(kTransparentIndex, kBlockPixels);
     return 1;
   }
   if (masks.runs == 0) {
-    *out = Code(kLiteralKind, kBlockPixels);
+    *out = BlockSegmentCode(kBlockLiteralKind, kBlockPixels);
     std::memcpy(out + 1, pixels, kBlockPixels);
     return 1 + kBlockPixels;
   }
@@ -80,14 +74,14 @@ size_t EncodeBlock(const uint8_t* pixels, LiteralRule rule, uint8_t* out) {
   int lowest = 0;
   for (int j = 0; j < kBlockPixels;) {
     const uint8_t pixel = pixels[j];
-    if (pixel <= kHighestRunIndex && pixel >= lowest) {
+    if (pixel <= kBlockLastRunIndex && pixel >= lowest) {
       const int end = NextAfter(masks.starts, j);
-      *out++ = Code(pixel, end - j);
+      *out++ = BlockSegmentCode(pixel, end - j);
       j = end;
       lowest = pixel + 1;
     } else if ((literalEnds >> j & 1) == 0) {
       const int end = NextFrom(literalEnds, j);
-      *out++ = Code(kLiteralKind, end - j);
+      *out++ = BlockSegmentCode(kBlockLiteralKind, end - j);
       std::memcpy(out, pixels + j, size_t(end - j));
       out += end - j;
       j = end;

@@ -6,11 +6,11 @@
 #include <cstring>
 #include <optional>
 
+#include "base/def_layout.h"
 #include "base/errors.h"
 #include "base/little_endian.h"
 #include "compiler/def_format.h"
 #include "prepare/content_bounds.h"
-#include "prepare/palette_roles.h"
 #include "prepare/placement.h"
 
 namespace kelvane {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "base/errors.h"
 #include "compiler/compile_host.h"
 #include "compiler/def_groups.h"
 #include "framelist/frame_document.h"
@@ -75,15 +76,13 @@ class WidthNotingHost : public CompileHost {
 std::vector<std::string> FrameWidthWarnings(const FrameDocument& document,
                                             const std::vector<FrameWidth>& frames);
 
-// The hints that may follow the failure `message` about `path` when the cause
-// is plain: a missing output folder, an output that is a folder, a folder or a
-// file too short for a BMP given as a frame, a list that starts with a
-// separator or holds nothing else, an empty frame entry, a document's output
-// name that leaves its folder. `documentPath`, when
-// given, is the DefList the list was read from; a failure to read it as such
-// gets its own hint.
-std::vector<std::string> FailureHints(const FrameDocument& document, const std::string& message,
-                                      const std::string& path, const AdviceTerms& terms,
+// The hints that may follow `failure` when the cause is plain: a missing output folder, an output
+// that is a folder, a folder or a file too short for a BMP given as a frame, a list that starts
+// with a separator or holds nothing else, an empty frame entry, a document's output name that
+// leaves its folder. `documentPath`, when given, is the DefList the list was read from; a failure
+// to read it as such gets its own hint.
+std::vector<std::string> FailureHints(const FrameDocument& document, const Error& failure,
+                                      const AdviceTerms& terms,
                                       const std::string& documentPath = {});
 
 // "wrote out.def: 12 frames in 3 groups, 48,211 bytes".

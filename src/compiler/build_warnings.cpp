@@ -6,8 +6,8 @@
 #include <set>
 #include <string_view>
 
-#include "base/frame_file.h"
 #include "base/errors.h"
+#include "base/frame_file.h"
 #include "base/int_text.h"
 #include "compiler/advice_words.h"
 #include "compiler/build_advice.h"
@@ -23,9 +23,6 @@ using advice::Quoted;
 
 // A long list of numbered frames can collide on every frame: name a few.
 constexpr size_t kCollisionsNamed = 5;
-// Map object rows are coded as whole blocks of this many pixels.
-constexpr int32_t kBlockWidth = 32;
-constexpr int kMapObjectType = 2;
 
 // The options each frame format reads.
 struct FormatUse {
@@ -55,7 +52,7 @@ std::string Displayed(const FrameName& name) {
     if (byte == 0) {
       break;
     }
-    if (byte != 0xCD) {  // the filler in front of 9 to 11 character names
+    if (byte != kNameFiller) {
       text += char(byte);
     }
   }
@@ -148,7 +145,7 @@ void FixedWidthWarning(const WindowSettings& settings, std::vector<std::string>&
     return;
   }
   const auto width = TryParseInt(settings.fixedWidth);
-  if (width && *width % kBlockWidth != 0) {
+  if (width && *width % kBlockPixels != 0) {
     warnings.push_back("the fixed width is " + std::to_string(*width) + kNotWholeBlocks);
   }
 }
@@ -188,7 +185,7 @@ std::vector<std::string> BuildWarnings(const FrameDocument& document, const Advi
 }
 
 void WidthNotingHost::FrameRead(const std::string& bmpPath, int32_t width) {
-  if (width % kBlockWidth != 0) {
+  if (width % kBlockPixels != 0) {
     oddWidths_.push_back({bmpPath, width});
   }
 }
@@ -202,7 +199,7 @@ std::vector<std::string> FrameWidthWarnings(const FrameDocument& document,
   }
   std::set<std::string> seen;
   for (const FrameWidth& frame : frames) {
-    if (frame.width % kBlockWidth != 0 && seen.insert(frame.bmpPath).second) {
+    if (frame.width % kBlockPixels != 0 && seen.insert(frame.bmpPath).second) {
       warnings.push_back(Quoted(frame.bmpPath) + " is " + std::to_string(frame.width) +
                          " pixels wide" + kNotWholeBlocks);
     }

@@ -30,7 +30,7 @@ namespace {
 
 bool TypesChosen(const WindowSettings& options) {
   return options.typeIndex >= 0 && options.typeIndex < int(kFrameFormatByType.size()) &&
-         options.formatsIndex >= 0 && options.formatsIndex < int(kDefTypeTable.size());
+         options.formatsIndex >= 0 && options.formatsIndex < kDefTypeCount;
 }
 
 // Thrown when the host asks the compilation to stop; the replacing writer's
@@ -159,6 +159,8 @@ void EncodeAllFrames(CompileState& state, const FrameSettings& settings, int32_t
   state.frameOffsets.assign(1, 0);
   output.MoveTo(uint64_t(firstBlock));
   int64_t end = firstBlock;
+  // A short list moves the gauge in steps of 2, one of 80 entries or more in
+  // steps of 1; a long list leaves the gauge full until the end.
   const int step = list.Count() < 80 ? 2 : 1;
   const size_t total = list.Count() - list.SeparatorCount();
   const unsigned workers = state.workers == 0 ? AvailableCores() : state.workers;
@@ -220,7 +222,12 @@ bool CheckPalettes(const FrameDocument& document, CompileHost& host) {
   return SolidColorCheck(PaletteCheckEntries(document.list), host, &palette);
 }
 
-// Returns the length of the DEF written.
+// Returns the length of the DEF written. The gauge takes the values users
+// know from every earlier version, one per stage: 1 the list checked, 5 the
+// first frame read, 10 the palette made, 12 the output opened, 15 the header
+// written; then a step per list entry; then 10 for the group entries and 10
+// for each of the three closing steps (the DEF closed and two scratch files
+// removed, in the versions that kept them); last 100, and 0 for the next build.
 uint64_t Compile(CompileState& state, FrameDocument& document, Progress& progress) {
   FrameList& list = document.list;
   const WindowSettings& options = document.settings;
@@ -228,7 +235,7 @@ uint64_t Compile(CompileState& state, FrameDocument& document, Progress& progres
   if (!list.IsSeparator(list.Count() - 1)) {
     AddSeparator(list);
   }
-  state.defTypeCode = kDefTypeTable[size_t(options.formatsIndex)];
+  state.defTypeCode = DefTypeAtPosition(options.formatsIndex);
   state.groupCount = SeparatorRefresh(list);
   RefuseCustomNumbersBeyondTable(state, options);
   // The first group's end is looked for from the second entry on: a list that
@@ -284,7 +291,12 @@ CompileOutcome CreateDefFile(CompileState& state, FrameDocument& document, Compi
     return {Status::Stopped, {}, {}};
   }
   if (auto refusal = DocumentOutputRefusal(document.settings)) {
-    return {Status::Failed, *refusal, document.settings.outputName};
+    return {Status::Failed,
+            *refusal,
+            document.settings.outputName,
+            0,
+            ErrorKind::Input,
+            input_code::kDocumentOutputRefused};
   }
   try {
     const WindowSettings& options = document.settings;
@@ -301,9 +313,9 @@ CompileOutcome CreateDefFile(CompileState& state, FrameDocument& document, Compi
   } catch (const StopRequested&) {
     return {Status::Interrupted, {}, {}};
   } catch (const Error& error) {
-    return {Status::Failed, error.what(), error.path()};
+    return {Status::Failed, error.what(), error.path(), 0, error.kind(), error.code()};
   } catch (const std::bad_alloc&) {
-    return {Status::Failed, "Out of memory", {}};
+    return {Status::Failed, "Out of memory", {}, 0, ErrorKind::OutOfMemory};
   }
 }
 

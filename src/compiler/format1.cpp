@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "base/def_layout.h"
 #include "base/errors.h"
 #include "base/little_endian.h"
 #include "compiler/def_format.h"
@@ -12,7 +13,6 @@
 #include "compiler/working_copy.h"
 #include "prepare/content_bounds.h"
 #include "prepare/creature_shadow.h"
-#include "prepare/palette_roles.h"
 #include "prepare/placement.h"
 
 namespace kelvane {
@@ -20,7 +20,6 @@ namespace kelvane {
 namespace {
 
 constexpr int32_t kFormat = 1;
-constexpr size_t kRowOffsetSize = 4;
 
 // Shadow and outline go in before the fixed-size cut, which may crop them.
 const BmpImage& PrepareWorkingCopy(EncoderScratch& scratch, const FrameSettings& settings,

@@ -4,25 +4,26 @@
 #include <algorithm>
 #include <cstring>
 
+#include "base/def_layout.h"
 #include "prepare/byte_scan.h"
 
 namespace kelvane {
 
 namespace {
 
-constexpr uint8_t kFirstLiteralIndex = 8;
-constexpr size_t kMaxColourRun = 254;
+// Indices 0 to kRowLastRunIndex are coded as runs, however short; the others as literals.
+constexpr uint8_t kFirstLiteralIndex = kRowLastRunIndex + 1;
+constexpr size_t kMaxRun = 254;
 constexpr size_t kMaxLiteralRun = 255;
-constexpr uint8_t kLiteralCode = 0xFF;
 
 // Each run's end is found eight pixels at a time.
-uint8_t* EncodeColourRun(const uint8_t*& p, const uint8_t* end, uint8_t* out) {
+uint8_t* EncodeRun(const uint8_t*& p, const uint8_t* end, uint8_t* out) {
   const uint8_t colour = *p;
   size_t run = FirstNotEqual(p, size_t(end - p), colour);
   p += run;
-  for (; run > kMaxColourRun; run -= kMaxColourRun) {
+  for (; run > kMaxRun; run -= kMaxRun) {
     *out++ = colour;
-    *out++ = uint8_t(kMaxColourRun - 1);
+    *out++ = uint8_t(kMaxRun - 1);
   }
   *out++ = colour;
   *out++ = uint8_t(run - 1);
@@ -32,7 +33,7 @@ uint8_t* EncodeColourRun(const uint8_t*& p, const uint8_t* end, uint8_t* out) {
 uint8_t* EncodeLiteralRun(const uint8_t*& p, const uint8_t* end, uint8_t* out) {
   for (size_t run = FirstBelow(p, size_t(end - p), kFirstLiteralIndex); run > 0;) {
     const size_t length = std::min(run, kMaxLiteralRun);
-    *out++ = kLiteralCode;
+    *out++ = kRowLiteralCode;
     *out++ = uint8_t(length - 1);
     std::memcpy(out, p, length);
     out += length;
@@ -46,7 +47,7 @@ uint8_t* EncodeLiteralRun(const uint8_t*& p, const uint8_t* end, uint8_t* out) {
 
 uint8_t* EncodeFormat1Row(const uint8_t* begin, const uint8_t* end, uint8_t* out) {
   for (const uint8_t* p = begin; p != end;) {
-    out = *p < kFirstLiteralIndex ? EncodeColourRun(p, end, out) : EncodeLiteralRun(p, end, out);
+    out = *p < kFirstLiteralIndex ? EncodeRun(p, end, out) : EncodeLiteralRun(p, end, out);
   }
   return out;
 }

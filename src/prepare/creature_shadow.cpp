@@ -3,8 +3,8 @@
 
 #include <cstring>
 
+#include "base/def_layout.h"
 #include "prepare/byte_scan.h"
-#include "prepare/palette_roles.h"
 
 namespace kelvane {
 

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "base/def_layout.h"
 #include "prepare/byte_scan.h"
-#include "prepare/palette_roles.h"
 
 namespace kelvane {
 
