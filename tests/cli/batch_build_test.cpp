@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "cli/build_command.h"
+#include "cli/json_text.h"
 #include "support/cli_run.h"
 #include "support/test_support.h"
 
@@ -99,11 +100,12 @@ TEST_F(BatchBuildTest, AFailingDocumentStopsOnlyItself) {
   }
   ASSERT_EQ(objects.size(), 3u);
   EXPECT_EQ(
-      objects[0].rfind("{\"list\":\"" + a + "\",\"path\":\"" + Output("a") + "\",\"bytes\":", 0),
+      objects[0].rfind(
+          "{\"list\":" + JsonString(a) + ",\"path\":" + JsonString(Output("a")) + ",\"bytes\":", 0),
       0u);
-  EXPECT_EQ(objects[1], "{\"list\":\"" + b + "\",\"path\":\"" + Output("b") +
-                            "\",\"error\":\"File not found\"}");
-  EXPECT_EQ(objects[2].rfind("{\"list\":\"" + c + "\"", 0), 0u);
+  EXPECT_EQ(objects[1], "{\"list\":" + JsonString(b) + ",\"path\":" + JsonString(Output("b")) +
+                            ",\"error\":\"File not found\"}");
+  EXPECT_EQ(objects[2].rfind("{\"list\":" + JsonString(c), 0), 0u);
   EXPECT_EQ(json.err, "kelvane-cli: " + b + ": File not found (" + missing + ")\n");
 
   // --fail-fast: what comes after the failure is not built.
