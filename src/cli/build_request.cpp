@@ -104,6 +104,16 @@ Refusal ParseFixed(const std::string& text, WindowSettings& options) {
   return std::nullopt;
 }
 
+// -j N: the most threads make sense up to the cores; more are allowed, not useful.
+Refusal ParseJobs(const std::string& text, BuildRequest& request) {
+  int jobs = 0;
+  if (auto error = ParseRanged("-j", text, 1, 1024, jobs)) {
+    return error;
+  }
+  request.jobs = unsigned(jobs);
+  return std::nullopt;
+}
+
 Refusal ParseListType(const std::string& text, BuildRequest& request) {
   int type = 0;
   if (auto error = ParseRanged("--list-type", text, 1, 2, type)) {
@@ -195,7 +205,8 @@ const std::map<std::string, Handler<BuildRequest>>& CommandOptions() {
   static const std::map<std::string, Handler<R>> handlers = {
       {"--groups", {true, ParseGroups}},
       {"--check", {true, ParseChecks}},
-      {"--list", Text<R>([](const std::string& v, R& r) { r.listPath = v; })},
+      {"--list", Text<R>([](const std::string& v, R& r) { r.lists.push_back(v); })},
+      {"--fail-fast", Flag<R>([](R& r) { r.failFast = true; })},
       {"--list-type", {true, ParseListType}},
       {"--save-list", Text<R>([](const std::string& v, R& r) { r.saveListPath = v; })},
       {"--palette",
@@ -211,6 +222,8 @@ const std::map<std::string, Handler<BuildRequest>>& CommandOptions() {
       {"--dither", Flag<R>([](R& r) { r.dither = true; })},
       {"--no-dither", Flag<R>([](R& r) { r.dither = false; })},
       {"--no-build", Flag<R>([](R& r) { r.noBuild = true; })},
+      {"-j", {true, ParseJobs}},
+      {"--jobs", {true, ParseJobs}},
       {"--yes", Flag<R>([](R& r) { r.answerYes = true; })},
       {"--json", Flag<R>([](R& r) { r.json = true; })},
       {"--version", Flag<R>([](R& r) { r.version = true; })},
@@ -247,10 +260,23 @@ bool TakeOption(const std::map<std::string, Handler<Target>>& handlers,
   return true;
 }
 
-Refusal CheckCombinations(const BuildRequest& request) {
-  if (request.listPath && !request.entries.empty()) {
-    return "give either ENTRY arguments or --list, not both";
+// With --list the ENTRY arguments are more documents: no separator among them.
+Refusal TakeDocuments(BuildRequest& request) {
+  if (request.lists.empty()) {
+    return std::nullopt;
   }
+  for (const std::string& entry : request.entries) {
+    if (IsGroupSeparator(entry)) {
+      return "with --list the arguments are DefList documents: a / has no place among them";
+    }
+  }
+  request.lists.insert(request.lists.end(), request.entries.begin(), request.entries.end());
+  request.entries.clear();
+  request.listPath = request.lists.front();
+  return std::nullopt;
+}
+
+Refusal CheckCombinations(const BuildRequest& request) {
   if (!request.listPath && request.entries.empty()) {
     return "no ENTRY given: list BMP files, and / for a group separator, or give --list";
   }
@@ -323,6 +349,9 @@ std::optional<std::string> ParseBuildArguments(const std::vector<std::string>& a
     if (error) {
       return error;
     }
+  }
+  if (auto error = TakeDocuments(request)) {
+    return error;
   }
   return request.help || request.version ? std::nullopt : CheckCombinations(request);
 }

@@ -55,7 +55,9 @@ std::vector<std::string> BuildWarnings(const BuildRequest& request, const FrameD
     }
     return false;
   };
-  std::vector<std::string> warnings = kelvane::BuildWarnings(document, terms, given);
+  // A build tells the widths of the frames as it reads them (WarnAboutWidths).
+  std::vector<std::string> warnings =
+      kelvane::BuildWarnings(document, terms, given, request.noBuild);
   if (request.saveListPath && !request.checkedPositions.empty()) {
     warnings.push_back("a DefList keeps no check marks: " + advice::Quoted(*request.saveListPath) +
                        " is saved without those of --check");
