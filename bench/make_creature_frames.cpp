@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Draws the frames of a creature-sized animation for timing the builder: a
-// walking figure of many colours on a transparent ground, one BMP per frame,
-// into a folder the caller names.
+// Draws the frames of an animation for timing the builder, one BMP per frame,
+// into a folder the caller names: by default a walking figure of many colours
+// on a transparent ground; "art" draws frames shaded, textured and
+// anti-aliased as hand-made sprites are, "tile" the same filled edge to edge.
 
 #include <cstdlib>
 #include <exception>
 #include <iostream>
 #include <string>
 
+#include "art_frames.h"
 #include "bmpgen/bmp_writer.h"
 
 namespace {
@@ -17,7 +19,7 @@ struct Request {
   int count = 60;
   int32_t width = 450;
   int32_t height = 400;
-  bool speckled = false;  // specks of the engine's special colours all over
+  enum class Style { Walker, Speckled, Art, Tile } style = Style::Walker;
 };
 
 bool ParsePositive(const char* text, long limit, long& into) {
@@ -27,8 +29,17 @@ bool ParsePositive(const char* text, long limit, long& into) {
 }
 
 bool Parse(int argc, char** argv, Request& request) {
-  if (argc == 6 && std::string(argv[5]) == "speckled") {
-    request.speckled = true;
+  if (argc == 6) {
+    const std::string style = argv[5];
+    if (style == "speckled") {
+      request.style = Request::Style::Speckled;
+    } else if (style == "art") {
+      request.style = Request::Style::Art;
+    } else if (style == "tile") {
+      request.style = Request::Style::Tile;
+    } else {
+      return false;
+    }
     --argc;
   }
   if (argc < 2 || argc > 5) {
@@ -73,7 +84,7 @@ bmpgen::Bmp8 DrawFrame(const Request& request, int index) {
   FillEllipse(frame, w / 2 + w / 6, h / 2 - h / 8, w / 14, h / 14, 120);           // head
   FillEllipse(frame, w / 2 - w / 12 + stride * 3, h * 3 / 4, w / 40, h / 6, 180);  // legs
   FillEllipse(frame, w / 2 + w / 12 - stride * 3, h * 3 / 4, w / 40, h / 6, 180);
-  if (request.speckled) {
+  if (request.style == Request::Style::Speckled) {
     // Runs of 0 to 7 and 200 of a few pixels, from a fixed pseudo-random sequence.
     uint32_t seed = 2463534242u + uint32_t(index);
     for (int32_t y = 0; y < h; ++y) {
@@ -90,10 +101,12 @@ bmpgen::Bmp8 DrawFrame(const Request& request, int index) {
 }
 
 void PrintUsage(std::ostream& out) {
-  out << "Usage: kelvane-bench-frames FOLDER [COUNT [WIDTH [HEIGHT [speckled]]]]\n"
+  out << "Usage: kelvane-bench-frames FOLDER [COUNT [WIDTH [HEIGHT [STYLE]]]]\n"
          "Writes COUNT frames (default 60 of 450 x 400) named frame001.bmp ...\n"
-         "(at least three digits) into FOLDER, which must exist. \"speckled\" adds\n"
-         "specks of the colours 0 to 7 all over, for comparing builds.\n";
+         "(at least three digits) into FOLDER, which must exist. STYLE:\n"
+         "  speckled  specks of the colours 0 to 7 all over, for comparing builds\n"
+         "  art       shaded, textured, anti-aliased figures, as real sprites are\n"
+         "  tile      the same filled edge to edge, as terrain is\n";
 }
 
 }  // namespace
@@ -112,7 +125,11 @@ int main(int argc, char** argv) {
     for (int i = 1; i <= request.count; ++i) {
       std::string name = std::to_string(i);
       name.insert(0, name.size() < 3 ? 3 - name.size() : 0, '0');
-      bmpgen::WriteBmp8(request.folder + "/frame" + name + ".bmp", DrawFrame(request, i));
+      const bool art = request.style == Request::Style::Art;
+      const bmpgen::Bmp8 frame = art || request.style == Request::Style::Tile
+                                     ? bench::DrawArtFrame(request.width, request.height, i, !art)
+                                     : DrawFrame(request, i);
+      bmpgen::WriteBmp8(request.folder + "/frame" + name + ".bmp", frame);
     }
   } catch (const std::exception& error) {
     std::cerr << "kelvane-bench-frames: " << error.what() << "\n";

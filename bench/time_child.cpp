@@ -1,22 +1,35 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a command and prints the CPU time its process used (user + system, in
-// microseconds) and its peak resident memory (KiB), read from wait4's usage
+// microseconds, all its threads), the wall-clock time from start to end
+// (microseconds) and its peak resident memory (KiB), read from wait4's usage
 // record: finer than /usr/bin/time's hundredths of a second.
 //   kelvane-bench-time COMMAND [ARGS...]
-// Prints "CPU_US MAXRSS_KIB STATUS" on stdout; the command's own output goes
-// where this program's stderr goes.
+// Prints "CPU_US WALL_US MAXRSS_KIB STATUS" on stdout; the command's own
+// output goes where this program's stderr goes.
 
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <cstdio>
+
+namespace {
+
+long long MonotonicMicroseconds() {
+  timespec now{};
+  clock_gettime(CLOCK_MONOTONIC, &now);
+  return now.tv_sec * 1000000LL + now.tv_nsec / 1000;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   if (argc < 2) {
     std::fprintf(stderr, "Usage: kelvane-bench-time COMMAND [ARGS...]\n");
     return 2;
   }
+  const long long started = MonotonicMicroseconds();
   const pid_t child = ::fork();
   if (child < 0) {
     std::perror("kelvane-bench-time: fork");
@@ -34,9 +47,10 @@ int main(int argc, char** argv) {
     std::perror("kelvane-bench-time: wait4");
     return 1;
   }
+  const long long wall = MonotonicMicroseconds() - started;
   const long long cpu = (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1000000LL +
                         usage.ru_utime.tv_usec + usage.ru_stime.tv_usec;
   const int code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-  std::printf("%lld %ld %d\n", cpu, usage.ru_maxrss, code);
+  std::printf("%lld %lld %ld %d\n", cpu, wall, usage.ru_maxrss, code);
   return 0;
 }

@@ -8,8 +8,8 @@
 #include <cstdint>
 
 #include "base/bmp_frame.h"
+#include "base/def_layout.h"
 #include "prepare/content_bounds.h"
-#include "prepare/palette_roles.h"
 
 namespace kelvane::fuzz::reference {
 

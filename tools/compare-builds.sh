@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the same varied lists with two kelvane-cli binaries and compares the
-# DEF files byte for byte, with the exit statuses and messages.
+# DEF files byte for byte, with the exit statuses and messages; then, when
+# NEW_CLI has -j, the same lists with NEW_CLI on one thread and on several.
 #   tools/compare-builds.sh OLD_CLI NEW_CLI FRAME_TOOL
 # FRAME_TOOL is kelvane-bench-frames from the build folder. Everything is
 # written into a temporary folder, removed at the end; the frames are named
@@ -20,8 +21,11 @@ mkdir -p "$work/huge" && "$frames" "$work/huge" 1 5000 5000 >/dev/null
 mkdir -p "$work/many" && "$frames" "$work/many" 1200 32 32 >/dev/null
 mkdir -p "$work/wide" && "$frames" "$work/wide" 3 1021 37 >/dev/null
 mkdir -p "$work/speck" && "$frames" "$work/speck" 6 203 67 speckled >/dev/null
+mkdir -p "$work/art" && "$frames" "$work/art" 40 256 192 art >/dev/null
+mkdir -p "$work/artodd" && "$frames" "$work/artodd" 12 451 203 art >/dev/null
+mkdir -p "$work/artile" && "$frames" "$work/artile" 30 32 32 tile >/dev/null
 cd "$work"
-speck=(speck/*.bmp)
+speck=(speck/*.bmp) art=(art/*.bmp) artodd=(artodd/*.bmp) artile=(artile/*.bmp)
 huge=(huge/*.bmp) many=(many/*.bmp) wide=(wide/*.bmp)
 many_groups=() && for i in "${!many[@]}"; do
   many_groups+=("${many[$i]}") && [ $((i % 100)) -eq 99 ] && many_groups+=(/)
@@ -69,25 +73,45 @@ cases=(
   "--type 2 --shadow ${speck[*]} /"
   "--type 0 --shadow ${many[*]:0:600} / ${many[*]:600:600}"
   "--type 2 --shadow --fixed 33x31 ${many[*]:0:300} /"
+  "--type 2 --shadow ${art[*]:0:20} / ${art[*]:20:20} /"
+  "--type 2 ${art[*]} /"
+  "--type 2 --shadow ${artodd[*]} /"
+  "--type 2 --shadow --fixed 300x150 --x 5 ${artodd[*]} /"
+  "--type 0 --shadow --outline --check 1,2,5,9 ${artodd[*]} /"
+  "--type 0 --shadow --outline --fixed 256x192 --check 2,3 ${art[*]:0:10} / ${artodd[*]:0:3} /"
+  "--type 3 ${artile[*]:0:15} / ${artile[*]:15:15} /"
 )
 
-same=0 differ=0 written=0
-for i in "${!cases[@]}"; do
-  for side in old new; do
-    bin=${!side}
-    # shellcheck disable=SC2086
-    ("$bin" build -q -o "$side.$i.def" ${cases[$i]} >/dev/null 2>"$side.$i.err"
-      echo $? >"$side.$i.rc") || true
+# compare LABEL A_BINARY "A_OPTIONS" B_BINARY "B_OPTIONS": every list built
+# by both; counts into same, differ and written.
+compare() {
+  local label=$1 i side
+  local -A binary=([a]=$2 [b]=$4) options=([a]=$3 [b]=$5)
+  for i in "${!cases[@]}"; do
+    for side in a b; do
+      # shellcheck disable=SC2086
+      ("${binary[$side]}" build ${options[$side]} -q -o "$side.$i.def" ${cases[$i]} >/dev/null \
+        2>"$side.$i.err"; echo $? >"$side.$i.rc") || true
+    done
+    [ "$(cat "b.$i.rc")" = 0 ] && written=$((written + 1))
+    if cmp -s "a.$i.rc" "b.$i.rc" && cmp -s "a.$i.err" "b.$i.err" &&
+      { [ ! -e "a.$i.def" ] && [ ! -e "b.$i.def" ] || cmp -s "a.$i.def" "b.$i.def"; }; then
+      same=$((same + 1))
+    else
+      differ=$((differ + 1))
+      echo "differs ($label): ${cases[$i]}"
+      diff "a.$i.err" "b.$i.err" | sed 's/^/    /' || true
+    fi
+    rm -f a.$i.* b.$i.*
   done
-  [ "$(cat "new.$i.rc")" = 0 ] && written=$((written + 1))
-  if cmp -s "old.$i.rc" "new.$i.rc" && cmp -s "old.$i.err" "new.$i.err" &&
-    { [ ! -e "old.$i.def" ] && [ ! -e "new.$i.def" ] || cmp -s "old.$i.def" "new.$i.def"; }; then
-    same=$((same + 1))
-  else
-    differ=$((differ + 1))
-    echo "differs: ${cases[$i]}"
-    diff "old.$i.err" "new.$i.err" | sed 's/^/    /' || true
-  fi
-done
-echo "$same of ${#cases[@]} lists give the same result ($written DEF files written), $differ differ"
+}
+
+same=0 differ=0 written=0
+compare "old and new" "$old" "" "$new" ""
+runs=${#cases[@]}
+if grep -q -- '-j N' <<<"$("$new" build --help)"; then
+  compare "one thread and three" "$new" "-j 1" "$new" "-j 3"
+  runs=$((runs * 2))
+fi
+echo "$same of $runs builds give the same result ($written DEF files written), $differ differ"
 [ "$differ" -eq 0 ]

@@ -36,6 +36,11 @@ void InputFile::ReadAt(uint64_t offset, void* into, size_t count) const {
   file_.ReadAt(offset, into, count, path_);
 }
 
+size_t InputFile::ReadUpTo(uint64_t offset, void* first, size_t firstCount, void* second,
+                           size_t secondCount) const {
+  return file_.ReadUpTo(offset, first, firstCount, second, secondCount, path_);
+}
+
 void ReadWholeFile(const std::string& path, std::string& into, uint64_t largest) {
   const InputFile file(path);
   if (file.size() > largest) {

@@ -32,6 +32,10 @@ class InputFile {
 
   // Reads exactly `count` bytes at `offset`; a file too short gives "Read beyond end of file".
   void ReadAt(uint64_t offset, void* into, size_t count) const;
+  // Reads from `offset` into `first`, then on into `second`, with one call
+  // where it can, until both are full or the file ends; returns the bytes read.
+  size_t ReadUpTo(uint64_t offset, void* first, size_t firstCount, void* second,
+                  size_t secondCount) const;
 
  private:
   std::string path_;

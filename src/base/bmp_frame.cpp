@@ -136,13 +136,40 @@ void ReadBmpHeader(const InputFile& file, BmpFrameHeader& header, BmpPalette* pa
   header = layout.header;
 }
 
+namespace {
+
+// Files up to this size are read with their head in one call, guessing that
+// their pixels follow the largest colour table and end the file, as nearly
+// every frame's do; a guess that fails costs one more read. The bound keeps
+// the buffer read into no larger than a large frame needs.
+constexpr uint64_t kLargestOneReadFile = uint64_t{1} << 24;
+
+// Reads the head and, when the file is small enough, the bytes after it into
+// `pixels`; returns how many of those were read.
+size_t ReadHeadAndRest(const InputFile& file, FileHead& head, PixelRows& pixels) {
+  if (file.size() <= kLongestHead || file.size() > kLargestOneReadFile) {
+    ReadHead(file, head);
+    return 0;
+  }
+  pixels.resize(size_t(file.size() - kLongestHead));
+  const size_t got = file.ReadUpTo(0, head.bytes, kLongestHead, pixels.data(), pixels.size());
+  if (got < kLongestHead) {
+    ReadHead(file, head);  // the file shrank: its error, as for any short file
+    return 0;
+  }
+  head.size = kLongestHead;
+  return got - kLongestHead;
+}
+
+}  // namespace
+
 void LoadBmpImage(const std::string& path, BmpImage& image) {
   LoadBmpImage(InputFile(path), image);
 }
 
 void LoadBmpImage(const InputFile& file, BmpImage& image) {
   FileHead head;
-  ReadHead(file, head);
+  const size_t restRead = ReadHeadAndRest(file, head, image.pixels);
   const BmpLayout layout = ReadLayout(file, head);
   CopyPalette(head, layout.colours, image.palette);
   image.header = layout.header;
@@ -150,8 +177,12 @@ void LoadBmpImage(const InputFile& file, BmpImage& image) {
   image.width = layout.header.biWidth;
   image.height = layout.height;
   image.stride = layout.stride;
-  image.pixels.resize(size_t{layout.stride} * size_t(layout.height));
-  file.ReadAt(layout.header.pixelDataOffset, image.pixels.data(), image.pixels.size());
+  const size_t pixelBytes = size_t{layout.stride} * size_t(layout.height);
+  const bool inPlace = layout.header.pixelDataOffset == kLongestHead && restRead >= pixelBytes;
+  image.pixels.resize(pixelBytes);
+  if (!inPlace) {
+    file.ReadAt(layout.header.pixelDataOffset, image.pixels.data(), image.pixels.size());
+  }
   if (layout.topDown) {
     for (int32_t low = 0, high = image.height - 1; low < high; ++low, --high) {
       std::swap_ranges(image.RowFromBottom(low), image.RowFromBottom(low) + image.stride,

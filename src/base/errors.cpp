@@ -60,8 +60,17 @@ void ThrowListIndexError(int index) {
               text::kListIndexBefore + std::to_string(index) + text::kListIndexAfter);
 }
 
-void ThrowInputError(const std::string& message, const std::string& path) {
-  throw Error(ErrorKind::Input, 0, message, path);
+void ThrowInputError(const std::string& message, const std::string& path, int code) {
+  throw Error(ErrorKind::Input, code, message, path);
+}
+
+std::string PathToAdd(const std::string& message, const std::string& path) {
+  return message.find(path) == std::string::npos ? path : std::string();
+}
+
+std::string WithPath(const std::string& message, const std::string& path) {
+  const std::string added = PathToAdd(message, path);
+  return added.empty() ? message : message + " (" + added + ")";
 }
 
 }  // namespace kelvane

@@ -18,13 +18,20 @@ constexpr int kDiskFull = 101;
 constexpr int kInvalidNumericInput = 106;
 }  // namespace io_code
 
+// Input errors that advice tells apart; every other Input error has code 0.
+namespace input_code {
+constexpr int kDocumentOutputRefused = 1;  // a DefList's output name leaves its folder
+}  // namespace input_code
+
 enum class ErrorKind {
-  Io,          // a file operation failed; code() is the I/O error code
-  System,      // a file operation failed in a way no I/O error code names;
-               // code() is the system's own number (errno, or GetLastError())
-  Conversion,  // a text that should hold an integer does not
-  ListIndex,   // a read past the end of the frame list
-  Input,       // input the tool refuses (bad BMP, value the DEF cannot hold, ...)
+  Io,           // a file operation failed; code() is the I/O error code
+  System,       // a file operation failed in a way no I/O error code names;
+                // code() is the system's own number (errno, or GetLastError())
+  Conversion,   // a text that should hold an integer does not
+  ListIndex,    // a read past the end of the frame list
+  Input,        // input the tool refuses (bad BMP, value the DEF cannot hold, ...);
+                // code() is an input_code, or 0
+  OutOfMemory,  // the work needed more memory than there was
 };
 
 // Ends the running command. what() is the exact text shown to the user;
@@ -61,6 +68,13 @@ std::string SystemErrorMessage(int err, const std::string& path);
 [[noreturn]] void ThrowSystemError(int err, const std::string& path);
 [[noreturn]] void ThrowConversionError(const std::string& text);
 [[noreturn]] void ThrowListIndexError(int index);
-[[noreturn]] void ThrowInputError(const std::string& message, const std::string& path = {});
+[[noreturn]] void ThrowInputError(const std::string& message, const std::string& path = {},
+                                  int code = 0);
+
+// The path to show with `message`: `path`, or "" when there is none or the
+// message names it already. Every error box and error line adds it so.
+std::string PathToAdd(const std::string& message, const std::string& path);
+// `message`, followed by " (path)" when PathToAdd gives a path.
+std::string WithPath(const std::string& message, const std::string& path);
 
 }  // namespace kelvane

@@ -81,11 +81,28 @@ ReplacingFileWriter::~ReplacingFileWriter() {
 }
 
 void ReplacingFileWriter::Write(const void* bytes, size_t count) {
-  WriteAt(position_, bytes, count);
+  if (inPlace_ || count >= kGatheredBelow) {
+    WriteAt(position_, bytes, count);
+    position_ += count;
+    return;
+  }
+  if (!gathered_.empty() && gatheredAt_ + gathered_.size() != position_) {
+    WriteGathered();
+  }
+  if (gathered_.empty()) {
+    gatheredAt_ = position_;
+  }
+  const auto* in = static_cast<const uint8_t*>(bytes);
+  gathered_.insert(gathered_.end(), in, in + count);
   position_ += count;
+  size_ = std::max(size_, position_);
+  if (gathered_.size() >= kGatheredUpTo) {
+    WriteGathered();
+  }
 }
 
 void ReplacingFileWriter::WriteAt(uint64_t offset, const void* bytes, size_t count) {
+  WriteGathered();  // what was gathered comes first, as it was written first
   const auto* in = static_cast<const uint8_t*>(bytes);
   size_ = std::max(size_, offset + count);
   if (inPlace_) {
@@ -96,7 +113,15 @@ void ReplacingFileWriter::WriteAt(uint64_t offset, const void* bytes, size_t cou
   file_.WriteAt(offset, bytes, count, target_);
 }
 
+void ReplacingFileWriter::WriteGathered() {
+  if (!gathered_.empty()) {
+    file_.WriteAt(gatheredAt_, gathered_.data(), gathered_.size(), target_);
+    gathered_.clear();
+  }
+}
+
 void ReplacingFileWriter::Commit() {
+  WriteGathered();
   if (inPlace_) {
     if (const auto failure = file_.WriteAllAndClose(held_.data(), held_.size())) {
       ThrowInPlaceFailure(*failure, target_, held_.size());

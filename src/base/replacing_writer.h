@@ -31,7 +31,9 @@ class ReplacingFileWriter {
   ReplacingFileWriter(const ReplacingFileWriter&) = delete;
   ReplacingFileWriter& operator=(const ReplacingFileWriter&) = delete;
 
-  // Writes at the current position, which then moves past the bytes.
+  // Writes at the current position, which then moves past the bytes. Short
+  // writes one after another are gathered and go out together, at the latest
+  // before Commit() or a WriteAt().
   void Write(const void* bytes, size_t count);
   void Write(const std::vector<uint8_t>& bytes) { Write(bytes.data(), bytes.size()); }
   // Writes at `offset`; the current position stays. Bytes skipped over by a
@@ -54,6 +56,12 @@ class ReplacingFileWriter {
   bool OpenInPlace(const FileFacts& target);
   void OpenTemporary();
   void Discard();
+  void WriteGathered();
+
+  // Writes below this size are gathered, up to about kGatheredUpTo bytes: a
+  // list of small frames costs a system call per few hundred frames, not per frame.
+  static constexpr size_t kGatheredBelow = size_t{1} << 16;
+  static constexpr size_t kGatheredUpTo = size_t{1} << 18;
 
   WriteSignalsHeld heldSignals_;
   std::string target_;
@@ -63,7 +71,9 @@ class ReplacingFileWriter {
   uint64_t size_ = 0;
   std::optional<FileIdentity> replaces_;  // the file at the target when the writer began
   bool inPlace_ = false;
-  std::vector<uint8_t> held_;  // in place: everything, written by Commit()
+  std::vector<uint8_t> held_;      // in place: everything, written by Commit()
+  std::vector<uint8_t> gathered_;  // short writes not yet written, at gatheredAt_
+  uint64_t gatheredAt_ = 0;
   bool committed_ = false;
 };
 

@@ -75,6 +75,11 @@ class SystemFile {
   FileFacts Facts(const std::string& errorPath) const;
   // Exactly `count` bytes at `offset`; a file too short ends the command.
   void ReadAt(uint64_t offset, void* into, size_t count, const std::string& errorPath) const;
+  // Reads from `offset` into `first`, then on into `second`, with one call
+  // where the system has one, until both are full or the file ends; returns
+  // the bytes read.
+  size_t ReadUpTo(uint64_t offset, void* first, size_t firstCount, void* second, size_t secondCount,
+                  const std::string& errorPath) const;
   void WriteAt(uint64_t offset, const void* bytes, size_t count, const std::string& errorPath);
 
   struct Failure {

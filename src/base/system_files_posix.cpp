@@ -5,6 +5,7 @@
 #include <locale.h>
 #include <signal.h>
 #include <sys/stat.h>
+#include <sys/uio.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -263,6 +264,40 @@ void SystemFile::ReadAt(uint64_t offset, void* into, size_t count,
     offset += static_cast<uint64_t>(got);
     count -= static_cast<size_t>(got);
   }
+}
+
+size_t SystemFile::ReadUpTo(uint64_t offset, void* first, size_t firstCount, void* second,
+                            size_t secondCount, const std::string& errorPath) const {
+  iovec parts[2] = {{first, firstCount}, {second, secondCount}};
+  iovec* part = parts;
+  iovec* const end = parts + 2;
+  size_t done = 0;
+  while (part != end) {
+    const ssize_t got =
+        ::preadv(Descriptor(handle_), part, int(end - part), static_cast<off_t>(offset));
+    if (got < 0) {
+      if (errno == EINTR) {
+        continue;
+      }
+      ThrowSystemError(errno, errorPath);
+    }
+    if (got == 0) {
+      break;  // the end of the file
+    }
+    done += size_t(got);
+    offset += uint64_t(got);
+    // A read may stop short: the next one goes on where it stopped.
+    size_t left = size_t(got);
+    while (part != end && left >= part->iov_len) {
+      left -= part->iov_len;
+      ++part;
+    }
+    if (part != end) {
+      part->iov_base = static_cast<uint8_t*>(part->iov_base) + left;
+      part->iov_len -= left;
+    }
+  }
+  return done;
 }
 
 void SystemFile::WriteAt(uint64_t offset, const void* bytes, size_t count,

@@ -397,6 +397,35 @@ void SystemFile::ReadAt(uint64_t offset, void* into, size_t count,
   }
 }
 
+// Windows has no read into two buffers at once: the two are filled one after
+// the other.
+size_t SystemFile::ReadUpTo(uint64_t offset, void* first, size_t firstCount, void* second,
+                            size_t secondCount, const std::string& errorPath) const {
+  size_t done = 0;
+  for (const auto& [into, count] :
+       {std::make_pair(first, firstCount), std::make_pair(second, secondCount)}) {
+    auto* out = static_cast<uint8_t*>(into);
+    for (size_t left = count; left > 0;) {
+      OVERLAPPED at = At(offset);
+      DWORD got = 0;
+      if (!ReadFile(Handle(handle_), out, DWORD(std::min(left, kLargestTransfer)), &got, &at)) {
+        const DWORD err = GetLastError();
+        if (err != ERROR_HANDLE_EOF) {
+          ThrowWin32(err, errorPath);
+        }
+      }
+      if (got == 0) {
+        return done;  // the end of the file
+      }
+      out += got;
+      offset += got;
+      left -= got;
+      done += got;
+    }
+  }
+  return done;
+}
+
 void SystemFile::WriteAt(uint64_t offset, const void* bytes, size_t count,
                          const std::string& errorPath) {
   const auto* in = static_cast<const uint8_t*>(bytes);

@@ -6,102 +6,22 @@
 
 #include "base/errors.h"
 #include "base/held_signals.h"
-#include "base/part_files.h"
 #include "base/system_files.h"
+#include "cli/batch_build.h"
+#include "cli/build_job.h"
 #include "cli/build_request.h"
-#include "cli/build_summary.h"
-#include "cli/build_warnings.h"
-#include "cli/list_document.h"
-#include "cli/overwrite_guards.h"
 #include "cli/printable_text.h"
 #include "cli/terminal_host.h"
-#include "compiler/build_advice.h"
 #include "compiler/compile_driver.h"
-#include "compiler/def_groups.h"
 #include "framelist/frame_document.h"
 
 namespace kelvane::cli {
 
 namespace {
 
-FrameList ListFromEntries(const std::vector<std::string>& entries) {
-  FrameList list;
-  for (const auto& entry : entries) {
-    list.Append(entry);
-  }
-  return list;
-}
-
 int UsageError(const std::string& text, std::ostream& err) {
   err << "kelvane-cli: " << OneLineText(text) << "\nTry 'kelvane-cli build --help'.\n";
   return kExitUsage;
-}
-
-// Everything a build works on, gathered from the command line and a document.
-struct BuildJob {
-  const BuildRequest& request;
-  std::ostream& err;
-  CompileState state;
-  FrameDocument document;
-};
-
-// The system's message as it is, with the file it concerns (a separator read
-// as a file shows as the / it was given as), then any hints.
-int Failure(const BuildJob& job, const std::string& message, const std::string& path) {
-  std::ostream& err = job.err;
-  err << "kelvane-cli: " << OneLineText(message);
-  if (!path.empty() && message.find(path) == std::string::npos) {
-    err << " (" << (IsGroupSeparator(path) ? "/" : OneLineText(path)) << ")";
-  }
-  err << "\n";
-  for (const auto& hint : FailureHints(job.request, job.document, message, path)) {
-    err << "kelvane-cli: hint: " << OneLineText(hint) << "\n";
-  }
-  return kExitFailed;
-}
-
-void GatherJob(BuildJob& job) {
-  const BuildRequest& request = job.request;
-  FrameDocument& document = job.document;
-  if (request.listPath) {
-    ReadListDocument(request, document);
-  } else {
-    document.list = ListFromEntries(request.entries);
-  }
-  document.settings = request.SettingsOver(document.settings);
-  document.colours = request.ColoursOver(document.colours);
-  document.settings.outputName = OutputPathFor(request, document.settings);
-  document.settings.documentOutputName.clear();  // checked, or replaced by -o
-  if (request.groupNumbers) {
-    document.numbers = *request.groupNumbers;
-  }
-  for (const int position : request.checkedPositions) {
-    if (size_t(position) <= document.list.Count()) {
-      document.list.SetChecked(size_t(position - 1), true);
-    }
-  }
-}
-
-int ReportWritten(BuildJob& job, uint64_t bytes, std::ostream& out, bool outIsProcessOutput) {
-  const std::string& path = job.document.settings.outputName;
-  const auto groups = DefGroupsOf(job.document);
-  // A DEF written to standard output keeps it for the DEF's bytes alone.
-  std::ostream& report = outIsProcessOutput && IsStandardOutput(path) ? job.err : out;
-  if (job.request.json) {
-    WriteJsonSummary(report, path, groups, job.document.list, bytes);
-  } else if (!job.request.quiet) {
-    report << OneLineText(WrittenLine(path, groups, bytes)) << "\n";
-  }
-  return kExitOk;
-}
-
-// Temporary files of this output that a killed build left behind.
-void RemoveLeftovers(const BuildJob& job) {
-  for (const auto& leftover : RemoveLeftoverParts(job.document.settings.outputName)) {
-    job.err << "kelvane-cli: removed " << OneLineText(leftover.path)
-            << ", an incomplete DEF left by a build that did not finish (process " << leftover.pid
-            << ")\n";
-  }
 }
 
 // `terminal` is the stream under job.err, for the bar's control sequences.
@@ -120,16 +40,17 @@ int Compile(BuildJob& job, const Console& console, const StopSignals& signals, s
   const bool hadOutput = FactsOfPath(job.document.settings.outputName).has_value();
   const CompileOutcome outcome = CreateDefFile(job.state, job.document, host);
   host.EndProgressLine();
+  WarnAboutWidths(job, host.OddWidths());
   switch (outcome.status) {
     case CompileOutcome::Status::Written:
-      return ReportWritten(job, outcome.bytes, out, console.outIsProcessOutput);
+      return ReportWritten(job, outcome.bytes, out, err, console.outIsProcessOutput);
     case CompileOutcome::Status::Cancelled:
       return kExitPaletteRefused;
     case CompileOutcome::Status::Failed:
-      return Failure(job, outcome.message, outcome.path);
+      return Failure(job, outcome.Failure());
     case CompileOutcome::Status::Interrupted: {
       const StopRequest stop = host.StopSignal().value_or(StopRequest{"a stop request", 130});
-      err << "kelvane-cli: stopped by " << stop.name << ": nothing written"
+      err << job.label << "stopped by " << stop.name << ": nothing written"
           << (hadOutput ? ", " + OneLineText(job.document.settings.outputName) + " left as it was"
                         : "")
           << "\n";
@@ -137,7 +58,8 @@ int Compile(BuildJob& job, const Console& console, const StopSignals& signals, s
     }
     case CompileOutcome::Status::Stopped:
       if (!job.document.list.IsEmpty()) {
-        err << "kelvane-cli: nothing built: no Type or no Formats entry is chosen"
+        err << job.label
+            << "nothing built: no Type or no Formats entry is chosen"
                " (give --type or --format)\n";
       }
       break;
@@ -173,21 +95,17 @@ int RunBuild(const std::vector<std::string>& args, std::ostream& rawOut, std::os
     return kExitOk;
   }
   const StopSignals signals;
-  BuildJob job{request, err, {}, {}};
+  if (IsBatch(request)) {
+    return RunBatch(request, out, err, rawErr, console, signals);
+  }
+  BuildJob job(request, err, "kelvane-cli: ");
+  job.state.workers = request.jobs;
   try {
-    GatherJob(job);
-    if (auto usage = CheckPositionsFit(request, job.document.list.Count())) {
+    if (auto usage = PrepareJob(job)) {
       return UsageError(*usage, err);
     }
-    for (const auto& warning : BuildWarnings(request, job.document)) {
-      err << "kelvane-cli: warning: " << OneLineText(warning) << "\n";
-    }
-    RefuseOverwrittenInputs(request, job.document);
-    if (request.saveListPath) {
-      WriteListDocument(*request.saveListPath, job.document);
-    }
   } catch (const Error& error) {
-    return Failure(job, error.what(), error.path());
+    return Failure(job, error);
   }
   return request.noBuild ? kExitOk : Compile(job, console, signals, out, rawErr);
 }

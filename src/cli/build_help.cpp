@@ -69,6 +69,7 @@ void PrintVersion(std::ostream& out) {
 void PrintBuildHelp(std::ostream& out) {
   out << R"(Usage: kelvane-cli build [options] ENTRY...
        kelvane-cli build [options] --list DOC
+       kelvane-cli build [options] --list DOC|FOLDER [DOC|FOLDER...]
 
 Builds a DEF file from frames: 8-bit BMPs and palette PNGs, taken as they are,
 and true-colour PNGs (grey, RGB, RGBA, 8 or 16 bits) and 24/32-bit BMPs. Each
@@ -125,6 +126,9 @@ Options:
   --json           print the DEF's path, size, groups and frame names as JSON
                    on stdout instead of the line "wrote ..."
   -q, --quiet      no progress bar and no "wrote ..." line
+  -j N, --jobs N   frames prepared and encoded at once, each on a thread of its
+                   own (in a batch: DEFs built at once); default: one per core;
+                   -j 1 does everything on one thread. The DEF is the same
   --version        the program's version
   -h, --help       this text
 
@@ -149,13 +153,30 @@ DefList documents (*.h3l):
                    keeps no check marks: --check is not saved
   --no-build       with --save-list: write the document only
 
+Many DEFs in one run (a batch):
+  --list A.h3l B.h3l ...   or a FOLDER (its *.h3l files, by name): builds
+                   the DEF of each document as --list DOC would, -j of them at
+                   once, under one progress bar; the options above apply to
+                   all (but -o, --save-list and --no-build, which name one
+                   file). Then one line per document in the order given:
+                   "wrote ..." (with --json one JSON object per line, which
+                   also names the document as "list", or gives its "error"),
+                   or what kept it from being built, each of its messages
+                   starting with the document's name, and a count on stderr.
+                   Questions are not asked: --yes answers OK, else Cancel. A
+                   document that fails does not stop the others
+  --fail-fast      in a batch, stop at the first document that is not built:
+                   the others are not started, or stopped and left as they were
+
 Exit status: 0 the DEF (or document) was written; 1 it was not (the reason is
 on stderr, and an earlier file at the output path is left as it was); 2 usage
 error; 3 the palette check found a difference and the answer was no; 130, 143
 or 129 stopped by SIGINT, SIGTERM or SIGHUP (on Windows 130, 149 or 129 by
-Ctrl+C, Ctrl+Break or closing the console): nothing written. Standard output
-that cannot be written (a full disk) makes the status 1; a reader that stops
-reading it (| head) changes nothing: the DEF is written before stdout is.
+Ctrl+C, Ctrl+Break or closing the console): nothing written. A batch: 1 when
+any DEF was not written, else 3 when a palette check's answer was no; stopped,
+the DEFs already written stay. Standard output that cannot be written (a full
+disk) makes the status 1; a reader that stops reading it (| head) changes
+nothing: the DEF is written before stdout is.
 
 The DEF is written to a hidden file .NAME.PID.N.part beside the output,
 synced to disk and renamed over it once complete; an output that is a symbolic

@@ -15,7 +15,8 @@ namespace kelvane::cli {
 
 namespace {
 
-using Error = std::optional<std::string>;
+// Why an option's text is refused; none when it is taken.
+using Refusal = std::optional<std::string>;
 
 std::vector<std::string> SplitCommas(const std::string& text) {
   std::vector<std::string> parts;
@@ -28,7 +29,7 @@ std::vector<std::string> SplitCommas(const std::string& text) {
 }
 
 // The system's conversion message, named after the option that gave the text.
-Error ParseInteger(const std::string& option, const std::string& text, int& into) {
+Refusal ParseInteger(const std::string& option, const std::string& text, int& into) {
   const auto value = TryParseInt(text);
   if (!value) {
     return option + ": " + text::kNotAnIntegerBefore + text + text::kNotAnIntegerAfter;
@@ -37,8 +38,8 @@ Error ParseInteger(const std::string& option, const std::string& text, int& into
   return std::nullopt;
 }
 
-Error ParseRanged(const std::string& option, const std::string& text, int low, int high,
-                  int& into) {
+Refusal ParseRanged(const std::string& option, const std::string& text, int low, int high,
+                    int& into) {
   int value = 0;
   if (auto error = ParseInteger(option, text, value)) {
     return error;
@@ -51,7 +52,7 @@ Error ParseRanged(const std::string& option, const std::string& text, int low, i
   return std::nullopt;
 }
 
-Error ParseGroups(const std::string& text, BuildRequest& request) {
+Refusal ParseGroups(const std::string& text, BuildRequest& request) {
   const auto parts = SplitCommas(text);
   if (parts.size() > kGroupNumberSlots) {
     return "--groups takes at most " + std::to_string(kGroupNumberSlots) + " numbers";
@@ -68,7 +69,7 @@ Error ParseGroups(const std::string& text, BuildRequest& request) {
   return std::nullopt;
 }
 
-Error ParseChecks(const std::string& text, BuildRequest& request) {
+Refusal ParseChecks(const std::string& text, BuildRequest& request) {
   for (const auto& part : SplitCommas(text)) {
     int position = 0;
     if (auto error = ParseRanged("--check", part, 1, INT32_MAX, position)) {
@@ -79,7 +80,7 @@ Error ParseChecks(const std::string& text, BuildRequest& request) {
   return std::nullopt;
 }
 
-Error ParseFixed(const std::string& text, WindowSettings& options) {
+Refusal ParseFixed(const std::string& text, WindowSettings& options) {
   const auto cross = text.find_first_of("xX");
   if (cross == std::string::npos) {
     return "--fixed takes WIDTHxHEIGHT, not '" + text + "'";
@@ -94,7 +95,7 @@ Error ParseFixed(const std::string& text, WindowSettings& options) {
   }
   try {
     CheckFixedSize(width, height);
-  } catch (const kelvane::Error& error) {
+  } catch (const Error& error) {
     return std::string("--fixed: ") + error.what();
   }
   options.fixedSize = true;
@@ -103,7 +104,17 @@ Error ParseFixed(const std::string& text, WindowSettings& options) {
   return std::nullopt;
 }
 
-Error ParseListType(const std::string& text, BuildRequest& request) {
+// -j N: the most threads make sense up to the cores; more are allowed, not useful.
+Refusal ParseJobs(const std::string& text, BuildRequest& request) {
+  int jobs = 0;
+  if (auto error = ParseRanged("-j", text, 1, 1024, jobs)) {
+    return error;
+  }
+  request.jobs = unsigned(jobs);
+  return std::nullopt;
+}
+
+Refusal ParseListType(const std::string& text, BuildRequest& request) {
   int type = 0;
   if (auto error = ParseRanged("--list-type", text, 1, 2, type)) {
     return error;
@@ -115,12 +126,12 @@ Error ParseListType(const std::string& text, BuildRequest& request) {
 template <typename Target>
 struct Handler {
   bool takesValue;
-  std::function<Error(const std::string&, Target&)> apply;
+  std::function<Refusal(const std::string&, Target&)> apply;
 };
 
 template <typename Target>
 Handler<Target> Flag(std::function<void(Target&)> set) {
-  return {false, [set](const std::string&, Target& target) -> Error {
+  return {false, [set](const std::string&, Target& target) -> Refusal {
             set(target);
             return std::nullopt;
           }};
@@ -129,7 +140,7 @@ Handler<Target> Flag(std::function<void(Target&)> set) {
 // --x and --y: checked here even when the chosen Type will not use the offset.
 Handler<WindowSettings> Offset(const std::string& option, bool WindowSettings::*use,
                                std::string WindowSettings::*field) {
-  return {true, [=](const std::string& value, WindowSettings& o) -> Error {
+  return {true, [=](const std::string& value, WindowSettings& o) -> Refusal {
             int checked = 0;
             if (auto error = ParseInteger(option, value, checked)) {
               return error;
@@ -142,7 +153,7 @@ Handler<WindowSettings> Offset(const std::string& option, bool WindowSettings::*
 
 // --no-x and --no-y: the box unchecked, as its reaction leaves the field.
 Handler<WindowSettings> NoOffset(bool WindowSettings::*use, std::string WindowSettings::*field) {
-  return {false, [=](const std::string&, WindowSettings& o) -> Error {
+  return {false, [=](const std::string&, WindowSettings& o) -> Refusal {
             o.*use = false;
             o.*field = text::kOffsetOff;
             return std::nullopt;
@@ -151,7 +162,7 @@ Handler<WindowSettings> NoOffset(bool WindowSettings::*use, std::string WindowSe
 
 template <typename Target>
 Handler<Target> Text(std::function<void(const std::string&, Target&)> set) {
-  return {true, [set](const std::string& value, Target& target) -> Error {
+  return {true, [set](const std::string& value, Target& target) -> Refusal {
             set(value, target);
             return std::nullopt;
           }};
@@ -194,12 +205,13 @@ const std::map<std::string, Handler<BuildRequest>>& CommandOptions() {
   static const std::map<std::string, Handler<R>> handlers = {
       {"--groups", {true, ParseGroups}},
       {"--check", {true, ParseChecks}},
-      {"--list", Text<R>([](const std::string& v, R& r) { r.listPath = v; })},
+      {"--list", Text<R>([](const std::string& v, R& r) { r.lists.push_back(v); })},
+      {"--fail-fast", Flag<R>([](R& r) { r.failFast = true; })},
       {"--list-type", {true, ParseListType}},
       {"--save-list", Text<R>([](const std::string& v, R& r) { r.saveListPath = v; })},
       {"--palette",
        {true,
-        [](const std::string& v, R& r) -> Error {
+        [](const std::string& v, R& r) -> Refusal {
           if (v.empty()) {
             return std::string("--palette needs a file");
           }
@@ -210,6 +222,8 @@ const std::map<std::string, Handler<BuildRequest>>& CommandOptions() {
       {"--dither", Flag<R>([](R& r) { r.dither = true; })},
       {"--no-dither", Flag<R>([](R& r) { r.dither = false; })},
       {"--no-build", Flag<R>([](R& r) { r.noBuild = true; })},
+      {"-j", {true, ParseJobs}},
+      {"--jobs", {true, ParseJobs}},
       {"--yes", Flag<R>([](R& r) { r.answerYes = true; })},
       {"--json", Flag<R>([](R& r) { r.json = true; })},
       {"--version", Flag<R>([](R& r) { r.version = true; })},
@@ -230,7 +244,7 @@ void AddEntry(const std::string& arg, BuildRequest& request) {
 template <typename Target>
 bool TakeOption(const std::map<std::string, Handler<Target>>& handlers,
                 const std::vector<std::string>& args, size_t& i, Target& target, std::string& value,
-                Error& error) {
+                Refusal& error) {
   const auto found = handlers.find(args[i]);
   if (found == handlers.end()) {
     return false;
@@ -246,10 +260,23 @@ bool TakeOption(const std::map<std::string, Handler<Target>>& handlers,
   return true;
 }
 
-Error CheckCombinations(const BuildRequest& request) {
-  if (request.listPath && !request.entries.empty()) {
-    return "give either ENTRY arguments or --list, not both";
+// With --list the ENTRY arguments are more documents: no separator among them.
+Refusal TakeDocuments(BuildRequest& request) {
+  if (request.lists.empty()) {
+    return std::nullopt;
   }
+  for (const std::string& entry : request.entries) {
+    if (IsGroupSeparator(entry)) {
+      return "with --list the arguments are DefList documents: a / has no place among them";
+    }
+  }
+  request.lists.insert(request.lists.end(), request.entries.begin(), request.entries.end());
+  request.entries.clear();
+  request.listPath = request.lists.front();
+  return std::nullopt;
+}
+
+Refusal CheckCombinations(const BuildRequest& request) {
   if (!request.listPath && request.entries.empty()) {
     return "no ENTRY given: list BMP files, and / for a group separator, or give --list";
   }
@@ -309,7 +336,7 @@ std::optional<std::string> ParseBuildArguments(const std::vector<std::string>& a
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string arg = args[i];
     std::string value;
-    Error error;
+    Refusal error;
     if (optionsEnded || arg == "/" || arg.empty() || arg[0] != '-') {
       AddEntry(arg, request);
     } else if (arg == "--") {
@@ -322,6 +349,9 @@ std::optional<std::string> ParseBuildArguments(const std::vector<std::string>& a
     if (error) {
       return error;
     }
+  }
+  if (auto error = TakeDocuments(request)) {
+    return error;
   }
   return request.help || request.version ? std::nullopt : CheckCombinations(request);
 }

@@ -26,9 +26,14 @@ struct BuildRequest {
   std::vector<std::string> entries;   // BMP paths and separators
   std::vector<int> checkedPositions;  // 1-based
   std::optional<GroupNumbers> groupNumbers;
-  std::optional<std::string> listPath;
+  // --list: the DefList documents (or folders of them) to build; ENTRY
+  // arguments given with --list are more of them.
+  std::vector<std::string> lists;
+  std::optional<std::string> listPath;  // the document this build reads
   DefListType listType = DefListType::WithHeader;
   std::optional<std::string> saveListPath;
+  unsigned jobs = 0;      // -j: frames (or documents) worked on at once; 0 one per core
+  bool failFast = false;  // a batch stops at its first failure
   // --palette FILE, or --no-palette (empty), over a document's reference palette.
   std::optional<std::string> referencePalette;
   std::optional<bool> dither;  // --dither, --no-dither

@@ -24,8 +24,13 @@ std::string NameText(const FrameName& name) {
 }  // namespace
 
 void WriteJsonSummary(std::ostream& out, const std::string& path,
-                      const std::vector<DefGroup>& groups, const FrameList& list, uint64_t bytes) {
-  out << "{\"path\":" << JsonString(path) << ",\"bytes\":" << bytes << ",\"groups\":[";
+                      const std::vector<DefGroup>& groups, const FrameList& list, uint64_t bytes,
+                      const std::string* document) {
+  out << "{";
+  if (document) {
+    out << "\"list\":" << JsonString(*document) << ",";
+  }
+  out << "\"path\":" << JsonString(path) << ",\"bytes\":" << bytes << ",\"groups\":[";
   for (size_t g = 0; g < groups.size(); ++g) {
     out << (g ? "," : "") << "{\"number\":" << groups[g].number << ",\"frames\":[";
     for (size_t f = 0; f < groups[g].names.size(); ++f) {
@@ -35,6 +40,12 @@ void WriteJsonSummary(std::ostream& out, const std::string& path,
     out << "]}";
   }
   out << "]}\n";
+}
+
+void WriteJsonFailure(std::ostream& out, const std::string& document, const std::string& path,
+                      const std::string& error) {
+  out << "{\"list\":" << JsonString(document) << ",\"path\":" << JsonString(path)
+      << ",\"error\":" << JsonString(error) << "}\n";
 }
 
 }  // namespace kelvane::cli

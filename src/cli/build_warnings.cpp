@@ -55,7 +55,9 @@ std::vector<std::string> BuildWarnings(const BuildRequest& request, const FrameD
     }
     return false;
   };
-  std::vector<std::string> warnings = kelvane::BuildWarnings(document, terms, given);
+  // A build tells the widths of the frames as it reads them (WarnAboutWidths).
+  std::vector<std::string> warnings =
+      kelvane::BuildWarnings(document, terms, given, request.noBuild);
   if (request.saveListPath && !request.checkedPositions.empty()) {
     warnings.push_back("a DefList keeps no check marks: " + advice::Quoted(*request.saveListPath) +
                        " is saved without those of --check");
@@ -64,8 +66,8 @@ std::vector<std::string> BuildWarnings(const BuildRequest& request, const FrameD
 }
 
 std::vector<std::string> FailureHints(const BuildRequest& request, const FrameDocument& document,
-                                      const std::string& message, const std::string& path) {
-  return kelvane::FailureHints(document, message, path, CommandLineTerms(),
+                                      const Error& failure) {
+  return kelvane::FailureHints(document, failure, CommandLineTerms(),
                                request.listPath.value_or(std::string()));
 }
 

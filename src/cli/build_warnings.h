@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "base/errors.h"
 #include "cli/build_request.h"
 #include "framelist/frame_document.h"
 
@@ -15,11 +16,10 @@ namespace kelvane::cli {
 // saved document cannot keep, and map object widths. Never a failure.
 std::vector<std::string> BuildWarnings(const BuildRequest& request, const FrameDocument& document);
 
-// The hints that may follow the system's message `message` about `path` when
-// the cause is plain from the command: a missing output folder, a folder given
-// as a frame, a list that starts with a separator, a file that is not a
+// The hints that may follow `failure` when the cause is plain from the command: a missing output
+// folder, a folder given as a frame, a list that starts with a separator, a file that is not a
 // DefList, an empty document.
 std::vector<std::string> FailureHints(const BuildRequest& request, const FrameDocument& document,
-                                      const std::string& message, const std::string& path);
+                                      const Error& failure);
 
 }  // namespace kelvane::cli

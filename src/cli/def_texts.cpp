@@ -23,12 +23,7 @@ std::string HexName(const DefFrameName& name) {
 namespace kelvane::cli {
 
 std::string ErrorLine(const Error& error) {
-  const std::string message = error.what();
-  std::string line = "kelvane-cli: " + OneLineText(message);
-  if (!error.path().empty() && message.find(error.path()) == std::string::npos) {
-    line += " (" + OneLineText(error.path()) + ")";
-  }
-  return line + "\n";
+  return "kelvane-cli: " + OneLineText(WithPath(error.what(), error.path())) + "\n";
 }
 
 int RunReportingErrors(std::ostream& err, const std::function<int()>& work) {

@@ -20,8 +20,6 @@ namespace kelvane::cli {
 
 namespace {
 
-constexpr int32_t kHighestType = 0x49;
-
 std::string FrameText(size_t group, size_t frame) {
   return "group " + std::to_string(group + 1) + ", frame " + std::to_string(frame + 1);
 }
@@ -189,7 +187,7 @@ class Planner {
       reasons_.Add("format 2 frames, which no Type entry builds");
       s = TypePicked(s, TypeIndexFor(3));
     }
-    s.formatsIndex = FormatsIndexFromCode(kHighestType - def_.type());
+    s.formatsIndex = FormatsIndexFromCode(PositionOfDefType(def_.type()));
     if (s.formatsIndex < 0) {
       reasons_.Add("its type is not one of $40 to $49");
       s.formatsIndex = DefaultFormatsForType(s.typeIndex);

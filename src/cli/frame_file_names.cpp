@@ -10,7 +10,6 @@ namespace kelvane::cli {
 
 namespace {
 
-constexpr uint8_t kFiller = 0xCD;
 constexpr size_t kStemLength = 8;
 const std::string kNameEnd = ".pcx";
 
@@ -67,7 +66,7 @@ std::optional<std::string> FileNameGivingName(const DefFrameName& name, int vari
     file = stem;
   } else {
     size_t fillers = 0;
-    while (fillers < 3 && uint8_t(stem[fillers]) == kFiller) {
+    while (fillers < 3 && uint8_t(stem[fillers]) == kNameFiller) {
       ++fillers;
     }
     if (fillers > 0 && variant > 0) {

@@ -33,7 +33,7 @@ std::string OutputPathFor(const BuildRequest& request, const WindowSettings& set
                     *request.listPath);
   }
   if (const auto refusal = DocumentOutputRefusal(settings.outputName)) {
-    ThrowInputError(*refusal, *request.listPath);
+    ThrowInputError(*refusal, *request.listPath, input_code::kDocumentOutputRefused);
   }
   return PathFrom(SplitPath(*request.listPath).folder, settings.outputName);
 }

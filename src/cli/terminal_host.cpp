@@ -79,7 +79,11 @@ bool TerminalHost::AskOkCancel(const std::string& text, const std::string& capti
 }
 
 bool TerminalHost::StopRequested() {
-  if (!stopSignal_ && signals_) {
+  // Asking the system costs a call; between frames it is asked at most every
+  // kSignalLook, which a person who pressed Ctrl-C does not notice.
+  const auto now = std::chrono::steady_clock::now();
+  if (!stopSignal_ && signals_ && now - lastLook_ >= kSignalLook) {
+    lastLook_ = now;
     stopSignal_ = signals_->Pending();
   }
   return stopSignal_.has_value();

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <chrono>
 #include <iosfwd>
 #include <optional>
 #include <string>
 
 #include "base/held_signals.h"
+#include "compiler/build_advice.h"
 #include "compiler/compile_host.h"
 
 namespace kelvane::cli {
@@ -22,7 +24,7 @@ struct TerminalOptions {
 // when nobody can answer), progress is a bar of frames encoded, and the stop
 // signals held back by `signals` (if any) end the compilation. `err` takes the
 // bar's control sequences as they are; every text on it is PrintableText.
-class TerminalHost : public CompileHost {
+class TerminalHost : public WidthNotingHost {
  public:
   TerminalHost(std::ostream& err, std::istream& in, const TerminalOptions& options,
                const StopSignals* signals);
@@ -48,6 +50,8 @@ class TerminalHost : public CompileHost {
   TerminalOptions options_;
   const StopSignals* signals_;
   std::optional<StopRequest> stopSignal_;
+  static constexpr std::chrono::milliseconds kSignalLook{2};
+  std::chrono::steady_clock::time_point lastLook_{};
   bool barShown_ = false;
 };
 

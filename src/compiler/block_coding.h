@@ -1,12 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
+#include "base/def_layout.h"
+
 namespace kelvane {
 
-constexpr int kBlockPixels = 32;
+// The most bytes one block codes to: a code byte for each of 32 one-pixel
+// segments and a literal byte for each pixel.
+constexpr size_t kLargestCodedBlock = 2 * kBlockPixels;
 
 // Which pixels a literal segment takes once the colour runs of a pass are done.
 enum class LiteralRule {
@@ -14,9 +19,14 @@ enum class LiteralRule {
   AnyNonZero,  // every index but 0, so 1 to 6 may sit inside a literal
 };
 
-// Codes one block of 32 pixels: a code byte per segment, kind in the top three
-// bits (0 to 6 a run of that index, 7 a literal followed by its bytes) and the
-// length minus one in the low five. Appends to `out`.
+// Codes one block of kBlockPixels pixels, a segment code byte (base/def_layout.h)
+// per run or literal, the literal's bytes after its code. Each pass over the
+// block takes a run of 0, then runs of 1 to 6 in rising order, then a
+// literal. Writes at most
+// kLargestCodedBlock bytes at `out` and returns how many.
+size_t EncodeBlock(const uint8_t* pixels, LiteralRule rule, uint8_t* out);
+
+// The same, appended to `out`.
 void EncodeBlock(const uint8_t* pixels, LiteralRule rule, std::vector<uint8_t>& out);
 
 }  // namespace kelvane

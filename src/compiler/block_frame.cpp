@@ -4,12 +4,13 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <optional>
 
+#include "base/def_layout.h"
 #include "base/errors.h"
 #include "base/little_endian.h"
 #include "compiler/def_format.h"
 #include "prepare/content_bounds.h"
-#include "prepare/palette_roles.h"
 #include "prepare/placement.h"
 
 namespace kelvane {
@@ -36,29 +37,47 @@ size_t BlockCount(const BmpImage& image, RowRange rows) {
 }
 
 // Codes rows top..bottom - 1 into codedPixels and the block-offset table,
-// which opens with the first block's offset, into offsetTable. Returns false,
-// as soon as it is clear, when the offsets would not fit in 16 bits.
-bool EncodeRows(const BmpImage& image, RowRange rows, LiteralRule rule, size_t tableSize,
-                EncoderScratch& scratch) {
-  scratch.codedPixels.clear();
-  scratch.offsetTable.clear();
-  PutLe16(scratch.offsetTable, uint16_t(tableSize));
-  std::array<uint8_t, kBlockPixels> pixels{};
+// which opens with the first block's offset, into offsetTable. Returns the
+// number of coded bytes, or nothing, as soon as it is clear, when the offsets
+// would not fit in 16 bits.
+std::optional<size_t> EncodeRows(const BmpImage& image, RowRange rows, LiteralRule rule,
+                                 size_t tableSize, EncoderScratch& scratch) {
+  // The coded bytes the offsets can reach, and room for one block past them:
+  // each block is coded before its end is checked.
+  const size_t reach = kLargestOffset - tableSize;
+  if (scratch.codedPixels.size() < reach + kLargestCodedBlock) {
+    scratch.codedPixels.resize(reach + kLargestCodedBlock);
+  }
+  scratch.offsetTable.resize(tableSize);
+  uint8_t* const coded = scratch.codedPixels.data();
+  uint8_t* entry = scratch.offsetTable.data();
+  StoreLe16(entry, uint16_t(tableSize));
+  size_t used = 0;
+  const auto codeBlock = [&](const uint8_t* pixels) {
+    used += EncodeBlock(pixels, rule, coded + used);
+    entry += 2;
+    StoreLe16(entry, uint16_t(tableSize + used));
+    return used <= reach;
+  };
+  const int32_t wholeBlocks = image.width / kBlockPixels;
+  const auto lastWidth = size_t(image.width % kBlockPixels);
+  // Past the frame's width the last block of a row is transparent.
+  std::array<uint8_t, kBlockPixels> last{};
   for (int32_t y = rows.top; y < rows.bottom; ++y) {
     const uint8_t* row = image.RowFromTop(y);
-    for (int32_t start = 0; start < image.width; start += kBlockPixels) {
-      const auto inside = size_t(std::min(kBlockPixels, image.width - start));
-      std::memcpy(pixels.data(), row + start, inside);
-      std::fill(pixels.begin() + long(inside), pixels.end(), kTransparentIndex);
-      EncodeBlock(pixels.data(), rule, scratch.codedPixels);
-      const size_t end = tableSize + scratch.codedPixels.size();
-      if (end > kLargestOffset) {
-        return false;
+    for (int32_t b = 0; b < wholeBlocks; ++b) {
+      if (!codeBlock(row + size_t(b) * kBlockPixels)) {
+        return std::nullopt;
       }
-      PutLe16(scratch.offsetTable, uint16_t(end));
+    }
+    if (lastWidth != 0) {
+      std::memcpy(last.data(), row + size_t(wholeBlocks) * kBlockPixels, lastWidth);
+      if (!codeBlock(last.data())) {
+        return std::nullopt;
+      }
     }
   }
-  return true;
+  return used;
 }
 
 [[noreturn]] void RefuseOversizedFrame(const std::string& bmpPath, const BmpImage& image) {
@@ -76,10 +95,12 @@ void EncodeBlockFrame(EncoderScratch& scratch, const BmpImage& image, int32_t fo
                       std::vector<uint8_t>& block) {
   const RowRange rows = CroppedRows(image);
   const size_t tableSize = 2 * (BlockCount(image, rows) + 1);
-  if (tableSize > kLargestOffset || !EncodeRows(image, rows, rule, tableSize, scratch)) {
+  const std::optional<size_t> coded =
+      tableSize > kLargestOffset ? std::nullopt : EncodeRows(image, rows, rule, tableSize, scratch);
+  if (!coded) {
     RefuseOversizedFrame(bmpPath, image);
   }
-  const size_t dataSize = tableSize + scratch.codedPixels.size();
+  const size_t dataSize = tableSize + *coded;
 
   FrameHeader header;
   header.dataSize = int32_t(dataSize);
@@ -92,7 +113,8 @@ void EncodeBlockFrame(EncoderScratch& scratch, const BmpImage& image, int32_t fo
   ApplyPlacementOffsets(offsets, header.leftMargin, header.topMargin, bmpPath);
   header.AppendTo(block);
   block.insert(block.end(), scratch.offsetTable.begin(), scratch.offsetTable.end());
-  block.insert(block.end(), scratch.codedPixels.begin(), scratch.codedPixels.end());
+  block.insert(block.end(), scratch.codedPixels.begin(),
+               scratch.codedPixels.begin() + std::ptrdiff_t(*coded));
 }
 
 }  // namespace kelvane

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "base/errors.h"
+#include "compiler/compile_host.h"
 #include "compiler/def_groups.h"
 #include "framelist/frame_document.h"
 
@@ -44,19 +46,43 @@ enum class AdvisedOption { Shadow, Outline, OffsetX, OffsetY };
 // user asked for), check marks the Type ignores, an outline with no checked
 // frame, check marks on separators, frames that get the same name in the DEF,
 // and map object frames whose width is not a whole number of 32-pixel blocks.
-// Reads the frames' BMP headers, so it runs where the build runs.
+// With `readFrames` it reads the frames' BMP headers for those widths, so it
+// runs where the build runs; without, it leaves them to FrameWidthWarnings
+// after the build, which reads each frame once.
 std::vector<std::string> BuildWarnings(const FrameDocument& document, const AdviceTerms& terms,
-                                       const std::function<bool(AdvisedOption)>& chosen);
+                                       const std::function<bool(AdvisedOption)>& chosen,
+                                       bool readFrames = true);
 
-// The hints that may follow the failure `message` about `path` when the cause
-// is plain: a missing output folder, an output that is a folder, a folder or a
-// file too short for a BMP given as a frame, a list that starts with a
-// separator or holds nothing else, an empty frame entry, a document's output
-// name that leaves its folder. `documentPath`, when
-// given, is the DefList the list was read from; a failure to read it as such
-// gets its own hint.
-std::vector<std::string> FailureHints(const FrameDocument& document, const std::string& message,
-                                      const std::string& path, const AdviceTerms& terms,
+// A frame's BMP and its width in pixels, as a build read it.
+struct FrameWidth {
+  std::string bmpPath;
+  int32_t width = 0;
+};
+
+// A host that keeps, of the frames a build reads, those that a map object
+// width warning may be about, for FrameWidthWarnings after the build.
+class WidthNotingHost : public CompileHost {
+ public:
+  void FrameRead(const std::string& bmpPath, int32_t width) override;
+  const std::vector<FrameWidth>& OddWidths() const { return oddWidths_; }
+
+ private:
+  std::vector<FrameWidth> oddWidths_;
+};
+
+// The map object warnings about `frames` whose width is not a whole number of
+// 32-pixel blocks, one per BMP; none with a fixed size, which BuildWarnings
+// covers, or for other Types.
+std::vector<std::string> FrameWidthWarnings(const FrameDocument& document,
+                                            const std::vector<FrameWidth>& frames);
+
+// The hints that may follow `failure` when the cause is plain: a missing output folder, an output
+// that is a folder, a folder or a file too short for a BMP given as a frame, a list that starts
+// with a separator or holds nothing else, an empty frame entry, a document's output name that
+// leaves its folder. `documentPath`, when given, is the DefList the list was read from; a failure
+// to read it as such gets its own hint.
+std::vector<std::string> FailureHints(const FrameDocument& document, const Error& failure,
+                                      const AdviceTerms& terms,
                                       const std::string& documentPath = {});
 
 // "wrote out.def: 12 frames in 3 groups, 48,211 bytes".

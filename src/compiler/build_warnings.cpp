@@ -4,9 +4,10 @@
 #include <algorithm>
 #include <map>
 #include <set>
+#include <string_view>
 
-#include "base/frame_file.h"
 #include "base/errors.h"
+#include "base/frame_file.h"
 #include "base/int_text.h"
 #include "compiler/advice_words.h"
 #include "compiler/build_advice.h"
@@ -22,9 +23,6 @@ using advice::Quoted;
 
 // A long list of numbered frames can collide on every frame: name a few.
 constexpr size_t kCollisionsNamed = 5;
-// Map object rows are coded as whole blocks of this many pixels.
-constexpr int32_t kBlockWidth = 32;
-constexpr int kMapObjectType = 2;
 
 // The options each frame format reads.
 struct FormatUse {
@@ -54,7 +52,7 @@ std::string Displayed(const FrameName& name) {
     if (byte == 0) {
       break;
     }
-    if (byte != 0xCD) {  // the filler in front of 9 to 11 character names
+    if (byte != kNameFiller) {
       text += char(byte);
     }
   }
@@ -106,8 +104,11 @@ void SeparatorCheckWarnings(const FrameList& list, const AdviceTerms& terms,
 void NameCollisionWarnings(const FrameDocument& document, const AdviceTerms& terms,
                            std::vector<std::string>& warnings) {
   const FrameList& list = document.list;
-  std::map<FrameName, std::string> firstWithName;
-  std::set<std::pair<std::string, std::string>> told;
+  // Entries by list index, and the pairs told of by the index of each's
+  // first entry: the paths themselves are never copied.
+  std::map<FrameName, size_t> firstWithName;
+  std::map<std::string_view, size_t> firstWithPath;
+  std::set<std::pair<size_t, size_t>> told;
   size_t untold = 0;
   for (size_t i = 0; i < list.Count(); ++i) {
     if (list.IsSeparator(i)) {
@@ -115,16 +116,18 @@ void NameCollisionWarnings(const FrameDocument& document, const AdviceTerms& ter
     }
     const std::string& path = list.Text(i);
     const FrameName name = MakeFrameName(path, document.settings.nameMask);
-    const auto [found, added] = firstWithName.emplace(name, path);
-    if (added || found->second == path || !told.insert({found->second, path}).second) {
+    const size_t first = firstWithName.emplace(name, i).first->second;
+    const std::string& firstPath = list.Text(first);
+    if (first == i || firstPath == path ||
+        !told.insert({first, firstWithPath.emplace(path, i).first->second}).second) {
       continue;
     }
     if (told.size() > kCollisionsNamed) {
       ++untold;
       continue;
     }
-    warnings.push_back(Quoted(found->second) + " and " + Quoted(path) +
-                       " both get the frame name " + Displayed(name) + " in the DEF");
+    warnings.push_back(Quoted(firstPath) + " and " + Quoted(path) + " both get the frame name " +
+                       Displayed(name) + " in the DEF");
   }
   if (untold > 0) {
     warnings.push_back(std::to_string(untold) +
@@ -133,48 +136,74 @@ void NameCollisionWarnings(const FrameDocument& document, const AdviceTerms& ter
 }
 
 // Map object rows are decoded as whole 32-pixel blocks, so a frame whose width
-// is not a multiple of 32 shows its last block's transparent filler. Files that
-// cannot be read are left to the build, which reports them.
-void MapObjectWidthWarnings(const FrameDocument& document, std::vector<std::string>& warnings) {
-  const WindowSettings& settings = document.settings;
-  const char* const why =
-      ", not a multiple of 32: map object rows are decoded in whole 32-pixel blocks";
-  if (settings.typeIndex != kMapObjectType) {
+// is not a multiple of 32 shows its last block's transparent filler.
+const char* const kNotWholeBlocks =
+    ", not a multiple of 32: map object rows are decoded in whole 32-pixel blocks";
+
+void FixedWidthWarning(const WindowSettings& settings, std::vector<std::string>& warnings) {
+  if (settings.typeIndex != kMapObjectType || !settings.fixedSize) {
     return;
   }
-  if (settings.fixedSize) {
-    const auto width = TryParseInt(settings.fixedWidth);
-    if (width && *width % kBlockWidth != 0) {
-      warnings.push_back("the fixed width is " + std::to_string(*width) + why);
-    }
-    return;
+  const auto width = TryParseInt(settings.fixedWidth);
+  if (width && *width % kBlockPixels != 0) {
+    warnings.push_back("the fixed width is " + std::to_string(*width) + kNotWholeBlocks);
   }
-  std::set<std::string> seen;
-  const FrameList& list = document.list;
+}
+
+// The frames' widths from their headers; files that cannot be read are left
+// to the build, which reports them.
+std::vector<FrameWidth> ReadFrameWidths(const FrameList& list) {
+  std::vector<FrameWidth> frames;
   for (size_t i = 0; i < list.Count(); ++i) {
-    const std::string& entry = list.Text(i);
-    if (IsGroupSeparator(entry) || !seen.insert(entry).second) {
+    if (list.IsSeparator(i)) {
       continue;
     }
     try {
-      const int32_t width = ReadFrameInfo(entry).width;
-      if (width % kBlockWidth != 0) {
-        warnings.push_back(Quoted(entry) + " is " + std::to_string(width) + " pixels wide" + why);
-      }
+      frames.push_back({list.Text(i), ReadFrameInfo(list.Text(i)).width});
     } catch (const Error&) {
     }
   }
+  return frames;
 }
 
 }  // namespace
 
 std::vector<std::string> BuildWarnings(const FrameDocument& document, const AdviceTerms& terms,
-                                       const std::function<bool(AdvisedOption)>& chosen) {
+                                       const std::function<bool(AdvisedOption)>& chosen,
+                                       bool readFrames) {
   std::vector<std::string> warnings;
   TypeWarnings(document, terms, chosen, warnings);
   SeparatorCheckWarnings(document.list, terms, warnings);
   NameCollisionWarnings(document, terms, warnings);
-  MapObjectWidthWarnings(document, warnings);
+  FixedWidthWarning(document.settings, warnings);
+  if (readFrames) {
+    for (auto& warning : FrameWidthWarnings(document, ReadFrameWidths(document.list))) {
+      warnings.push_back(std::move(warning));
+    }
+  }
+  return warnings;
+}
+
+void WidthNotingHost::FrameRead(const std::string& bmpPath, int32_t width) {
+  if (width % kBlockPixels != 0) {
+    oddWidths_.push_back({bmpPath, width});
+  }
+}
+
+std::vector<std::string> FrameWidthWarnings(const FrameDocument& document,
+                                            const std::vector<FrameWidth>& frames) {
+  std::vector<std::string> warnings;
+  const WindowSettings& settings = document.settings;
+  if (settings.typeIndex != kMapObjectType || settings.fixedSize) {
+    return warnings;
+  }
+  std::set<std::string> seen;
+  for (const FrameWidth& frame : frames) {
+    if (frame.width % kBlockPixels != 0 && seen.insert(frame.bmpPath).second) {
+      warnings.push_back(Quoted(frame.bmpPath) + " is " + std::to_string(frame.width) +
+                         " pixels wide" + kNotWholeBlocks);
+    }
+  }
   return warnings;
 }
 

@@ -1,17 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "compiler/compile_driver.h"
 
+#include <algorithm>
+#include <cstdlib>
+#include <exception>
 #include <new>
 #include <vector>
 
 #include "base/binary_file.h"
 #include "base/errors.h"
 #include "base/little_endian.h"
+#include "base/ordered_workers.h"
 #include "base/replacing_writer.h"
 #include "base/verbatim_texts.h"
 #include "compiler/def_format.h"
 #include "compiler/def_groups.h"
 #include "compiler/frame_encoders.h"
+#include "compiler/frame_stream.h"
 #include "compiler/group_numbering.h"
 #include "framelist/document_output.h"
 #include "framelist/separators.h"
@@ -25,7 +30,7 @@ namespace {
 
 bool TypesChosen(const WindowSettings& options) {
   return options.typeIndex >= 0 && options.typeIndex < int(kFrameFormatByType.size()) &&
-         options.formatsIndex >= 0 && options.formatsIndex < int(kDefTypeTable.size());
+         options.formatsIndex >= 0 && options.formatsIndex < kDefTypeCount;
 }
 
 // Thrown when the host asks the compilation to stop; the replacing writer's
@@ -44,6 +49,7 @@ class Progress {
   void Frames(size_t encoded, size_t total, const std::string& nextFrame) {
     host_.FrameProgress(encoded, total, nextFrame);
   }
+  void Read(const std::string& bmpPath, int32_t width) { host_.FrameRead(bmpPath, width); }
   void StopIfRequested() {
     if (host_.StopRequested()) {
       throw StopRequested{};
@@ -100,29 +106,33 @@ FrameSettings ResolveSettings(CompileState& state, const WindowSettings& options
   return frame;
 }
 
-void EncodeFrame(CompileState& state, const FrameSettings& settings, int32_t format,
-                 const FrameList& list, size_t index) {
-  FrameEntryRef entry{list.Text(index), static_cast<int>(index) + 1, list.Checked(index)};
-  std::vector<uint8_t>& block = state.frameBlock;
-  block.clear();
-  switch (format) {
-    case 0:
-      ConverFileBMPtoPCX0(state.scratch, settings.colours, entry.bmpPath, block);
-      break;
-    case 1:
-      ConverFileBMPtoPCX1(state.scratch, settings, entry, block);
-      break;
-    default:
-      ConverFileBMPtoPCX3(state.scratch, settings, entry, block);
-      break;
+// The frame entries of the list, as the encoders see them.
+std::vector<FrameEntryRef> FrameEntries(const FrameList& list) {
+  std::vector<FrameEntryRef> entries;
+  for (size_t index = 0; index < list.Count(); ++index) {
+    if (!list.IsSeparator(index)) {
+      entries.push_back({list.Text(index), static_cast<int>(index) + 1, list.Checked(index)});
+    }
   }
+  return entries;
+}
+
+// The pixel bytes of a frame like the first, before and after the fixed size.
+uint64_t FrameBytes(const FrameInfo& first, const FrameSettings& settings) {
+  const uint64_t height = uint64_t(std::abs(int64_t{first.height}));
+  uint64_t bytes = uint64_t{RowStride(first.width)} * height;
+  if (settings.fixedSize) {
+    bytes = std::max<uint64_t>(bytes, uint64_t{RowStride(settings.fixedSize->width)} *
+                                          uint64_t(settings.fixedSize->height));
+  }
+  return bytes;
 }
 
 // Checked as each frame is read, so that it costs no extra look at the files:
 // the output is replaced only at the end, after every frame has been read.
-void RefuseFrameThatIsTheOutput(const BmpImage& frame, const ReplacingFileWriter& output,
+void RefuseFrameThatIsTheOutput(const FileIdentity& frame, const ReplacingFileWriter& output,
                                 const std::string& bmpPath) {
-  if (output.WouldReplace(frame.source)) {
+  if (output.WouldReplace(frame)) {
     ThrowInputError("The output file is the frame \"" + bmpPath +
                         "\": a build never writes over one of its frames",
                     bmpPath);
@@ -140,15 +150,21 @@ int64_t FirstBlockOffset(const FrameList& list) {
 
 // First pass: encodes every frame and writes its block at its place in the
 // output, noting where it starts. Past the offsets' reach the frames are still
-// encoded (their faults come first) but no longer written.
+// encoded (their faults come first) but no longer written. The frames are
+// encoded ahead on the workers; the host hears of each in list order, here.
 void EncodeAllFrames(CompileState& state, const FrameSettings& settings, int32_t format,
-                     const FrameList& list, Progress& progress, ReplacingFileWriter& output) {
+                     uint64_t frameBytes, const FrameList& list, Progress& progress,
+                     ReplacingFileWriter& output) {
   const int64_t firstBlock = FirstBlockOffset(list);
   state.frameOffsets.assign(1, 0);
   output.MoveTo(uint64_t(firstBlock));
   int64_t end = firstBlock;
+  // A short list moves the gauge in steps of 2, one of 80 entries or more in
+  // steps of 1; a long list leaves the gauge full until the end.
   const int step = list.Count() < 80 ? 2 : 1;
   const size_t total = list.Count() - list.SeparatorCount();
+  const unsigned workers = state.workers == 0 ? AvailableCores() : state.workers;
+  FrameStream frames(FrameEntries(list), settings, format, workers, frameBytes, state.scratch);
   size_t encoded = 0;
   for (size_t index = 0; index < list.Count(); ++index) {
     progress.Advance(step);
@@ -157,13 +173,19 @@ void EncodeAllFrames(CompileState& state, const FrameSettings& settings, int32_t
     }
     progress.StopIfRequested();
     progress.Frames(encoded, total, list.Text(index));
-    EncodeFrame(state, settings, format, list, index);
-    RefuseFrameThatIsTheOutput(state.scratch.frame, output, list.Text(index));
+    const EncodedFrame& frame = frames.Next();
+    if (frame.width > 0) {
+      progress.Read(list.Text(index), frame.width);
+    }
+    if (frame.failure) {
+      std::rethrow_exception(frame.failure);
+    }
+    RefuseFrameThatIsTheOutput(frame.source, output, list.Text(index));
     const int64_t start = end;
-    end += int64_t(state.frameBlock.size());
+    end += int64_t(frame.block.size());
     if (end <= INT32_MAX) {
       state.frameOffsets.push_back(static_cast<int32_t>(start));
-      output.Write(state.frameBlock);
+      output.Write(frame.block);
     }
     ++encoded;
   }
@@ -200,7 +222,12 @@ bool CheckPalettes(const FrameDocument& document, CompileHost& host) {
   return SolidColorCheck(PaletteCheckEntries(document.list), host, &palette);
 }
 
-// Returns the length of the DEF written.
+// Returns the length of the DEF written. The gauge takes the values users
+// know from every earlier version, one per stage: 1 the list checked, 5 the
+// first frame read, 10 the palette made, 12 the output opened, 15 the header
+// written; then a step per list entry; then 10 for the group entries and 10
+// for each of the three closing steps (the DEF closed and two scratch files
+// removed, in the versions that kept them); last 100, and 0 for the next build.
 uint64_t Compile(CompileState& state, FrameDocument& document, Progress& progress) {
   FrameList& list = document.list;
   const WindowSettings& options = document.settings;
@@ -208,7 +235,7 @@ uint64_t Compile(CompileState& state, FrameDocument& document, Progress& progres
   if (!list.IsSeparator(list.Count() - 1)) {
     AddSeparator(list);
   }
-  state.defTypeCode = kDefTypeTable[size_t(options.formatsIndex)];
+  state.defTypeCode = DefTypeAtPosition(options.formatsIndex);
   state.groupCount = SeparatorRefresh(list);
   RefuseCustomNumbersBeyondTable(state, options);
   // The first group's end is looked for from the second entry on: a list that
@@ -231,7 +258,7 @@ uint64_t Compile(CompileState& state, FrameDocument& document, Progress& progres
   output.Write(header);
   progress.Set(15);
 
-  EncodeAllFrames(state, settings, format, list, progress, output);
+  EncodeAllFrames(state, settings, format, FrameBytes(first, settings), list, progress, output);
   // The group entries fill the room left for them between header and blocks.
   output.WriteAt(kDefHeaderSize, BuildGroupEntries(state, document));
   progress.Advance(10);
@@ -264,7 +291,12 @@ CompileOutcome CreateDefFile(CompileState& state, FrameDocument& document, Compi
     return {Status::Stopped, {}, {}};
   }
   if (auto refusal = DocumentOutputRefusal(document.settings)) {
-    return {Status::Failed, *refusal, document.settings.outputName};
+    return {Status::Failed,
+            *refusal,
+            document.settings.outputName,
+            0,
+            ErrorKind::Input,
+            input_code::kDocumentOutputRefused};
   }
   try {
     const WindowSettings& options = document.settings;
@@ -281,9 +313,9 @@ CompileOutcome CreateDefFile(CompileState& state, FrameDocument& document, Compi
   } catch (const StopRequested&) {
     return {Status::Interrupted, {}, {}};
   } catch (const Error& error) {
-    return {Status::Failed, error.what(), error.path()};
+    return {Status::Failed, error.what(), error.path(), 0, error.kind(), error.code()};
   } catch (const std::bad_alloc&) {
-    return {Status::Failed, "Out of memory", {}};
+    return {Status::Failed, "Out of memory", {}, 0, ErrorKind::OutOfMemory};
   }
 }
 

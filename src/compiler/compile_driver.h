@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "base/errors.h"
 #include "compiler/compile_host.h"
 #include "compiler/compile_state.h"
 #include "framelist/frame_document.h"
@@ -23,6 +24,12 @@ struct CompileOutcome {
   std::string message;
   std::string path;    // the file the error concerns, when there is one
   uint64_t bytes = 0;  // Written: the DEF's length
+  // Failed: what kind of error it was, and its code, for advice to tell apart.
+  ErrorKind kind = ErrorKind::Input;
+  int code = 0;
+
+  // Failed: the error, as it was thrown.
+  Error Failure() const { return Error(kind, code, message, path); }
 };
 
 // The entries the palette check compares: the first entry, the reference, read

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 #include "base/message_host.h"
@@ -23,6 +24,13 @@ class CompileHost : public MessageHost {
     (void)encoded;
     (void)total;
     (void)nextFrame;
+  }
+
+  // A frame's BMP is read: its path and its width as prepared (the fixed
+  // width when one is set), whether or not it then encodes. In list order.
+  virtual void FrameRead(const std::string& bmpPath, int32_t width) {
+    (void)bmpPath;
+    (void)width;
   }
 
   // Asked between frames and before the DEF replaces the output: true ends

@@ -15,7 +15,7 @@ struct EncoderScratch {
   BmpImage frame;                    // the frame being prepared: the working copy
   RgbaImage trueColour;              // a true-colour frame before it is mapped
   PixelRows uncutRows;               // the working copy's rows before the fixed-size cut
-  std::vector<uint8_t> codedPixels;  // encoded rows or blocks
+  PixelRows codedPixels;             // encoded rows or blocks, and room after them
   std::vector<uint8_t> offsetTable;  // where each coded row or block starts
 };
 
@@ -29,12 +29,14 @@ struct CompileState {
   int32_t groupCount = 0;
   RgbPalette rgbPalette{};
 
+  // How many frames are prepared and encoded at once, each on a thread of its
+  // own: 0 one per core; 1 every frame on the thread that compiles.
+  unsigned workers = 0;
+  // The working buffers of the thread that compiles, when it encodes frames.
   EncoderScratch scratch;
 
   // Start of each frame's data block in the DEF, by frame number from 1.
   std::vector<int32_t> frameOffsets;
-  // The data block of the frame being encoded; written out before the next.
-  std::vector<uint8_t> frameBlock;
 };
 
 }  // namespace kelvane

@@ -10,9 +10,6 @@
 
 namespace kelvane {
 
-// DefType codes by position in the Formats box: $49 down to $40.
-constexpr std::array<int32_t, 10> kDefTypeTable = {73, 72, 71, 70, 69, 68, 67, 66, 65, 64};
-
 // Pixel encodings by position in the Type box.
 constexpr std::array<int32_t, 4> kFrameFormatByType = {1, 0, 3, 0};
 

@@ -10,7 +10,6 @@
 #include "base/errors.h"
 #include "base/path_parts.h"
 #include "base/system_files.h"
-#include "base/verbatim_texts.h"
 #include "compiler/advice_words.h"
 #include "compiler/build_advice.h"
 #include "framelist/document_output.h"
@@ -52,10 +51,14 @@ std::optional<std::string> OutputHint(const std::string& output, const std::stri
   return std::nullopt;
 }
 
-std::optional<std::string> ListHint(const FrameList& list, const std::string& message,
-                                    const std::string& path, const AdviceTerms& terms) {
+bool IsIo(const Error& failure, int code) {
+  return failure.kind() == ErrorKind::Io && failure.code() == code;
+}
+
+std::optional<std::string> ListHint(const FrameList& list, const Error& failure,
+                                    const AdviceTerms& terms) {
   const bool separatorRead =
-      path == kGroupSeparator || message.rfind(text::kListIndexBefore, 0) == 0;
+      failure.path() == kGroupSeparator || failure.kind() == ErrorKind::ListIndex;
   if (list.IsEmpty() || !list.IsSeparator(0) || !separatorRead) {
     return std::nullopt;
   }
@@ -68,15 +71,16 @@ std::optional<std::string> ListHint(const FrameList& list, const std::string& me
 }
 
 std::optional<std::string> DocumentHint(const FrameList& list, const std::string& documentPath,
-                                        const std::string& message, const std::string& path,
-                                        const AdviceTerms& terms) {
+                                        const Error& failure, const AdviceTerms& terms) {
   if (documentPath.empty()) {
     return std::nullopt;
   }
-  if (path == documentPath && message.rfind(kDocumentOutputRefused, 0) == 0) {
+  const std::string& path = failure.path();
+  if (path == documentPath && failure.kind() == ErrorKind::Input &&
+      failure.code() == input_code::kDocumentOutputRefused) {
     return terms.outputOutsideDocument;
   }
-  if (path == documentPath && message == text::kInvalidNumericInput) {
+  if (path == documentPath && IsIo(failure, io_code::kInvalidNumericInput)) {
     if (StartsWithBmpSignature(documentPath)) {
       return Quoted(documentPath) + " is a BMP frame, not a DefList: " + terms.addFrame;
     }
@@ -84,7 +88,7 @@ std::optional<std::string> DocumentHint(const FrameList& list, const std::string
            " is not a DefList with settings lines (its first lines must be numbers); " +
            terms.readWithoutSettings;
   }
-  if (path.empty() && message == text::kInvalidFilename) {
+  if (path.empty() && IsIo(failure, io_code::kInvalidFilename)) {
     for (size_t i = 0; i < list.Count(); ++i) {
       if (!list.IsSeparator(i) && !list.Text(i).empty()) {
         return Quoted(documentPath) + " has an empty list line, read as a frame without a name";
@@ -96,7 +100,8 @@ std::optional<std::string> DocumentHint(const FrameList& list, const std::string
 }
 
 // A frame that is a folder, or a file too short to be a BMP.
-std::optional<std::string> FrameFileHint(const std::string& message, const std::string& path) {
+std::optional<std::string> FrameFileHint(const Error& failure) {
+  const std::string& path = failure.path();
   if (path.empty()) {
     return std::nullopt;
   }
@@ -105,7 +110,7 @@ std::optional<std::string> FrameFileHint(const std::string& message, const std::
   }
   const auto facts = FactsOfPath(path);
   const uint64_t size = facts ? facts->size : 0;
-  if (facts && message == text::kReadBeyondEnd && size < kBmpColourTableOffset) {
+  if (facts && IsIo(failure, io_code::kReadBeyondEnd) && size < kBmpColourTableOffset) {
     return Quoted(path) + " is " + std::to_string(size) + " bytes long, shorter than the " +
            std::to_string(kBmpColourTableOffset) + " bytes of a BMP's headers: it is no BMP frame";
   }
@@ -114,19 +119,19 @@ std::optional<std::string> FrameFileHint(const std::string& message, const std::
 
 }  // namespace
 
-std::vector<std::string> FailureHints(const FrameDocument& document, const std::string& message,
-                                      const std::string& path, const AdviceTerms& terms,
-                                      const std::string& documentPath) {
+std::vector<std::string> FailureHints(const FrameDocument& document, const Error& failure,
+                                      const AdviceTerms& terms, const std::string& documentPath) {
   std::vector<std::string> hints;
   const std::string& output = document.settings.outputName;
-  for (auto hint : {OutputHint(output, path, terms), ListHint(document.list, message, path, terms),
-                    DocumentHint(document.list, documentPath, message, path, terms)}) {
+  const std::string& path = failure.path();
+  for (auto hint : {OutputHint(output, path, terms), ListHint(document.list, failure, terms),
+                    DocumentHint(document.list, documentPath, failure, terms)}) {
     if (hint) {
       hints.push_back(*hint);
     }
   }
   if (hints.empty() && path != output && path != documentPath && !IsGroupSeparator(path)) {
-    if (auto hint = FrameFileHint(message, path)) {
+    if (auto hint = FrameFileHint(failure)) {
       hints.push_back(*hint);
     }
   }

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
+#include "base/def_layout.h"
 #include "base/errors.h"
 #include "base/little_endian.h"
 #include "compiler/def_format.h"
@@ -10,7 +13,6 @@
 #include "compiler/working_copy.h"
 #include "prepare/content_bounds.h"
 #include "prepare/creature_shadow.h"
-#include "prepare/palette_roles.h"
 #include "prepare/placement.h"
 
 namespace kelvane {
@@ -18,7 +20,6 @@ namespace kelvane {
 namespace {
 
 constexpr int32_t kFormat = 1;
-constexpr size_t kRowOffsetSize = 4;
 
 // Shadow and outline go in before the fixed-size cut, which may crop them.
 const BmpImage& PrepareWorkingCopy(EncoderScratch& scratch, const FrameSettings& settings,
@@ -41,19 +42,26 @@ void RefuseSizeTheHeaderCannotHold(const BmpImage& image, const std::string& pat
 }
 
 // Rows [Top, Bottom), columns [Left, Right): the row data into codedPixels and
-// the offset table, counted from the table's start, into offsetTable.
-void EncodeRows(const BmpImage& image, const ContentBounds& box, EncoderScratch& scratch) {
-  std::vector<uint8_t>& rows = scratch.codedPixels;
+// the offset table, counted from the table's start, into offsetTable. Returns
+// the bytes of row data.
+size_t EncodeRows(const BmpImage& image, const ContentBounds& box, EncoderScratch& scratch) {
+  PixelRows& rows = scratch.codedPixels;
   std::vector<uint8_t>& table = scratch.offsetTable;
-  rows.clear();
   table.clear();
   const size_t tableSize = kRowOffsetSize * size_t(box.bottom - box.top);
+  size_t used = 0;
   for (int32_t y = box.top; y < box.bottom; ++y) {
     // Wraps only for a frame that RefuseDataTheHeaderCannotHold turns away.
-    PutLe32(table, static_cast<uint32_t>(tableSize + rows.size()));
+    PutLe32(table, static_cast<uint32_t>(tableSize + used));
+    const size_t room = used + LargestFormat1Row(size_t(box.right - box.left));
+    if (rows.size() < room) {
+      rows.resize(std::max(room, 2 * rows.size()));
+    }
     const uint8_t* row = image.RowFromTop(y);
-    AppendFormat1Row(row + box.left, row + box.right, rows);
+    used =
+        size_t(EncodeFormat1Row(row + box.left, row + box.right, rows.data() + used) - rows.data());
   }
+  return used;
 }
 
 void RefuseDataTheHeaderCannotHold(size_t dataSize, const std::string& path) {
@@ -86,13 +94,14 @@ void ConverFileBMPtoPCX1(EncoderScratch& scratch, const FrameSettings& settings,
   const BmpImage& image = PrepareWorkingCopy(scratch, settings, entry);
   RefuseSizeTheHeaderCannotHold(image, entry.bmpPath);
   const ContentBounds box = ClampContentBounds(FindContentBounds(image, kTransparentIndex), image);
-  EncodeRows(image, box, scratch);
-  const size_t dataSize = scratch.offsetTable.size() + scratch.codedPixels.size();
+  const size_t rowBytes = EncodeRows(image, box, scratch);
+  const size_t dataSize = scratch.offsetTable.size() + rowBytes;
   RefuseDataTheHeaderCannotHold(dataSize, entry.bmpPath);
   const FrameHeader header = MakeHeader(settings, box, dataSize, entry.bmpPath);
   header.AppendTo(block);
   block.insert(block.end(), scratch.offsetTable.begin(), scratch.offsetTable.end());
-  block.insert(block.end(), scratch.codedPixels.begin(), scratch.codedPixels.end());
+  block.insert(block.end(), scratch.codedPixels.begin(),
+               scratch.codedPixels.begin() + std::ptrdiff_t(rowBytes));
 }
 
 }  // namespace kelvane

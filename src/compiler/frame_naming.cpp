@@ -3,10 +3,12 @@
 
 #include <algorithm>
 
+#include "base/def_layout.h"
+
 namespace kelvane {
 
 namespace {
-constexpr char kFiller = static_cast<char>(0xCD);
+constexpr char kFiller = static_cast<char>(kNameFiller);
 }
 
 std::string FileNamePart(const std::string& path) {

@@ -5,9 +5,11 @@
 #include <cstdint>
 #include <string>
 
+#include "base/def_layout.h"
+
 namespace kelvane {
 
-using FrameName = std::array<uint8_t, 13>;
+using FrameName = std::array<uint8_t, kFrameNameSize>;
 
 // The part of a path after its last '/', '\' or ':'.
 std::string FileNamePart(const std::string& path);

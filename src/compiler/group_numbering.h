@@ -4,10 +4,9 @@
 #include <cstdint>
 
 #include "framelist/group_numbers.h"
+#include "framelist/window_settings.h"
 
 namespace kelvane {
-
-constexpr int kMonsterCustom = 14;
 
 // Numbers the groups of a DEF one after another. With the monster type
 // "Custom" each group takes its slot of GroupNumbers; otherwise a running

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <string>
 
+#include "base/def_layout.h"
 #include "base/little_endian.h"
 #include "defread/frame_canvas.h"
 #include "defread/frame_decoding.h"
@@ -8,10 +9,6 @@
 namespace kelvane {
 
 namespace {
-
-constexpr int64_t kBlockPixels = 32;
-constexpr uint8_t kLiteralKind = 7;
-constexpr uint64_t kBlockOffsetSize = 2;
 
 struct BlockPlace {
   int64_t row = 0;
@@ -30,13 +27,13 @@ void DecodeBlock(const FrameData& data, BlockPlace at, uint64_t pos, uint64_t en
       data.Fail(pos, at.Text() + " ends after " + std::to_string(j) + " of its 32 pixels");
     }
     const uint8_t code = data.bytes[pos];
-    const uint8_t kind = code >> 5;
-    const int64_t length = (code & 31) + 1;
+    const uint8_t kind = BlockSegmentKind(code);
+    const int64_t length = BlockSegmentLength(code);
     if (j + length > kBlockPixels) {
       data.Fail(pos, at.Text() + ": a segment of " + std::to_string(length) +
                          " pixels crosses the block's end");
     }
-    if (kind == kLiteralKind) {
+    if (kind == kBlockLiteralKind) {
       if (pos + 1 + uint64_t(length) > end) {
         data.Fail(pos, at.Text() + ": a literal segment runs past the block's end");
       }

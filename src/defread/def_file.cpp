@@ -16,10 +16,7 @@ namespace kelvane {
 
 namespace {
 
-constexpr uint64_t kHeaderSize = kDefHeaderSize;
 constexpr uint64_t kPaletteAt = 16;
-constexpr uint64_t kGroupHeadSize = kGroupEntryHeadSize;
-constexpr uint64_t kFrameRefSize = kFrameIndexEntrySize;
 constexpr int32_t kLastFormat = 3;
 
 int32_t Le32At(const std::vector<uint8_t>& bytes, uint64_t at) {
@@ -61,7 +58,7 @@ DefFile::DefFile(std::vector<uint8_t> bytes, std::string name, const DefReadLimi
 }
 
 void DefFile::ReadHeader() {
-  if (bytes_.size() < kHeaderSize) {
+  if (bytes_.size() < kDefHeaderSize) {
     ThrowDamaged({name_, {}, 0, {}}, bytes_.size(),
                  "the file ends within the 784-byte header (it is " +
                      std::to_string(bytes_.size()) + " bytes long)");
@@ -74,8 +71,8 @@ void DefFile::ReadHeader() {
 
 void DefFile::ReadGroups() {
   const int32_t count = Le32At(bytes_, 12);
-  const uint64_t room = bytes_.size() - kHeaderSize;
-  if (count < 0 || uint64_t(count) * kGroupHeadSize > room) {
+  const uint64_t room = bytes_.size() - kDefHeaderSize;
+  if (count < 0 || uint64_t(count) * kGroupEntryHeadSize > room) {
     ThrowDamaged({name_, {}, 0, {}}, 12,
                  "GroupCount " + std::to_string(count) + " does not fit in the file's " +
                      std::to_string(room) + " bytes after the header");
@@ -86,19 +83,19 @@ void DefFile::ReadGroups() {
                      SizeText(limits_.maxGroups) + " groups a DEF may have here");
   }
   groups_.reserve(size_t(count));
-  uint64_t pos = kHeaderSize;
+  uint64_t pos = kDefHeaderSize;
   for (int32_t g = 0; g < count; ++g) {
     DefGroupEntry group;
     group.entryOffset = pos;
     const DefPlace place{name_, size_t(g), 0, {}};
-    if (pos + kGroupHeadSize > bytes_.size()) {
+    if (pos + kGroupEntryHeadSize > bytes_.size()) {
       ThrowDamaged(place, pos, "the file ends within the group's entry");
     }
     group.number = Le32At(bytes_, pos);
     const int32_t frames = Le32At(bytes_, pos + 4);
     group.reserved = {Le32At(bytes_, pos + 8), Le32At(bytes_, pos + 12)};
-    pos += kGroupHeadSize;
-    if (frames < 0 || uint64_t(frames) * kFrameRefSize > bytes_.size() - pos) {
+    pos += kGroupEntryHeadSize;
+    if (frames < 0 || uint64_t(frames) * kFrameIndexEntrySize > bytes_.size() - pos) {
       ThrowDamaged({name_, size_t(g), group.number, {}}, pos - 12,
                    "FrameCount " + std::to_string(frames) +
                        " names and offsets do not fit in the rest of the file");
@@ -106,12 +103,12 @@ void DefFile::ReadGroups() {
     group.frames.resize(size_t(frames));
     for (int32_t f = 0; f < frames; ++f) {
       DefFrameRef& ref = group.frames[size_t(f)];
-      std::copy_n(bytes_.begin() + long(pos + kDefNameBytes * uint64_t(f)), kDefNameBytes,
+      std::copy_n(bytes_.begin() + long(pos + kFrameNameSize * uint64_t(f)), kFrameNameSize,
                   ref.name.begin());
       ref.offset =
-          LoadLe32(bytes_.data() + pos + kDefNameBytes * uint64_t(frames) + 4 * uint64_t(f));
+          LoadLe32(bytes_.data() + pos + kFrameNameSize * uint64_t(frames) + 4 * uint64_t(f));
     }
-    pos += kFrameRefSize * uint64_t(frames);
+    pos += kFrameIndexEntrySize * uint64_t(frames);
     groups_.push_back(std::move(group));
   }
   framesStart_ = pos;
@@ -163,7 +160,7 @@ DefFrameHeader DefFile::FrameHeaderOf(size_t group, size_t frame) const {
   const DefPlace place{name_, group, entry.number, frame};
   const uint64_t at = entry.frames.at(frame).offset;
   const uint64_t offsetField =
-      entry.entryOffset + kGroupHeadSize + kDefNameBytes * entry.frames.size() + 4 * frame;
+      entry.entryOffset + kGroupEntryHeadSize + kFrameNameSize * entry.frames.size() + 4 * frame;
   if (at < framesStart_ || at + kFrameHeaderSize > bytes_.size()) {
     ThrowDamaged(place, offsetField,
                  "the frame's offset " + std::to_string(at) + " lies outside the frame data (" +

@@ -26,8 +26,7 @@ struct DefReadLimits {
   uint64_t maxGroups = uint64_t{1} << 20;
 };
 
-constexpr size_t kDefNameBytes = kFrameNameSize;
-using DefFrameName = std::array<uint8_t, kDefNameBytes>;
+using DefFrameName = std::array<uint8_t, kFrameNameSize>;
 
 // One frame of a group: its 13 name bytes as stored, filler bytes and all,
 // and where its data block starts.

@@ -1,15 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "defread/def_texts.h"
 
+#include "base/def_layout.h"
 #include "base/verbatim_texts.h"
 
 namespace kelvane {
-
-namespace {
-
-constexpr int32_t kHighestType = 0x49;
-
-}  // namespace
 
 std::string HexByte(uint8_t byte) {
   static constexpr char kHexDigits[] = "0123456789abcdef";
@@ -17,11 +12,11 @@ std::string HexByte(uint8_t byte) {
 }
 
 std::string FormatsTextOf(int32_t type) {
-  const int32_t index = kHighestType - type;
-  if (index < 0 || index >= int32_t(text::kFormatsItems.size())) {
+  const int position = PositionOfDefType(type);
+  if (position < 0 || position >= int(text::kFormatsItems.size())) {
     return {};
   }
-  return text::kFormatsItems[size_t(index)];
+  return text::kFormatsItems[size_t(position)];
 }
 
 std::string ReadableName(const DefFrameName& name) {

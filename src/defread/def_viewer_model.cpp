@@ -12,8 +12,6 @@ namespace kelvane {
 
 namespace {
 
-constexpr uint8_t kTransparentIndex = 0;
-constexpr uint8_t kShadowIndex = 4;
 constexpr uint32_t kOpaque = 0xFF000000u;
 constexpr uint32_t kHalfTransparent = 0x80000000u;
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <string>
 
+#include "base/def_layout.h"
 #include "base/little_endian.h"
 #include "defread/frame_canvas.h"
 #include "defread/frame_decoding.h"
@@ -8,10 +9,6 @@
 namespace kelvane {
 
 namespace {
-
-constexpr uint8_t kLastColourCode = 7;
-constexpr uint8_t kLiteralCode = 0xFF;
-constexpr uint64_t kRowOffsetSize = 4;
 
 std::string Hex(uint8_t byte) {
   static const char kDigits[] = "0123456789ABCDEF";
@@ -29,7 +26,7 @@ uint64_t DecodeRow(const DefFrameHeader& header, const FrameData& data, int64_t 
     }
     const uint8_t code = data.bytes[pos];
     const int64_t length = int64_t{data.bytes[pos + 1]} + 1;
-    if (code > kLastColourCode && code != kLiteralCode) {
+    if (code > kRowLastRunIndex && code != kRowLiteralCode) {
       data.Fail(pos, row + " holds the unknown segment code " + Hex(code));
     }
     if (x + length > header.width) {
@@ -37,7 +34,7 @@ uint64_t DecodeRow(const DefFrameHeader& header, const FrameData& data, int64_t 
                          std::to_string(x) + " runs past the row's " +
                          std::to_string(header.width) + " pixels");
     }
-    if (code == kLiteralCode) {
+    if (code == kRowLiteralCode) {
       if (pos + 2 + uint64_t(length) > data.size) {
         data.Fail(pos, row + ": a literal segment runs past the end of the frame data");
       }

@@ -14,10 +14,6 @@ constexpr size_t kLastStep = kWizardStepCount - 1;
 // Steps 1 and 2 (standing, mouse-over) get the selection outline.
 constexpr size_t kFirstOutlinedStep = 1;
 constexpr size_t kLastOutlinedStep = 2;
-// The options of a creature DEF.
-constexpr int kCustomMonster = 14;   // "Custom": the groups keep the step numbers
-constexpr int kCreatureType = 0;     // format 1
-constexpr int kMonstersFormats = 7;  // "$42 (Monsters)"
 
 FrameList ListOfPaths(const std::vector<std::string>& paths) {
   FrameList list;
@@ -31,7 +27,8 @@ void SetCreatureOptions(WindowSettings& settings) {
   // Combo boxes set from code run no reactions, so "Type of monster" keeps its
   // selection ("Custom"), and is enabled as "$42 (Monsters)" always enables
   // it; the "Fixed Size:" box does run its reaction.
-  settings.monsterIndex = MonsterIndexFromCode(kCustomMonster);
+  // "Custom": the groups keep the step numbers.
+  settings.monsterIndex = MonsterIndexFromCode(kMonsterCustom);
   settings.typeIndex = TypeIndexFromCode(kCreatureType);
   settings = SelectFormatsFromCode(settings, kMonstersFormats);
   settings.fixedWidth = text::kWizardFixedWidth;

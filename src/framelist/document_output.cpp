@@ -27,7 +27,7 @@ std::optional<std::string> DocumentOutputRefusal(const std::string& outputName) 
   if (!absolute && !ClimbsOut(outputName)) {
     return std::nullopt;
   }
-  return kDocumentOutputRefused + ("\"" + outputName + "\" ") +
+  return "The document's output name \"" + outputName + "\" " +
          (absolute ? "is an absolute path" : "climbs out with \"..\"") +
          ": a DefList writes its DEF only inside its own folder";
 }

@@ -14,8 +14,6 @@ namespace kelvane {
 // replace any file the user can write. Returns why `outputName`, taken from a
 // document, is refused; nullopt when it stays in the document's folder.
 std::optional<std::string> DocumentOutputRefusal(const std::string& outputName);
-// How every such refusal starts, so that a hint can follow it.
-inline constexpr const char* kDocumentOutputRefused = "The document's output name ";
 
 // The same rule for a build from the window's settings: it applies while the
 // output name is still the one a loaded document gave (a load that stopped

@@ -7,7 +7,6 @@ namespace kelvane {
 
 namespace {
 
-constexpr int kMonstersFormats = 7;  // "$42 (Monsters)"
 constexpr int kZealot = 0;
 
 int Listed(int index, size_t items) {

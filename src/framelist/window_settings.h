@@ -5,13 +5,19 @@
 
 namespace kelvane {
 
+// Positions in the window's combo boxes that the core's rules name.
+constexpr int kCreatureType = 0;     // Type: "Buttons,backgrounds,mosters." (format 1)
+constexpr int kMapObjectType = 2;    // Type: "Map object" (format 3)
+constexpr int kMonstersFormats = 7;  // Formats: "$42 (Monsters)"
+constexpr int kMonsterCustom = 14;   // Type of monster: "Custom"
+
 // The option controls of the main window as plain values: what the compile
 // reads, what a type 2 DefList stores, and the enabled states that the
 // reactions switch. Combo boxes hold only the index of their selected item
 // (-1: none, the box shows its caption text).
 struct WindowSettings {
   int typeIndex = -1;                   // ComboBox2: 0 format 1, 1 and 3 format 0, 2 format 3
-  int formatsIndex = -1;                // ComboBox1: DefType $49 - index
+  int formatsIndex = -1;                // ComboBox1: DefTypeAtPosition(index)
   int monsterIndex = -1;                // ComboBox3: group numbering, 14 "Custom"
   std::string outputName = "Temp.def";  // Edit3
   std::string nameMask;                 // Edit4

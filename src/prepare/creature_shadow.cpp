@@ -3,8 +3,8 @@
 
 #include <cstring>
 
+#include "base/def_layout.h"
 #include "prepare/byte_scan.h"
-#include "prepare/palette_roles.h"
 
 namespace kelvane {
 
@@ -60,21 +60,6 @@ void CastShadowOfPixels(BmpImage& image, int32_t v, int32_t from, int32_t to, Sh
   }
 }
 
-// Eight pixels at a time: each visible one turns the transparent pixel of
-// its column in the shadow row into shadow. When the shadow row is the row
-// itself nothing changes, as a pixel cannot be visible and transparent.
-void CastShadowOfWord(const uint8_t* from, uint8_t* onto) {
-  using namespace byte_scan;
-  const uint64_t casting = LoadWord(from);
-  if (casting == 0) {
-    return;
-  }
-  const uint64_t target = LoadWord(onto);
-  const uint64_t cast = NonZeroBytes(casting) & ~NonZeroBytes(target);
-  const uint64_t shadowed = target | (cast >> 7) * kShadowIndex;
-  std::memcpy(onto, &shadowed, sizeof shadowed);
-}
-
 void CastShadow(BmpImage& image) {
   static_assert(kTransparentIndex == 0, "the word test looks for zero bytes");
   if (image.width <= kFirstVisitedColumn) {
@@ -93,8 +78,14 @@ void CastShadow(BmpImage& image) {
     }
     if (shadow.Row() < image.height) {
       uint8_t* target = image.RowFromBottom(shadow.Row());
+      // Each visible pixel turns the transparent pixel of its column in the
+      // shadow row into shadow. When the shadow row is the row itself
+      // nothing changes, as a pixel cannot be visible and transparent.
+      for (; a + 16 <= image.width; a += 16) {
+        CastOnto16(row + a, target + a, kShadowIndex);
+      }
       for (; a + 8 <= image.width; a += 8) {
-        CastShadowOfWord(row + a, target + a);
+        CastOnto8(row + a, target + a, kShadowIndex);
       }
       CastShadowOfPixels(image, v, a, image.width, shadow);
     }
@@ -156,6 +147,19 @@ void OutlineWord(BmpImage& image, int32_t v, int32_t a, uint64_t bodyBits) {
   }
 }
 
+// True when the eight pixels of row v from column a and all their neighbours
+// hold 5 or more: marks turn only pixels below 5, so none would change.
+bool NothingToMark(const BmpImage& image, int32_t v, int32_t a) {
+  using namespace byte_scan;
+  const uint8_t* row = image.RowFromBottom(v);
+  const bool above = v + 1 < image.height;
+  const bool right = a + 8 < image.width;
+  return BytesFromFive(LoadWord(row + a)) == kHighBits &&
+         BytesFromFive(LoadWord(image.RowFromBottom(v - 1) + a)) == kHighBits &&
+         (!above || BytesFromFive(LoadWord(image.RowFromBottom(v + 1) + a)) == kHighBits) &&
+         row[a - 1] >= kOutlineIndex && (!right || row[a + 8] >= kOutlineIndex);
+}
+
 // Marks only ever turn pixels into the outline, which is no body: eight
 // pixels none of which is body when reached mark nothing and are passed over.
 void DrawOutline(BmpImage& image) {
@@ -165,6 +169,9 @@ void DrawOutline(BmpImage& image) {
       const uint8_t* pixels = image.RowFromBottom(v) + a;
       if (byte_scan::LoadWord(pixels) == 0) {
         continue;  // the common case, told apart fastest
+      }
+      if (NothingToMark(image, v, a)) {
+        continue;  // the inside of a figure, the next most common
       }
       const uint64_t body = BytesOutsideOf(pixels, kTransparentIndex, kShadowIndex, kOutlineIndex);
       if (body == 0) {

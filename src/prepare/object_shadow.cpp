@@ -1,14 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "prepare/object_shadow.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
 
+#include "base/def_layout.h"
 #include "prepare/byte_scan.h"
-#include "prepare/palette_roles.h"
 
 namespace kelvane {
 
 namespace {
+
+// The bottom row and the two leftmost columns are never visited.
+constexpr int32_t kFirstVisitedColumn = 2;
 
 // Where the shadow of row v falls: the shadow row u, found at the object's
 // lowest visible row, and the step counter s that holds u level for the first
@@ -31,36 +36,34 @@ struct ShadowRow {
   }
 };
 
-}  // namespace
-
-namespace {
-
-// Columns [from, to) of row v, one pixel at a time; k is the row's shear.
-void CastPixels(BmpImage& image, int32_t v, int64_t k, int32_t from, int32_t to,
-                ShadowRow& shadow) {
-  const uint8_t* row = image.RowFromBottom(v);
-  for (int32_t a = from; a < to; ++a) {
-    if (row[a] == kTransparentIndex) {
-      continue;
-    }
-    if (shadow.u == 0) {
-      shadow.u = v;
-    }
-    const int64_t targetColumn = a - k;
-    if (targetColumn >= 0 && shadow.u < image.height) {
-      uint8_t& target = image.RowFromBottom(int32_t(shadow.u))[targetColumn];
-      if (target == kTransparentIndex) {
-        target = kShadowIndex;
-      }
+// The casts of row v onto row u, k columns to the left; targets left of
+// column 0 are dropped, so only the pixels from column k on cast.
+void CastRow(BmpImage& image, int32_t v, int64_t k, int32_t u) {
+  if (u == v && k == 0) {
+    return;  // every pixel would fall on itself, and a visible pixel takes no shadow
+  }
+  const uint8_t* from = image.RowFromBottom(v);
+  uint8_t* onto = image.RowFromBottom(u);
+  // Every target has one caster in a row, so the order of the casts does not
+  // matter; when the shadow falls on the casting row itself, the targets lie
+  // k columns left of their casters and are read before the pixels that
+  // reach them are written.
+  int64_t a = std::max<int64_t>(kFirstVisitedColumn, k);
+  for (; a + 16 <= image.width; a += 16) {
+    CastOnto16(from + a, onto + (a - k), kShadowIndex);
+  }
+  for (; a + 8 <= image.width; a += 8) {
+    CastOnto8(from + a, onto + (a - k), kShadowIndex);
+  }
+  for (; a < image.width; ++a) {
+    if (from[a] != kTransparentIndex && onto[a - k] == kTransparentIndex) {
+      onto[a - k] = kShadowIndex;
     }
   }
 }
 
 }  // namespace
 
-// A row's shadow lands at or left of the pixels that cast it, so the pixels
-// still to be read in that row are as they were: eight transparent ones cast
-// nothing and are passed over at once.
 void showdowObjects(BmpImage& image) {
   ShadowRow shadow;
   int64_t k = 0;  // shear: floor(v / 2) - floor(v / 6)
@@ -71,14 +74,17 @@ void showdowObjects(BmpImage& image) {
     if (v % 6 == 0) {
       --k;
     }
-    const uint8_t* row = image.RowFromBottom(v);
-    int32_t a = 2;
-    for (; a + 8 <= image.width; a += 8) {
-      if (FirstNotEqual(row + a, 8, kTransparentIndex) < 8) {
-        CastPixels(image, v, k, a, a + 8, shadow);
+    if (shadow.u == 0 && image.width > kFirstVisitedColumn) {
+      // Pixels before the object's first one are transparent and cast nothing.
+      const auto visited = size_t(image.width - kFirstVisitedColumn);
+      const uint8_t* row = image.RowFromBottom(v) + kFirstVisitedColumn;
+      if (FirstNotEqual(row, visited, kTransparentIndex) < visited) {
+        shadow.u = v;
       }
     }
-    CastPixels(image, v, k, a, image.width, shadow);
+    if (shadow.u != 0 && shadow.u < image.height) {
+      CastRow(image, v, k, int32_t(shadow.u));
+    }
     shadow.EndOfRow(v);
   }
 }

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "base/checked_size.h"
+#include "base/def_layout.h"
 #include "base/errors.h"
 
 namespace kelvane {
@@ -18,7 +19,6 @@ constexpr int32_t kGap = 8;
 constexpr uint64_t kNarrowestSheet = 64;
 constexpr int32_t kLabelHeight = 14;  // digits of 5 rows drawn twice as tall, and room
 constexpr int32_t kChecker = 8;
-constexpr uint8_t kShadowIndex = 4;
 
 // 3 x 5 pixel digits, one row of three bits per entry, top row first.
 constexpr std::array<std::array<uint8_t, 5>, 10> kDigits = {{
@@ -81,7 +81,7 @@ class Canvas {
         const uint8_t index = image.At(x, y);
         const Rgb under = CheckerAt(x, y);
         const Rgb colour{palette[3 * index], palette[3 * index + 1], palette[3 * index + 2]};
-        if (index == 0) {
+        if (index == kTransparentIndex) {
           Set(x0 + x, y0 + y, under);
         } else if (index == kShadowIndex) {
           Set(x0 + x, y0 + y,

@@ -50,7 +50,7 @@ void TForm3::FormShow() {
   try {
     help = ReadHelpFile(explained_.startDirectory());
   } catch (const Error& error) {
-    dialogs_.ShowError(error.what(), error.path());
+    dialogs_.ShowError(error.what(), PathToAdd(error.what(), error.path()));
     return;
   }
   if (!help) {

@@ -227,15 +227,9 @@ void TForm1::ShowError(const Error& error) {
 }
 
 void TForm1::ShowError(const Error& error, const std::string& documentPath) {
-  ReportError(error.what(), error.path(), documentPath);
-}
-
-void TForm1::ReportError(const std::string& message, const std::string& path,
-                         const std::string& documentPath) {
-  const bool named = path.empty() || message.find(path) != std::string::npos;
   const std::vector<std::string> hints =
-      FailureHints(ResolvedForBuild(document_), message, path, WindowAdviceTerms(), documentPath);
-  dialogs_.ShowFailure(message, named ? std::string() : path, hints);
+      FailureHints(ResolvedForBuild(document_), error, WindowAdviceTerms(), documentPath);
+  dialogs_.ShowFailure(error.what(), PathToAdd(error.what(), error.path()), hints);
 }
 
 }  // namespace kelvane::ui

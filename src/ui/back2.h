@@ -219,8 +219,6 @@ class TForm1 : public QWidget {
   // from `documentPath` (by default the document open).
   void ShowError(const Error& error);
   void ShowError(const Error& error, const std::string& documentPath);
-  void ReportError(const std::string& message, const std::string& path,
-                   const std::string& documentPath = {});
 
   UserDialogs& dialogs_;
   Controls controls_{};
@@ -229,7 +227,7 @@ class TForm1 : public QWidget {
   CompileState state_;
   std::string startDirectory_;
   int addFilterIndex_ = 0;        // the add-file dialog's filter entry last chosen
-  bool showingSettings_ = false;  // controls are being set from settings_
+  bool showingSettings_ = false;  // controls are being set from document_.settings
   bool selectingFromCode_ = false;
   bool clickHandled_ = false;  // the click under way already ran the preview or a check reaction
   QWidget* helpWindow_ = nullptr;

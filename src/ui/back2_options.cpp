@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "base/errors.h"
 #include "base/verbatim_texts.h"
 #include "compiler/compile_driver.h"
 #include "framelist/document_paths.h"
@@ -112,7 +113,7 @@ void TForm1::ListBox1Click() {
     const std::string path = FileOf(document_, *step.picturePath);
     const LoadedPicture picture = LoadPreviewPicture(Q(path));
     if (picture.image.isNull()) {
-      ReportError(picture.error.toStdString(), path);
+      ShowError(Error(ErrorKind::Input, 0, picture.error.toStdString(), path));
       return;
     }
     ShowFramePicture(path, picture.image);
@@ -185,9 +186,7 @@ void TForm1::BuildFinished(const std::shared_ptr<BuildResult>& result) {
   statusLine_->Show(FinishedSummary(*result), FinishedDetails(*result));
   const CompileOutcome& outcome = result->outcome;
   if (outcome.status == CompileOutcome::Status::Failed) {
-    const bool named =
-        outcome.path.empty() || outcome.message.find(outcome.path) != std::string::npos;
-    dialogs_.ShowFailure(outcome.message, named ? std::string() : outcome.path, result->hints);
+    dialogs_.ShowFailure(outcome.message, PathToAdd(outcome.message, outcome.path), result->hints);
   }
   emit buildFinished();
   if (closeWhenBuilt_) {

@@ -74,7 +74,7 @@ void BuildRunner::Run(CompileState& state, std::shared_ptr<BuildResult> result) 
   WorkerHost host(*this);
   result->outcome = CreateDefFile(state, job, host);
   if (result->outcome.status == CompileOutcome::Status::Failed) {
-    result->hints = FailureHints(job, result->outcome.message, result->outcome.path, terms_);
+    result->hints = FailureHints(job, result->outcome.Failure(), terms_);
   }
   QMetaObject::invokeMethod(
       this,

@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 
 #include "base/checked_size.h"
+#include "base/errors.h"
 #include "compiler/build_advice.h"
 #include "compiler/def_groups.h"
 #include "ui/build_runner.h"
@@ -82,10 +83,7 @@ QString FinishedSummary(const BuildResult& result) {
     case Status::Failed:
       break;
   }
-  const bool named =
-      outcome.path.empty() || outcome.message.find(outcome.path) != std::string::npos;
-  return QString(ui_text::kNotWritten)
-      .arg(Q(outcome.message) + (named ? QString() : " (" + Q(outcome.path) + ")"));
+  return QString(ui_text::kNotWritten).arg(Q(WithPath(outcome.message, outcome.path)));
 }
 
 QStringList FinishedDetails(const BuildResult& result) {

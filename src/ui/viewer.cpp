@@ -78,8 +78,7 @@ QImage FrameImage(const DefImage& image, const RgbPalette& palette) {
 
 // An error box; the path is added when the message does not name it already.
 void Report(UserDialogs& dialogs, const Error& error, const std::string& path) {
-  const std::string message = error.what();
-  dialogs.ShowError(message, message.find(path) == std::string::npos ? path : std::string());
+  dialogs.ShowError(error.what(), PathToAdd(error.what(), path));
 }
 
 }  // namespace

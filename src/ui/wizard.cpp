@@ -166,9 +166,7 @@ void TForm2::AddFiles(const std::vector<std::string>& paths) {
       document_.settings.fixedHeight = size.height;
       showDocument_();
     } catch (const Error& error) {
-      const std::string message = error.what();
-      const bool named = message.find(error.path()) != std::string::npos;
-      dialogs_.ShowError(message, named ? std::string() : error.path());
+      dialogs_.ShowError(error.what(), PathToAdd(error.what(), error.path()));
       return;
     }
   }

@@ -172,7 +172,7 @@ TEST_F(BuildListTest, ListTypes) {
 TEST_F(BuildListTest, UsageErrors) {
   WriteText(dir.File("doc.h3l"), Header({}) + "walk00.bmp\r\n");
   for (const auto& args : std::vector<std::vector<std::string>>{
-           {"--list", dir.File("doc.h3l"), frames[0]},
+           {"--list", dir.File("doc.h3l"), "/"},
            {"--list-type", "1", frames[0]},
            {"--list", dir.File("doc.h3l"), "--list-type", "3"},
            {"--no-build", frames[0]},

@@ -58,5 +58,57 @@ TEST(EncodeBlock, LowIndicesAfterALiteralStayInItForFormatTwo) {
   EXPECT_EQ(Code(pixels, LiteralRule::FromSeven), (Bytes{0xE0, 50, 0x61, 0xC0, 0x00, 0x5A}));
 }
 
+// Segments that meet at or cross the 8-pixel words the coder reads at once,
+// the longest coding a block can have, and a pass that falls back to a
+// literal in the middle (format 2).
+TEST(EncodeBlock, SegmentsAcrossWordsAndTheLongestBlock) {
+  const auto crossing = Pixels({{6, 0}, {4, 3}, {22, 200}});
+  Bytes crossingCode = {0x05, 0x63, 0xF5};
+  crossingCode.insert(crossingCode.end(), 22, 200);
+  EXPECT_EQ(Code(crossing, LiteralRule::FromSeven), crossingCode);
+  EXPECT_EQ(Code(crossing, LiteralRule::AnyNonZero), crossingCode);
+
+  Bytes alternating;
+  Bytes alternatingCode;
+  for (int i = 0; i < 16; ++i) {
+    alternating.insert(alternating.end(), {7, 0});
+    alternatingCode.insert(alternatingCode.end(), {0xE0, 7, 0x00});
+  }
+  EXPECT_EQ(Code(alternating, LiteralRule::FromSeven), alternatingCode);
+  EXPECT_EQ(Code(alternating, LiteralRule::AnyNonZero), alternatingCode);
+
+  const auto falling = Pixels({{1, 6},
+                               {1, 5},
+                               {1, 4},
+                               {1, 3},
+                               {1, 2},
+                               {1, 1},
+                               {2, 0},
+                               {8, 8},
+                               {8, 1},
+                               {1, 9},
+                               {1, 1},
+                               {1, 9},
+                               {1, 1},
+                               {1, 9},
+                               {1, 1},
+                               {1, 9},
+                               {1, 1}});
+  Bytes fromSeven = {0xC0, 0xA0, 0x80, 0x60, 0x40, 0x20, 0x01, 0xE7};
+  fromSeven.insert(fromSeven.end(), 8, 8);
+  fromSeven.push_back(0x27);
+  for (int i = 0; i < 4; ++i) {
+    fromSeven.insert(fromSeven.end(), {0xE0, 9, 0x20});
+  }
+  EXPECT_EQ(Code(falling, LiteralRule::FromSeven), fromSeven);
+  Bytes anyNonZero = {0xC0, 0xE4, 5, 4, 3, 2, 1, 0x01, 0xF7};
+  anyNonZero.insert(anyNonZero.end(), 8, 8);
+  anyNonZero.insert(anyNonZero.end(), 8, 1);
+  for (int i = 0; i < 4; ++i) {
+    anyNonZero.insert(anyNonZero.end(), {9, 1});
+  }
+  EXPECT_EQ(Code(falling, LiteralRule::AnyNonZero), anyNonZero);
+}
+
 }  // namespace
 }  // namespace kelvane

@@ -4,6 +4,7 @@
 #include "base/binary_file.h"
 #include "base/errors.h"
 #include "base/int_text.h"
+#include "compiler/build_advice.h"
 #include "support/test_support.h"
 
 namespace kelvane {
@@ -53,6 +54,37 @@ TEST(StrToInt, RefusesEverythingElse) {
                 "'" + std::string(text) + "' is not a valid integer value");
     }
   }
+}
+
+TEST(PathToAdd, AddsThePathUnlessTheMessageNamesIt) {
+  const struct {
+    const char* message;
+    const char* path;
+    const char* shown;
+  } cases[] = {
+      {"File not found", "a.bmp", "File not found (a.bmp)"},
+      {"\"a.bmp\" is a FIFO", "a.bmp", "\"a.bmp\" is a FIFO"},
+      {"Disk full", "", "Disk full"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(WithPath(c.message, c.path), c.shown) << c.message;
+  }
+}
+
+// Advice follows an error's kind and code: the same words from another kind
+// of error get none.
+TEST(FailureHints, TellErrorsApartByKindAndCode) {
+  testing_support::TempDir dir;
+  const std::string list = dir.File("frames.h3l");
+  testing_support::WriteBytes(list, {'x'});
+  const FrameDocument document;
+  const auto hints = [&](ErrorKind kind, int code, const std::string& message) {
+    return FailureHints(document, Error(kind, code, message, list), AdviceTerms{}, list).size();
+  };
+  EXPECT_EQ(hints(ErrorKind::Io, io_code::kInvalidNumericInput, "Invalid numeric input"), 1u);
+  EXPECT_EQ(hints(ErrorKind::Input, 0, "Invalid numeric input"), 0u);
+  EXPECT_EQ(hints(ErrorKind::Input, input_code::kDocumentOutputRefused, "any words"), 1u);
+  EXPECT_EQ(hints(ErrorKind::Input, 0, "The document's output name \"/x\" is refused"), 0u);
 }
 
 }  // namespace

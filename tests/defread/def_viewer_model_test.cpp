@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include "base/def_layout.h"
 #include "defread/def_viewer_model.h"
 
 namespace kelvane {
@@ -104,7 +105,7 @@ TEST(DefViewerModel, PngNamesComeFromTheFrameNameOrElseItsPlace) {
     DefFrameName name;
     const char* png;
   } cases[] = {
-      {NameOf("grass00.pcx"), "grass00.png"}, {NameOf("walking1.pcx", 0xCD), "walking1.png"},
+      {NameOf("grass00.pcx"), "grass00.png"}, {NameOf("walking1.pcx", kNameFiller), "walking1.png"},
       {NameOf("a/b:c*.pcx"), "abc.png"},      {NameOf("..x.pcx"), "x.png"},
       {NameOf("noend"), "noend.png"},         {NameOf(""), "monk-7-3.png"},
       {NameOf("/\\.pcx"), "monk-7-3.png"},
@@ -118,7 +119,7 @@ TEST(DefViewerModel, PngNamesComeFromTheFrameNameOrElseItsPlace) {
 TEST(DefViewerModel, FactsOfAFrameAndCaptionsOfGroups) {
   DefViewerModel model({4});
   model.NextFrame();
-  DefFrameRef ref{NameOf("cow.pcx", 0xCD), 0};
+  DefFrameRef ref{NameOf("cow.pcx", kNameFiller), 0};
   DefFrameHeader header;
   header.format = 1;
   header.fullWidth = 64;

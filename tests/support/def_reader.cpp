@@ -3,11 +3,18 @@
 
 #include <stdexcept>
 
+#include "base/def_layout.h"
 #include "support/test_support.h"
 
 namespace testing_support {
 
 namespace {
+
+using kelvane::kDefHeaderSize;
+using kelvane::kFrameHeaderSize;
+using kelvane::kFrameIndexEntrySize;
+using kelvane::kFrameNameSize;
+using kelvane::kGroupEntryHeadSize;
 
 // Le32 itself refuses a field past the end; this checks what sizes and counts claim.
 void Require(bool condition, const std::string& what, size_t at) {
@@ -21,9 +28,10 @@ bool Holds(const std::vector<uint8_t>& bytes, size_t at, size_t count) {
 }
 
 std::string ReadName(const std::vector<uint8_t>& bytes, size_t at) {
-  const std::string stored(bytes.begin() + long(at), bytes.begin() + long(at + 13));
+  const std::string stored(bytes.begin() + long(at), bytes.begin() + long(at + kFrameNameSize));
   const std::string name = stored.substr(0, stored.find('\0'));
-  Require(name.size() < 13 && stored == name + std::string(13 - name.size(), '\0'),
+  Require(name.size() < kFrameNameSize &&
+              stored == name + std::string(kFrameNameSize - name.size(), '\0'),
           "name not padded with zero bytes", at);
   return name;
 }
@@ -39,8 +47,9 @@ FrameBlock ReadFrameBlock(const std::vector<uint8_t>& bytes, size_t at) {
     *fields[i] = Le32(bytes, at + 4 * i);
   }
   const size_t size = size_t(uint32_t(block.dataSize));
-  Require(block.dataSize >= 0 && Holds(bytes, at + 32, size), "dataSize past the end", at);
-  block.data.assign(bytes.begin() + long(at + 32), bytes.begin() + long(at + 32 + size));
+  const size_t data = at + kFrameHeaderSize;
+  Require(block.dataSize >= 0 && Holds(bytes, data, size), "dataSize past the end", at);
+  block.data.assign(bytes.begin() + long(data), bytes.begin() + long(data + size));
   return block;
 }
 
@@ -50,17 +59,18 @@ DefFile ReadDef(const std::vector<uint8_t>& bytes) {
   def.width = Le32(bytes, 4);
   def.height = Le32(bytes, 8);
   const int32_t groupCount = Le32(bytes, 12);
-  Require(groupCount >= 0 && Holds(bytes, 16, 768), "group count or palette", 12);
-  def.palette.assign(bytes.begin() + 16, bytes.begin() + 784);
-  size_t at = 784;
+  Require(groupCount >= 0 && Holds(bytes, 16, kDefHeaderSize - 16), "group count or palette", 12);
+  def.palette.assign(bytes.begin() + 16, bytes.begin() + long(kDefHeaderSize));
+  size_t at = kDefHeaderSize;
   for (int32_t g = 0; g < groupCount; ++g) {
     DefGroup group;
     group.number = Le32(bytes, at);
     const int32_t frames = Le32(bytes, at + 4);
     Require(Le32(bytes, at + 8) == 0 && Le32(bytes, at + 12) == 0, "reserved field not 0", at);
-    Require(frames >= 0 && Holds(bytes, at + 16, 17 * size_t(uint32_t(frames))),
+    Require(frames >= 0 && Holds(bytes, at + kGroupEntryHeadSize,
+                                 kFrameIndexEntrySize * size_t(uint32_t(frames))),
             "frame count past the end", at);
-    for (at += 16; group.names.size() < size_t(frames); at += 13) {
+    for (at += kGroupEntryHeadSize; group.names.size() < size_t(frames); at += kFrameNameSize) {
       group.names.push_back(ReadName(bytes, at));
     }
     for (; group.offsets.size() < size_t(frames); at += 4) {

@@ -143,7 +143,7 @@ TEST_F(DesktopTest, ShortcutsRunTheirCommandsAndShowInTooltips) {
       {Qt::CTRL | Qt::Key_O, "Button4", "Opens a DefList document (Ctrl+O)"},
       {Qt::CTRL | Qt::Key_S, "BitBtn1",
        "Saves the list and the settings as a DefList document (Ctrl+S)"},
-      {Qt::Key_Insert, "Button2", "Adds BMP frames below the selected entry (Ins)"},
+      {Qt::Key_Insert, "Button2", "Adds BMP and PNG frames below the selected entry (Ins)"},
       {Qt::CTRL | Qt::Key_B, "Button1", "Builds the DEF file (Ctrl+B, F5)"},
       {Qt::Key_F5, "Button1", "Builds the DEF file (Ctrl+B, F5)"},
       {Qt::Key_F1, "help", "Shows the help (F1)"},

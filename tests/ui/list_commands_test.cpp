@@ -4,7 +4,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QTimer>
 
 #include "window_fixture.h"
 
@@ -147,6 +150,24 @@ TEST_F(WindowTest, TheListsContextMenuOffersTheListCommands) {
                 "Dither true-colour frames", "palette: none yet, the list has no frame"}));
   Get<QListView>("ListBox1")->actions()[2]->trigger();
   EXPECT_EQ(Entries(), std::vector<std::string>{Separator()});
+}
+
+TEST_F(WindowTest, TheListsContextMenuShowsInTheWindowsFont) {
+  auto* list = Get<QListView>("ListBox1");
+  QFont shown;
+  int actions = 0;
+  QTimer::singleShot(0, [&] {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    shown = menu->font();
+    actions = int(menu->actions().size());
+    menu->close();
+  });
+  const QPoint at(10, 10);
+  QContextMenuEvent open(QContextMenuEvent::Mouse, at, list->viewport()->mapToGlobal(at));
+  QApplication::sendEvent(list->viewport(), &open);
+  EXPECT_EQ(shown.toString().toStdString(), window->font().toString().toStdString());
+  EXPECT_EQ(actions, int(list->actions().size()));
 }
 
 TEST_F(WindowTest, DroppedBitmapsOnTheListAreAddedOthersAreLeftOut) {

@@ -9,11 +9,11 @@ namespace hostile {
 
 namespace {
 
-constexpr size_t kHeaderSize = 784;
-constexpr size_t kGroupHeadSize = 16;
-constexpr size_t kNameSize = 13;
-constexpr size_t kEntrySize = kNameSize + 4;
-constexpr size_t kBlockHeadSize = 32;
+using kelvane::kDefHeaderSize;
+using kelvane::kFrameHeaderSize;
+using kelvane::kFrameIndexEntrySize;
+using kelvane::kFrameNameSize;
+using kelvane::kGroupEntryHeadSize;
 
 void Put32(std::vector<uint8_t>& out, int64_t value) {
   const auto bits = static_cast<uint32_t>(value);
@@ -23,9 +23,9 @@ void Put32(std::vector<uint8_t>& out, int64_t value) {
 }
 
 void PutName(std::vector<uint8_t>& out, const std::string& name) {
-  const size_t kept = std::min(name.size(), kNameSize - 1);
+  const size_t kept = std::min(name.size(), kFrameNameSize - 1);
   out.insert(out.end(), name.begin(), name.begin() + long(kept));
-  out.insert(out.end(), kNameSize - kept, 0);
+  out.insert(out.end(), kFrameNameSize - kept, 0);
 }
 
 std::string Numbered(const std::string& stem, size_t n) {
@@ -67,15 +67,15 @@ void DefAssembler::AddEmptyGroups(size_t count) {
 }
 
 std::vector<uint8_t> DefAssembler::Bytes() const {
-  size_t entriesSize = kGroupHeadSize * emptyGroups_;
+  size_t entriesSize = kGroupEntryHeadSize * emptyGroups_;
   for (const Group& group : groups_) {
-    entriesSize += kGroupHeadSize + kEntrySize * group.entries.size();
+    entriesSize += kGroupEntryHeadSize + kFrameIndexEntrySize * group.entries.size();
   }
   std::vector<size_t> blockAt;
-  size_t at = kHeaderSize + entriesSize;
+  size_t at = kDefHeaderSize + entriesSize;
   for (const Block& block : blocks_) {
     blockAt.push_back(at);
-    at += kBlockHeadSize + block.data.size();
+    at += kFrameHeaderSize + block.data.size();
   }
   std::vector<uint8_t> out;
   out.reserve(at);
