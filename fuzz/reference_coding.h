@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "base/def_layout.h"
 #include "compiler/block_coding.h"
 
 namespace kelvane::fuzz::reference {
@@ -23,17 +24,17 @@ inline int BlockRunLength(const uint8_t* pixels, int from, uint8_t index) {
 }
 
 inline bool IsBlockLiteral(uint8_t pixel, LiteralRule rule) {
-  return rule == LiteralRule::AnyNonZero ? pixel != 0 : pixel > 6;
+  return rule == LiteralRule::AnyNonZero ? pixel != kTransparentIndex : pixel > kBlockLastRunIndex;
 }
 
 inline void EncodeBlock(const uint8_t* pixels, LiteralRule rule, std::vector<uint8_t>& out) {
   int j = 0;
   while (j < kBlockPixels) {
     // One pass: a run of 0, then runs of 1 to 6 in that order, then a literal.
-    for (uint8_t index = 0; index <= 6; ++index) {
+    for (uint8_t index = 0; index <= kBlockLastRunIndex; ++index) {
       if (j < kBlockPixels && pixels[j] == index) {
         const int run = BlockRunLength(pixels, j, index);
-        out.push_back(uint8_t(index << 5 | (run - 1)));
+        out.push_back(BlockSegmentCode(index, run));
         j += run;
       }
     }
@@ -42,7 +43,7 @@ inline void EncodeBlock(const uint8_t* pixels, LiteralRule rule, std::vector<uin
       while (j < kBlockPixels && IsBlockLiteral(pixels[j], rule)) {
         ++j;
       }
-      out.push_back(uint8_t(7 << 5 | (j - from - 1)));
+      out.push_back(BlockSegmentCode(kBlockLiteralKind, j - from));
       out.insert(out.end(), pixels + from, pixels + j);
     }
   }
@@ -50,7 +51,7 @@ inline void EncodeBlock(const uint8_t* pixels, LiteralRule rule, std::vector<uin
 
 inline void AppendFormat1Row(const uint8_t* p, const uint8_t* end, std::vector<uint8_t>& out) {
   while (p != end) {
-    if (*p <= 7) {
+    if (*p <= kRowLastRunIndex) {
       const uint8_t colour = *p;
       const uint8_t* runEnd = std::find_if(p, end, [colour](uint8_t i) { return i != colour; });
       for (size_t remaining = size_t(runEnd - p); remaining > 0;) {
@@ -61,10 +62,10 @@ inline void AppendFormat1Row(const uint8_t* p, const uint8_t* end, std::vector<u
       }
       p = runEnd;
     } else {
-      const uint8_t* runEnd = std::find_if(p, end, [](uint8_t i) { return i <= 7; });
+      const uint8_t* runEnd = std::find_if(p, end, [](uint8_t i) { return i <= kRowLastRunIndex; });
       while (p != runEnd) {
         const size_t length = std::min<size_t>(size_t(runEnd - p), 255);
-        out.push_back(0xFF);
+        out.push_back(kRowLiteralCode);
         out.push_back(uint8_t(length - 1));
         out.insert(out.end(), p, p + length);
         p += length;
