@@ -11,9 +11,11 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "cli/convert_command.h"
 #include "support/child_process.h"
 #include "support/cli_run.h"
 #include "support/test_support.h"
@@ -254,6 +256,24 @@ TEST_F(FileSafetyTest, InputsTheCommandWouldOverwriteAreRefused) {
     EXPECT_EQ(ReadBytes(frames[1]), frameBytes) << c.what;
     EXPECT_EQ(out.Names(), (std::vector<std::string>{"list.h3l", "nul.h3l"})) << c.what;
   }
+}
+
+// A link planted where convert writes, pointing at a FIFO outside its folder,
+// is refused even with --force, before anything is written.
+TEST_F(FileSafetyTest, ConvertWritesNoFileThroughALinkToAFifo) {
+  const std::string fifo = out.File("fifo");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  ASSERT_EQ(::mkdir(out.File("bmps").c_str(), 0700), 0);
+  ASSERT_EQ(::symlink(fifo.c_str(), out.File("bmps/tile1.bmp").c_str()), 0);
+  std::ostringstream said, err;
+  EXPECT_EQ(RunConvert({"--force", "-o", out.File("bmps"), frames[0], frames[1]}, said, err), 1);
+  EXPECT_NE(err.str().find("is a symbolic link to something that is not a regular file"),
+            std::string::npos)
+      << err.str();
+  EXPECT_EQ(out.Names(), (std::vector<std::string>{"bmps", "fifo"}));
+  struct stat info {};
+  EXPECT_TRUE(::stat(fifo.c_str(), &info) == 0 && S_ISFIFO(info.st_mode));
+  EXPECT_FALSE(testing_support::FileExists(out.File("bmps/tile0.bmp")));
 }
 
 }  // namespace
