@@ -17,9 +17,11 @@ constexpr int kDefTypeCount = 10;
 constexpr int32_t DefTypeAtPosition(int position) {
   return kHighestDefType - position;
 }
-// The Formats box position of a type code; outside 0 to 9 for a code it does not list.
+// The Formats box position of a type code; -1 for a code it does not list
+// (a DEF read back may hold any 32-bit code, so the difference is taken in 64 bits).
 constexpr int PositionOfDefType(int32_t type) {
-  return int(kHighestDefType - type);
+  const int64_t position = int64_t{kHighestDefType} - type;
+  return position >= 0 && position < kDefTypeCount ? int(position) : -1;
 }
 
 // Palette indices the engine gives a fixed meaning.
