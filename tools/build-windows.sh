@@ -206,7 +206,7 @@ compare_with_linux() {
   echo "Wine and Linux: $(find "$work/linux" -type f | wc -l) files from the example and" \
     "$(wc -l <"$work/samples.txt") sample DEFs compared: $([ $differ -eq 0 ] && echo equal || echo DIFFERENT)"
   rm -rf "$work"
-  tools/compare-builds.sh "$linux/kelvane-cli" "$out/kelvane-cli-wine" "$linux/kelvane-bench-frames" ||
+  RETRY_ONCE=1 tools/compare-builds.sh "$linux/kelvane-cli" "$out/kelvane-cli-wine" "$linux/kelvane-bench-frames" ||
     differ=1
   return $differ
 }
