@@ -144,13 +144,13 @@ namespace {
 // the buffer read into no larger than a large frame needs.
 constexpr uint64_t kLargestOneReadFile = uint64_t{1} << 24;
 
-// Reads the head and, when the file is small enough, the bytes after it into
-// `pixels`; returns how many of those were read.
+bool ReadInOneCall(const InputFile& file) {
+  return file.size() > kLongestHead && file.size() <= kLargestOneReadFile;
+}
+
+// Reads the head and the bytes after it into `pixels`; returns how many of
+// those were read.
 size_t ReadHeadAndRest(const InputFile& file, FileHead& head, PixelRows& pixels) {
-  if (file.size() <= kLongestHead || file.size() > kLargestOneReadFile) {
-    ReadHead(file, head);
-    return 0;
-  }
   pixels.resize(size_t(file.size() - kLongestHead));
   const size_t got = file.ReadUpTo(0, head.bytes, kLongestHead, pixels.data(), pixels.size());
   if (got < kLongestHead) {
@@ -161,15 +161,9 @@ size_t ReadHeadAndRest(const InputFile& file, FileHead& head, PixelRows& pixels)
   return got - kLongestHead;
 }
 
-}  // namespace
-
-void LoadBmpImage(const std::string& path, BmpImage& image) {
-  LoadBmpImage(InputFile(path), image);
-}
-
-void LoadBmpImage(const InputFile& file, BmpImage& image) {
-  FileHead head;
-  const size_t restRead = ReadHeadAndRest(file, head, image.pixels);
+// The checks and the pixels, once the head is read and `restRead` bytes after
+// it are in `image.pixels`.
+void FinishLoad(const InputFile& file, const FileHead& head, size_t restRead, BmpImage& image) {
   const BmpLayout layout = ReadLayout(file, head);
   CopyPalette(head, layout.colours, image.palette);
   image.header = layout.header;
@@ -189,6 +183,40 @@ void LoadBmpImage(const InputFile& file, BmpImage& image) {
                        image.RowFromBottom(high));
     }
   }
+}
+
+}  // namespace
+
+void LoadBmpImage(const std::string& path, BmpImage& image) {
+  LoadBmpImage(InputFile(path), image);
+}
+
+void LoadBmpImage(const InputFile& file, BmpImage& image) {
+  LoadBmpImageUnlessOther(file, image, nullptr);
+}
+
+bool LoadBmpImageUnlessOther(const InputFile& file, BmpImage& image, OtherReaderTest isOther) {
+  FileHead head;
+  size_t restRead = 0;
+  if (ReadInOneCall(file)) {
+    restRead = ReadHeadAndRest(file, head, image.pixels);
+    if (isOther != nullptr && isOther(head.bytes, head.size)) {
+      return false;
+    }
+  } else {
+    if (isOther != nullptr) {
+      // Asked before ReadHead, which refuses a file shorter than a BMP's header.
+      uint8_t first[kFirstBytesTested] = {};
+      const size_t count = size_t(std::min<uint64_t>(file.size(), sizeof first));
+      file.ReadAt(0, first, count);
+      if (isOther(first, count)) {
+        return false;
+      }
+    }
+    ReadHead(file, head);
+  }
+  FinishLoad(file, head, restRead, image);
+  return true;
 }
 
 void ResetIndexedImage(BmpImage& image, int32_t width, int32_t height, const BmpPalette& palette) {

@@ -104,6 +104,17 @@ void ReadBmpHeader(const InputFile& file, BmpFrameHeader& header, BmpPalette* pa
 void LoadBmpImage(const std::string& path, BmpImage& image);
 void LoadBmpImage(const InputFile& file, BmpImage& image);
 
+// Says from a file's first `count` bytes (all of them when the file is
+// shorter than kFirstBytesTested, else at least that many) whether another
+// reader takes it.
+constexpr size_t kFirstBytesTested = 30;
+using OtherReaderTest = bool (*)(const uint8_t* first, size_t count);
+
+// As LoadBmpImage, unless `isOther` says the file is for another reader: then
+// returns false, and `image` holds nothing of use. The test is given the bytes
+// that LoadBmpImage reads first, so that a frame is read with one call.
+bool LoadBmpImageUnlessOther(const InputFile& file, BmpImage& image, OtherReaderTest isOther);
+
 // Makes `image` an 8-bit frame of the given size, as if read from a BMP with
 // a 40-byte header and `palette`; its pixels are to be filled in.
 void ResetIndexedImage(BmpImage& image, int32_t width, int32_t height, const BmpPalette& palette);

@@ -17,16 +17,24 @@ enum class FrameFileKind { Bmp8, BmpTrueColour, Png };
 // By the first bytes: the PNG signature, or a BMP's bit count. Everything
 // that is not a PNG or a true-colour BMP goes to the 8-bit BMP reader, which
 // says what is wrong with it.
-FrameFileKind KindOf(const InputFile& file) {
-  uint8_t head[30] = {};
-  const size_t size = size_t(std::min<uint64_t>(file.size(), sizeof head));
-  file.ReadAt(0, head, size);
-  if (HasPngSignature(head, size)) {
+FrameFileKind KindOfFirstBytes(const uint8_t* first, size_t count) {
+  if (HasPngSignature(first, count)) {
     return FrameFileKind::Png;
   }
-  const bool bmp = size == sizeof head && head[0] == 'B' && head[1] == 'M';
-  const uint16_t bits = bmp ? BmpBitsPerPixel(head) : 0;
+  const bool bmp = count >= kFirstBytesTested && first[0] == 'B' && first[1] == 'M';
+  const uint16_t bits = bmp ? BmpBitsPerPixel(first) : 0;
   return bits == 24 || bits == 32 ? FrameFileKind::BmpTrueColour : FrameFileKind::Bmp8;
+}
+
+FrameFileKind KindOf(const InputFile& file) {
+  uint8_t first[kFirstBytesTested] = {};
+  const size_t count = size_t(std::min<uint64_t>(file.size(), sizeof first));
+  file.ReadAt(0, first, count);
+  return KindOfFirstBytes(first, count);
+}
+
+bool IsForOtherReader(const uint8_t* first, size_t count) {
+  return KindOfFirstBytes(first, count) != FrameFileKind::Bmp8;
 }
 
 }  // namespace
@@ -65,17 +73,15 @@ FrameInfo ReadFrameInfo(const std::string& path) {
 FrameColours LoadFrameFile(const std::string& path, BmpImage& indexed, RgbaImage& trueColour) {
   const InputFile file(path);
   FrameColours colours = FrameColours::Indexed;
-  switch (KindOf(file)) {
-    case FrameFileKind::Png:
+  // Nearly every frame is an 8-bit BMP: its reader reads the file in one call
+  // and hands it over when its first bytes say otherwise.
+  if (!LoadBmpImageUnlessOther(file, indexed, IsForOtherReader)) {
+    if (KindOf(file) == FrameFileKind::Png) {
       colours = LoadPngFrame(file, indexed, trueColour);
-      break;
-    case FrameFileKind::BmpTrueColour:
+    } else {
       colours = FrameColours::TrueColour;
       LoadTrueColourBmp(file, trueColour);
-      break;
-    case FrameFileKind::Bmp8:
-      LoadBmpImage(file, indexed);
-      break;
+    }
   }
   indexed.source = file.identity();
   return colours;

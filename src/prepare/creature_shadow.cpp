@@ -160,28 +160,58 @@ bool NothingToMark(const BmpImage& image, int32_t v, int32_t a) {
          row[a - 1] >= kOutlineIndex && (!right || row[a + 8] >= kOutlineIndex);
 }
 
+// True when the sixteen pixels of row v from column a and all their
+// neighbours hold 5 or more: NothingToMark for both of their halves at once.
+bool NothingToMark16(const BmpImage& image, int32_t v, int32_t a) {
+  using namespace byte_scan;
+  const Bytes16 five = Splat16(kOutlineIndex);
+  const uint8_t* row = image.RowFromBottom(v);
+  auto below =
+      Bytes16(Load16(row + a) < five) | Bytes16(Load16(image.RowFromBottom(v - 1) + a) < five);
+  if (v + 1 < image.height) {
+    below |= Bytes16(Load16(image.RowFromBottom(v + 1) + a) < five);
+  }
+  return !AnySet(below) && row[a - 1] >= kOutlineIndex &&
+         (a + 16 >= image.width || row[a + 16] >= kOutlineIndex);
+}
+
+// Eight pixels of row v from column a, reached in order.
+void OutlineEight(BmpImage& image, int32_t v, int32_t a) {
+  const uint8_t* pixels = image.RowFromBottom(v) + a;
+  if (byte_scan::LoadWord(pixels) == 0) {
+    return;  // the common case, told apart fastest
+  }
+  if (NothingToMark(image, v, a)) {
+    return;  // the inside of a figure, the next most common
+  }
+  const uint64_t body = BytesOutsideOf(pixels, kTransparentIndex, kShadowIndex, kOutlineIndex);
+  if (body == 0) {
+    return;
+  }
+  if (BytesOutsideOf(pixels, 1, 2, 3) == byte_scan::kHighBits) {
+    OutlineWord(image, v, a, body);
+  } else {
+    OutlinePixels(image, v, a, a + 8);
+  }
+}
+
 // Marks only ever turn pixels into the outline, which is no body: eight
 // pixels none of which is body when reached mark nothing and are passed over.
+// Sixteen pixels that both halves would pass over are passed over together.
 void DrawOutline(BmpImage& image) {
+  using namespace byte_scan;
   for (int32_t v = kFirstVisitedRow; v < image.height; ++v) {
     int32_t a = kFirstVisitedColumn;
-    for (; a + 8 <= image.width; a += 8) {
+    for (; a + 16 <= image.width; a += 16) {
       const uint8_t* pixels = image.RowFromBottom(v) + a;
-      if (byte_scan::LoadWord(pixels) == 0) {
-        continue;  // the common case, told apart fastest
-      }
-      if (NothingToMark(image, v, a)) {
-        continue;  // the inside of a figure, the next most common
-      }
-      const uint64_t body = BytesOutsideOf(pixels, kTransparentIndex, kShadowIndex, kOutlineIndex);
-      if (body == 0) {
+      if (!AnySet(Bytes16(Load16(pixels) != Splat16(0))) || NothingToMark16(image, v, a)) {
         continue;
       }
-      if (BytesOutsideOf(pixels, 1, 2, 3) == byte_scan::kHighBits) {
-        OutlineWord(image, v, a, body);
-      } else {
-        OutlinePixels(image, v, a, a + 8);
-      }
+      OutlineEight(image, v, a);
+      OutlineEight(image, v, a + 8);
+    }
+    for (; a + 8 <= image.width; a += 8) {
+      OutlineEight(image, v, a);
     }
     OutlinePixels(image, v, a, image.width);
   }

@@ -81,5 +81,78 @@ TEST(CreatureShadow, OutlineIsDrawnAfterTheShadow) {
   EXPECT_EQ(At(image, 7, 0), 5);
 }
 
+// The passes pixel by pixel, in the order the frame is visited: what the
+// word-wise passes must match.
+void PlainShadow(BmpImage& image) {
+  int32_t row = 0, steps = 0;
+  for (int32_t v = 1; v < image.height; ++v) {
+    for (int32_t a = 2; a < image.width; ++a) {
+      if (image.RowFromBottom(v)[a] == 0) {
+        continue;
+      }
+      row = row == 0 ? v : row;
+      if (row < image.height && image.RowFromBottom(row)[a] == 0) {
+        image.RowFromBottom(row)[a] = 4;
+      }
+    }
+    if (row != 0) {
+      row += steps < 4 ? 1 : 0;
+      steps += steps < 4 ? 1 : 0;
+      row += steps >= 4 && v % 3 == 0 ? 1 : 0;
+    }
+  }
+}
+
+void PlainOutline(BmpImage& image) {
+  auto mark = [&](int32_t v, int32_t a) {
+    if (v >= 0 && v < image.height && a >= 0 && a < image.width && image.RowFromBottom(v)[a] < 5) {
+      image.RowFromBottom(v)[a] = 5;
+    }
+  };
+  for (int32_t v = 1; v < image.height; ++v) {
+    for (int32_t a = 2; a < image.width; ++a) {
+      const uint8_t pixel = image.RowFromBottom(v)[a];
+      if (pixel != 0 && pixel != 4 && pixel != 5) {
+        mark(v, a - 1), mark(v, a + 1), mark(v - 1, a), mark(v + 1, a);
+      }
+    }
+  }
+}
+
+// Figures of blocks on a transparent ground, with every special index
+// sprinkled in, at widths around the 8- and 16-pixel steps.
+TEST(CreatureShadow, WordWisePassesMatchThePlainOnes) {
+  uint32_t seed = 12345;
+  auto next = [&seed](uint32_t below) {
+    return ((seed = seed * 1103515245u + 12345u) >> 8 & 0xFFFF) % below;
+  };
+  const uint8_t values[] = {1, 2, 3, 4, 5, 6, 7, 100, 200};
+  for (const int32_t width : {3, 9, 16, 18, 25, 34, 47, 64, 81}) {
+    for (int round = 0; round < 20; ++round) {
+      Frame frame(width, 24);
+      for (int block = 0; block < 4; ++block) {
+        const int32_t a0 = int32_t(next(uint32_t(width))), v0 = int32_t(next(24));
+        FillFromBottom(frame, a0, std::min(width - 1, a0 + int32_t(next(20))), v0,
+                       std::min(23, v0 + int32_t(next(12))), round % 2 ? 100 : 9);
+      }
+      for (int speck = 0; speck < width / 4; ++speck) {
+        const int32_t a = int32_t(next(uint32_t(width))), v = int32_t(next(24));
+        FillFromBottom(frame, a, a, v, v, values[next(sizeof values)]);
+      }
+      for (const auto& [shadow, outline] : {std::pair{true, false}, {false, true}, {true, true}}) {
+        BmpImage fast = ImageOf(frame), plain = ImageOf(frame);
+        showdowCreture(fast, shadow, outline);
+        if (shadow) {
+          PlainShadow(plain);
+        }
+        if (outline) {
+          PlainOutline(plain);
+        }
+        ASSERT_EQ(fast.pixels, plain.pixels) << width << " " << round << " " << shadow << outline;
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace kelvane

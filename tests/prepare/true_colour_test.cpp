@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "base/binary_file.h"
 #include "base/frame_file.h"
 #include "prepare/colour_mapping.h"
 #include "prepare/def_palette.h"
@@ -122,6 +123,32 @@ TEST(TrueColourFrames, BmpsOf24And32BitsDecode) {
     testing_support::WriteBytes(path, bmpgen::EncodeTrueColourBmp(4, 2, c.pixels, c.kind));
     ASSERT_EQ(LoadFrameFile(path, indexed, rgba), FrameColours::TrueColour);
     EXPECT_EQ(rgba.pixels, c.expected) << int(c.kind);
+  }
+}
+
+// An 8-bit BMP of more than 1,078 bytes is read whole in one call before its
+// kind is known; a larger true-colour file must still reach its own reader.
+TEST(TrueColourFrames, LargerFilesReachTheirReaders) {
+  TempDir dir;
+  constexpr int kWidth = 40, kHeight = 20;  // 2,400 bytes of 24-bit pixels
+  std::vector<uint8_t> pixels(size_t{kWidth} * kHeight * 4);
+  for (size_t i = 0; i < pixels.size(); ++i) {
+    pixels[i] = i % 4 == 3 ? 255 : uint8_t(i * 37 % 251);  // too varied to compress small
+  }
+  Png png;
+  png.kind = Png::Kind::Rgba;
+  png.width = kWidth;
+  png.height = kHeight;
+  png.samples.assign(pixels.begin(), pixels.end());
+  const std::string files[] = {dir.Png("big.png", png), dir.File("big.bmp")};
+  testing_support::WriteBytes(files[1], bmpgen::EncodeTrueColourBmp(kWidth, kHeight, pixels,
+                                                                    bmpgen::TrueColourBmp::Bits24));
+  BmpImage indexed;
+  RgbaImage rgba;
+  for (const std::string& path : files) {
+    ASSERT_GT(InputFile(path).size(), 1078u) << path;
+    ASSERT_EQ(LoadFrameFile(path, indexed, rgba), FrameColours::TrueColour) << path;
+    EXPECT_EQ(rgba.pixels, pixels) << path;
   }
 }
 
