@@ -110,12 +110,20 @@ void ReplacingFileWriter::WriteAt(uint64_t offset, const void* bytes, size_t cou
     std::copy(in, in + count, held_.begin() + long(offset));
     return;
   }
+  WriteToFile(offset, bytes, count);
+}
+
+void ReplacingFileWriter::WriteToFile(uint64_t offset, const void* bytes, size_t count) {
   file_.WriteAt(offset, bytes, count, target_);
+  if (size_ - writtenOutTo_ >= kWriteOutEvery) {
+    file_.StartWritingOut(writtenOutTo_, size_ - writtenOutTo_);
+    writtenOutTo_ = size_;
+  }
 }
 
 void ReplacingFileWriter::WriteGathered() {
   if (!gathered_.empty()) {
-    file_.WriteAt(gatheredAt_, gathered_.data(), gathered_.size(), target_);
+    WriteToFile(gatheredAt_, gathered_.data(), gathered_.size());
     gathered_.clear();
   }
 }

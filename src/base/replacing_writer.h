@@ -57,11 +57,17 @@ class ReplacingFileWriter {
   void OpenTemporary();
   void Discard();
   void WriteGathered();
+  void WriteToFile(uint64_t offset, const void* bytes, size_t count);
 
   // Writes below this size are gathered, up to about kGatheredUpTo bytes: a
   // list of small frames costs a system call per few hundred frames, not per frame.
   static constexpr size_t kGatheredBelow = size_t{1} << 16;
   static constexpr size_t kGatheredUpTo = size_t{1} << 18;
+  // Every this many bytes the disk is asked to start writing them, so that a
+  // large DEF is on its way while the frames after it are prepared and the
+  // sync at the end waits for the last part only. A DEF of small frames,
+  // well under this, makes no such request.
+  static constexpr uint64_t kWriteOutEvery = uint64_t{8} << 20;
 
   WriteSignalsHeld heldSignals_;
   std::string target_;
@@ -74,6 +80,7 @@ class ReplacingFileWriter {
   std::vector<uint8_t> held_;      // in place: everything, written by Commit()
   std::vector<uint8_t> gathered_;  // short writes not yet written, at gatheredAt_
   uint64_t gatheredAt_ = 0;
+  uint64_t writtenOutTo_ = 0;  // bytes before this were asked to be written out
   bool committed_ = false;
 };
 

@@ -81,6 +81,10 @@ class SystemFile {
   size_t ReadUpTo(uint64_t offset, void* first, size_t firstCount, void* second, size_t secondCount,
                   const std::string& errorPath) const;
   void WriteAt(uint64_t offset, const void* bytes, size_t count, const std::string& errorPath);
+  // Asks the system to start putting bytes [offset, offset + count) on disk
+  // now, without waiting for it, so that a later sync finds less left to do.
+  // A hint only: where the system has no such request, nothing happens.
+  void StartWritingOut(uint64_t offset, uint64_t count) const;
 
   struct Failure {
     size_t written = 0;  // bytes that went through before it

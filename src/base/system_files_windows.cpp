@@ -444,6 +444,10 @@ void SystemFile::WriteAt(uint64_t offset, const void* bytes, size_t count,
   }
 }
 
+// Windows has no request to start writing a range without waiting for it;
+// FlushFileBuffers before the move does it all.
+void SystemFile::StartWritingOut(uint64_t, uint64_t) const {}
+
 std::optional<SystemFile::Failure> SystemFile::WriteAllAndClose(const void* bytes, size_t count) {
   const auto* in = static_cast<const uint8_t*>(bytes);
   size_t done = 0;
