@@ -15,6 +15,14 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+# The pictures show frames where a modder keeps them, /home/modder/mods, not
+# this checkout's or a temporary folder's paths: the script runs again in a
+# mount namespace of its own, where an empty file system in memory covers
+# /home. Where the system allows no such namespace, the temporary paths show.
+if [ -z "${KELVANE_SHOTS_HOME:-}" ] && unshare --user --map-root-user --mount true 2>/dev/null; then
+  exec env KELVANE_SHOTS_HOME=/home/modder/mods unshare --user --map-root-user --mount "$0" "$@"
+fi
+
 build=${1:-build}
 out=${2:-docs/screenshots}
 shooter="$PWD/$build/kelvane-screenshot"
@@ -31,16 +39,24 @@ shoot() {
   echo "wrote $out/$name.png"
 }
 
-shoot main-start
-shoot main-terrain "$PWD/examples/terrain.h3l" 2
-shoot wizard --wizard "$PWD"/examples/terrain/grass0[0-3].bmp
-shoot help --help-window "$PWD/examples/terrain.h3l" 2
-shoot main-png --menu "$PWD/examples/orb.h3l" 2
+if [ -n "${KELVANE_SHOTS_HOME:-}" ]; then
+  mount -t tmpfs kelvane-shots /home
+  scratch=$KELVANE_SHOTS_HOME
+  mkdir -p "$scratch"
+else
+  scratch=$(mktemp -d)
+  trap 'rm -rf "$scratch"' EXIT
+fi
+cp -r examples/terrain examples/terrain.h3l examples/orb examples/orb.h3l "$scratch/"
 
-# The viewer on the bundled example, built into a folder of its own.
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-"$PWD/$build/kelvane-cli" build -q --list examples/terrain.h3l -o "$scratch/terrain.def" >/dev/null
+shoot main-start
+shoot main-terrain "$scratch/terrain.h3l" 2
+shoot wizard --wizard "$scratch"/terrain/grass0[0-3].bmp
+shoot help --help-window "$scratch/terrain.h3l" 2
+shoot main-png --menu "$scratch/orb.h3l" 2
+
+# The viewer on the bundled example, built beside it.
+"$PWD/$build/kelvane-cli" build -q --list "$scratch/terrain.h3l" -o "$scratch/terrain.def" >/dev/null
 shoot viewer --viewer "$scratch/terrain.def" 2 4
 
 # A build long enough to be seen under way: 1,800 frames in 90 groups.
