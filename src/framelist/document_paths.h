@@ -11,8 +11,12 @@ namespace kelvane {
 // document's folder when it is relative.
 std::string FileOf(const FrameDocument& document, const std::string& path);
 
+// The file a document's frame entry names, as FileOf gives it; a path with
+// '\' that names no file here, written on Windows, is taken with '/'.
+std::string FrameFileOf(const FrameDocument& document, const std::string& path);
+
 // Frame paths of `list` made to name their files from anywhere: relative
-// ones are taken from `folder`.
+// ones are taken from `folder`, as FrameFileOf takes them.
 void ResolveFramePaths(FrameList& list, const std::string& folder);
 
 // What a build reads: a copy of the document whose frame paths, output name

@@ -110,7 +110,7 @@ void TForm1::ListBox1Click() {
     controls_.Image1->setScaledContents(controls_.CheckBox1->isChecked());
   }
   if (step.picturePath) {
-    const std::string path = FileOf(document_, *step.picturePath);
+    const std::string path = FrameFileOf(document_, *step.picturePath);
     const LoadedPicture picture = LoadPreviewPicture(Q(path));
     if (picture.image.isNull()) {
       ShowError(Error(ErrorKind::Input, 0, picture.error.toStdString(), path));

@@ -61,6 +61,31 @@ TEST(DocumentPathsTest, AMovedDocumentNamesTheSameFiles) {
   EXPECT_EQ(resolved.settings.outputName, JoinPath("/a", "out.def"));
 }
 
+// A document written on Windows names "terrain\grass.bmp": the file in
+// terrain/ wherever it is read. A file whose name holds the '\' keeps it.
+TEST(DocumentPathsTest, WindowsSeparatorsNameTheFilesMeant) {
+  testing_support::TempDir dir;
+  dir.Folder("terrain");
+  dir.Bmp(JoinPath("terrain", "grass.bmp"), bmpgen::Bmp8(1, 1));
+  const bool windows = IsPathSeparator('\\');
+  if (!windows) {
+    dir.Bmp("odd\\name.bmp", bmpgen::Bmp8(1, 1));
+  }
+  FrameDocument document;
+  document.folder = dir.path();
+  document.list = testing_support::ListOf({"terrain\\grass.bmp", "odd\\name.bmp", "no\\such.bmp"});
+  const std::vector<std::string> expected = {
+      dir.File(JoinPath("terrain", "grass.bmp")),
+      dir.File(windows ? JoinPath("odd", "name.bmp") : "odd\\name.bmp"),
+      dir.File(windows ? JoinPath("no", "such.bmp")
+                       : "no\\such.bmp"),  // the error names it as written
+  };
+  EXPECT_EQ(testing_support::Texts(ResolvedForBuild(document).list), expected);
+  EXPECT_EQ(FrameFileOf(document, "terrain\\grass.bmp"), expected[0]);
+  const FrameDocument moved = MovedTo(document, dir.Folder("elsewhere"), false);
+  EXPECT_EQ(testing_support::Texts(moved.list)[0], expected[0]);
+}
+
 TEST(DocumentPathsTest, TheVariantIsReadFromTheContent) {
   const std::string header =
       "3\n4\nout.def\nFALSE\nfalse\nTRUE\n32\n32\n\n-1\nFALSE\nFALSE\nFALSE\nAuto\nAuto\n";
