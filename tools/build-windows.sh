@@ -52,6 +52,12 @@ cat >"$out/wine-run" <<EOF
 WINEPREFIX='$WINEPREFIX' WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml=' exec $wine "\$@"
 EOF
 chmod +x "$out/wine-run"
+# wineserver stays up for the whole script and is stopped at its end: left to
+# itself it ends 3 s after its last program. Twice in CI a program under Wine
+# ended with no output, which a start racing that end may explain.
+mkdir -p "$WINEPREFIX"
+/usr/lib/wine/wineserver -p
+trap '/usr/lib/wine/wineserver -k 2>/dev/null || true' EXIT
 
 # Debian's source packages through an apt configuration of this build's own:
 # its sources list, package lists and cache live under build-windows/deps/apt.
@@ -177,31 +183,46 @@ EOF
 # The same commands with both programs: equal output, and files equal byte
 # for byte. `info`, `extract` and `sheet` read back the bundled example and a
 # DEF of every Type and option; then the lists of tools/compare-builds.sh.
+# read_back SIDE: the commands run by SIDE's program into $work/SIDE; fails
+# when one of them does.
+read_back() {
+  local side=$1 status=0 def name
+  rm -rf "${work:?}/$side" && mkdir -p "$work/$side"
+  (cd "$work/$side" && "${cli[$side]}" build --list "$source_dir/examples/terrain.h3l" -q \
+    -o terrain.def && "${cli[$side]}" info terrain.def >info.txt &&
+    "${cli[$side]}" extract terrain.def parts >extract.txt &&
+    "${cli[$side]}" sheet terrain.def sheet.png >/dev/null) || status=1
+  while read -r def; do
+    name=$(basename "$(dirname "$def")")-$(basename "$def" .def)
+    (cd "$work/$side" && "${cli[$side]}" info --json "$def" >"$name.json" &&
+      "${cli[$side]}" extract "$def" "x-$name" >/dev/null &&
+      "${cli[$side]}" sheet "$def" "$name.png" >/dev/null) || status=1
+  done <"$work/samples.txt"
+  if [ "$side" = wine ]; then
+    # The paths that extract joins are written with the system's separator.
+    tr '\\' / <"$work/wine/extract.txt" >"$work/extract.txt" && mv "$work/extract.txt" "$work/wine/"
+  fi
+  return $status
+}
+
+# The same commands with both programs: equal output, and files equal byte
+# for byte. `info`, `extract` and `sheet` read back the bundled example and a
+# DEF of every Type and option; then the lists of tools/compare-builds.sh.
+# Wine's side runs once more when the two differ, as compare-builds.sh does
+# under RETRY_ONCE: twice in CI a run under Wine ended with no output at all.
 compare_with_linux() {
-  local linux=$1 work differ=0 def name side
+  local linux=$1 work differ=0
   local -A cli=([linux]=$linux/kelvane-cli [wine]=$out/kelvane-cli-wine)
   make_wine_cli
   work=$(mktemp -d "$out/tmp/compare.XXXXXX")
   mkdir -p "$work/samples"
   "$linux/tools/kelvane-make-sample-defs" "$work/samples" 5 >"$work/samples.txt"
-  for side in linux wine; do
-    mkdir -p "$work/$side"
-    (cd "$work/$side" && "${cli[$side]}" build --list "$source_dir/examples/terrain.h3l" -q \
-      -o terrain.def && "${cli[$side]}" info terrain.def >info.txt &&
-      "${cli[$side]}" extract terrain.def parts >extract.txt &&
-      "${cli[$side]}" sheet terrain.def sheet.png >/dev/null) || differ=1
-    while read -r def; do
-      name=$(basename "$(dirname "$def")")-$(basename "$def" .def)
-      (cd "$work/$side" && "${cli[$side]}" info --json "$def" >"$name.json" &&
-        "${cli[$side]}" extract "$def" "x-$name" >/dev/null &&
-        "${cli[$side]}" sheet "$def" "$name.png" >/dev/null) || differ=1
-    done <"$work/samples.txt"
-  done
-  # The paths that extract joins are written with the system's separator.
-  tr '\\' / <"$work/wine/extract.txt" >"$work/extract.txt" && mv "$work/extract.txt" "$work/wine/"
-  if ! diff -r "$work/linux" "$work/wine" >"$work/diff.txt"; then
-    differ=1
+  read_back linux || differ=1
+  : >"$work/diff.txt"
+  if ! read_back wine || ! diff -r "$work/linux" "$work/wine" >"$work/diff.txt"; then
     head -n 20 "$work/diff.txt" >&2
+    echo "Wine and Linux differ; Wine's side once more:" >&2
+    { read_back wine && diff -r "$work/linux" "$work/wine" >"$work/diff.txt"; } || differ=1
   fi
   echo "Wine and Linux: $(find "$work/linux" -type f | wc -l) files from the example and" \
     "$(wc -l <"$work/samples.txt") sample DEFs compared: $([ $differ -eq 0 ] && echo equal || echo DIFFERENT)"
