@@ -195,28 +195,28 @@ void LoadBmpImage(const InputFile& file, BmpImage& image) {
   LoadBmpImageUnlessOther(file, image, nullptr);
 }
 
-bool LoadBmpImageUnlessOther(const InputFile& file, BmpImage& image, OtherReaderTest isOther) {
+int LoadBmpImageUnlessOther(const InputFile& file, BmpImage& image, ReaderTest readerOf) {
   FileHead head;
   size_t restRead = 0;
   if (ReadInOneCall(file)) {
     restRead = ReadHeadAndRest(file, head, image.pixels);
-    if (isOther != nullptr && isOther(head.bytes, head.size)) {
-      return false;
+    if (const int reader = readerOf != nullptr ? readerOf(head.bytes, head.size) : 0) {
+      return reader;
     }
   } else {
-    if (isOther != nullptr) {
+    if (readerOf != nullptr) {
       // Asked before ReadHead, which refuses a file shorter than a BMP's header.
       uint8_t first[kFirstBytesTested] = {};
       const size_t count = size_t(std::min<uint64_t>(file.size(), sizeof first));
       file.ReadAt(0, first, count);
-      if (isOther(first, count)) {
-        return false;
+      if (const int reader = readerOf(first, count)) {
+        return reader;
       }
     }
     ReadHead(file, head);
   }
   FinishLoad(file, head, restRead, image);
-  return true;
+  return 0;
 }
 
 void ResetIndexedImage(BmpImage& image, int32_t width, int32_t height, const BmpPalette& palette) {

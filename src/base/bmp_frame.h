@@ -104,16 +104,17 @@ void ReadBmpHeader(const InputFile& file, BmpFrameHeader& header, BmpPalette* pa
 void LoadBmpImage(const std::string& path, BmpImage& image);
 void LoadBmpImage(const InputFile& file, BmpImage& image);
 
-// Says from a file's first `count` bytes (all of them when the file is
-// shorter than kFirstBytesTested, else at least that many) whether another
-// reader takes it.
+// Names from a file's first `count` bytes (all of them when the file is
+// shorter than kFirstBytesTested, else at least that many) the reader that
+// takes it: 0 for LoadBmpImage, another number for another reader.
 constexpr size_t kFirstBytesTested = 30;
-using OtherReaderTest = bool (*)(const uint8_t* first, size_t count);
+using ReaderTest = int (*)(const uint8_t* first, size_t count);
 
-// As LoadBmpImage, unless `isOther` says the file is for another reader: then
-// returns false, and `image` holds nothing of use. The test is given the bytes
-// that LoadBmpImage reads first, so that a frame is read with one call.
-bool LoadBmpImageUnlessOther(const InputFile& file, BmpImage& image, OtherReaderTest isOther);
+// As LoadBmpImage when `readerOf` names it (0), and returns 0; otherwise
+// returns the reader named, and `image` holds nothing of use. The test is
+// given the bytes that LoadBmpImage reads first, so that a frame is read with
+// one call.
+int LoadBmpImageUnlessOther(const InputFile& file, BmpImage& image, ReaderTest readerOf);
 
 // Makes `image` an 8-bit frame of the given size, as if read from a BMP with
 // a 40-byte header and `palette`; its pixels are to be filled in.

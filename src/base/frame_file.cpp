@@ -12,7 +12,8 @@ namespace kelvane {
 
 namespace {
 
-enum class FrameFileKind { Bmp8, BmpTrueColour, Png };
+// Bmp8 is 0, the number by which LoadBmpImageUnlessOther names its own reader.
+enum class FrameFileKind { Bmp8 = 0, BmpTrueColour, Png };
 
 // By the first bytes: the PNG signature, or a BMP's bit count. Everything
 // that is not a PNG or a true-colour BMP goes to the 8-bit BMP reader, which
@@ -33,8 +34,8 @@ FrameFileKind KindOf(const InputFile& file) {
   return KindOfFirstBytes(first, count);
 }
 
-bool IsForOtherReader(const uint8_t* first, size_t count) {
-  return KindOfFirstBytes(first, count) != FrameFileKind::Bmp8;
+int ReaderOf(const uint8_t* first, size_t count) {
+  return int(KindOfFirstBytes(first, count));
 }
 
 }  // namespace
@@ -75,13 +76,16 @@ FrameColours LoadFrameFile(const std::string& path, BmpImage& indexed, RgbaImage
   FrameColours colours = FrameColours::Indexed;
   // Nearly every frame is an 8-bit BMP: its reader reads the file in one call
   // and hands it over when its first bytes say otherwise.
-  if (!LoadBmpImageUnlessOther(file, indexed, IsForOtherReader)) {
-    if (KindOf(file) == FrameFileKind::Png) {
+  switch (FrameFileKind(LoadBmpImageUnlessOther(file, indexed, ReaderOf))) {
+    case FrameFileKind::Png:
       colours = LoadPngFrame(file, indexed, trueColour);
-    } else {
+      break;
+    case FrameFileKind::BmpTrueColour:
       colours = FrameColours::TrueColour;
       LoadTrueColourBmp(file, trueColour);
-    }
+      break;
+    case FrameFileKind::Bmp8:
+      break;
   }
   indexed.source = file.identity();
   return colours;
